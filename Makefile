@@ -1,0 +1,65 @@
+# Z5 - Brelland: the two commands a user needs are `make run` and `make test`.
+BUILD      ?= build
+JOBS       ?= $(shell nproc)
+SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+CMAKE_GEN  := -G Ninja
+FUZZ_TIME  ?= 20
+
+# Every Debian package the build, the tests, the benchmarks and the fuzzers need.
+DEB_PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev make pkg-config \
+  qt6-base-dev libgl-dev libfmt-dev libgtest-dev libgmock-dev libbenchmark-dev \
+  libgeographiclib-dev nlohmann-json3-dev libgeos-dev fonts-liberation
+
+.PHONY: all deps build run test sanitize tsan fuzz bench clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(DEB_PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+# The window when a display is available, otherwise the headless report and map.
+run: build
+	cd $(BUILD) && if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./z5 README.TXT; else ./z5 README.TXT; fi
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 300
+
+sanitize: deps
+	cmake -S . -B build-sanitize $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DZ5_SANITIZE=address,undefined -DZ5_WITH_BENCH=OFF
+	cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j $(JOBS) --timeout 600
+
+tsan: deps
+	cmake -S . -B build-tsan $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DZ5_SANITIZE=thread -DZ5_WITH_BENCH=OFF
+	cmake --build build-tsan -j $(JOBS)
+	cd build-tsan && ctest --output-on-failure -R 'Gps|Serial|Reader' --timeout 600
+
+fuzz: deps
+	cmake -S . -B build-fuzz $(CMAKE_GEN) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DZ5_FUZZ=ON -DZ5_WITH_UI=OFF -DZ5_WITH_TESTS=OFF -DZ5_WITH_BENCH=OFF \
+	  -DZ5_SANITIZE=address,undefined -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
+	cmake --build build-fuzz -j $(JOBS)
+	@for f in build-fuzz/fuzz_*; do \
+	  [ -x $$f ] || continue; name=$$(basename $$f); \
+	  mkdir -p build-fuzz/corpus/$$name; \
+	  seeds=fuzz/corpus/$$name; [ -d $$seeds ] || seeds=; \
+	  echo "== $$name ($(FUZZ_TIME) s)"; \
+	  $$f -max_total_time=$(FUZZ_TIME) -print_final_stats=0 build-fuzz/corpus/$$name $$seeds 2>&1 | tail -n 3 || exit 1; \
+	done
+
+bench: build
+	@for b in $(BUILD)/bench_*; do [ -x $$b ] && { echo "== $$b"; $$b; } ; done
+
+clean:
+	rm -rf $(BUILD) build-sanitize build-tsan build-fuzz

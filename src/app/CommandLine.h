@@ -1,0 +1,45 @@
+#pragma once
+// The z5 command line: `z5 [options] [ROUTE]`.
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace z5 {
+
+struct CommandLine {
+  std::optional<std::string> home;          // --home DIR
+  std::optional<std::string> settingsFile;  // --settings FILE
+  std::vector<std::pair<std::string, std::string>> sets;  // --set KEY=VALUE
+  bool output = false;                      // --output[=FORMAT]
+  std::optional<int> outputFormat;          // 1..6
+  bool toStdout = false;                    // --stdout
+  bool list = false;                        // --list
+  std::optional<std::string> mapFile;       // --map FILE.png
+  int mapWidth = 1024, mapHeight = 768;     // --size WxH
+  std::optional<std::pair<double, double>> centre;  // --center LAT,LON (degrees)
+  std::optional<double> span;               // --span DEG
+  std::optional<std::string> gpsPort;       // --gps PORT
+  std::optional<int> gotoWaypoint;          // --goto N
+  std::optional<std::string> route;         // ROUTE
+  bool help = false;
+
+  // Any option that makes the program run headless and exit.
+  bool headless() const { return output || list || mapFile.has_value() || gpsPort.has_value(); }
+};
+
+struct CommandLineResult {
+  CommandLine line;
+  std::string error;  // empty when the command line is good
+};
+
+CommandLineResult parseCommandLine(const std::vector<std::string>& arguments);
+
+// The output format named by a --output value: 1-6 or normal, delimited,
+// amver, moverep, data, nmea; nullopt when unknown.
+std::optional<int> outputFormatByName(std::string_view name);
+
+extern const char* const kUsage;
+
+}  // namespace z5

@@ -1,0 +1,146 @@
+#include "app/StringTable.h"
+
+#include <fstream>
+
+#include <fmt/args.h>
+
+namespace z5 {
+namespace {
+
+// A string file line is read up to this many characters; the rest of a
+// longer line is read as the next line.
+constexpr std::size_t kMaxLineLength = 1999;
+
+std::vector<std::string> defaults(StringFile file) {
+  std::vector<std::string> texts;
+  const int n = StringTable::count(file);
+  texts.reserve(n);
+  for (int i = 0; i < n; ++i) texts.emplace_back(StringTable::spec(file, i).text);
+  return texts;
+}
+
+// Formats `text` with sample values of the argument list; false when the
+// conversions don't fit the arguments.
+bool fitsArguments(const std::string& text, std::string_view arguments) {
+  fmt::dynamic_format_arg_store<fmt::printf_context> store;
+  for (char letter : arguments) {
+    switch (letter) {
+      case 'd': store.push_back(1); break;
+      case 'f': store.push_back(1.5); break;
+      case 'c': store.push_back('x'); break;
+      default: store.push_back(std::string("x")); break;
+    }
+  }
+  try {
+    fmt::vsprintf(fmt::string_view(text), fmt::basic_format_args<fmt::printf_context>(store));
+    return true;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+bool fitsEveryList(const std::string& text, std::string_view lists) {
+  if (lists.empty()) return true;  // a plain text is never formatted
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t bar = lists.find('|', start);
+    const std::string_view list = lists.substr(start, bar == std::string_view::npos ? bar : bar - start);
+    if (!fitsArguments(text, list)) return false;
+    if (bar == std::string_view::npos) return true;
+    start = bar + 1;
+  }
+}
+
+// Reads up to `count` lines of at most kMaxLineLength characters each.
+std::vector<std::string> readLines(std::ifstream& in, int count) {
+  std::vector<std::string> lines;
+  std::string line;
+  char c;
+  bool any = false;
+  while (static_cast<int>(lines.size()) < count && in.get(c)) {
+    any = true;
+    if (c == '\n') {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      lines.push_back(std::move(line));
+      line.clear();
+      any = false;
+      continue;
+    }
+    line += c;
+    if (line.size() == kMaxLineLength) {
+      lines.push_back(std::move(line));
+      line.clear();
+      any = false;
+    }
+  }
+  if (any && static_cast<int>(lines.size()) < count) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
+}  // namespace
+
+bool argumentListAllowed(std::string_view lists, std::string_view call) {
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t bar = lists.find('|', start);
+    const std::string_view list = lists.substr(start, bar == std::string_view::npos ? bar : bar - start);
+    if (list == call) return true;
+    if (bar == std::string_view::npos) return false;
+    start = bar + 1;
+  }
+}
+
+std::string decodeStringLine(std::string_view line) {
+  std::string out;
+  out.reserve(line.size());
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (line[i] != '\\') {
+      out += line[i];
+      continue;
+    }
+    if (++i == line.size()) break;  // a lone backslash at the end yields nothing
+    switch (line[i]) {
+      case 'n': out += '\n'; break;
+      case 'r': out += '\r'; break;
+      case 't': out += '\t'; break;
+      default: out += line[i]; break;
+    }
+  }
+  return out;
+}
+
+StringTable::StringTable() : errors_(defaults(StringFile::Error)), prompts_(defaults(StringFile::Prompt)) {}
+
+int StringTable::count(StringFile file) {
+  return file == StringFile::Error ? kErrorStringCount : kPromptStringCount;
+}
+
+const StringSpec& StringTable::spec(StringFile file, int number) {
+  return file == StringFile::Error ? kErrorStrings.at(number) : kPromptStrings.at(number);
+}
+
+const std::string& StringTable::text(StringFile file, int number) const {
+  return file == StringFile::Error ? errors_.at(number) : prompts_.at(number);
+}
+
+bool StringTable::load(StringFile file, const std::string& path, std::vector<int>& replaced) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  const int n = count(file);
+  std::vector<std::string> lines = readLines(in, n);
+  if (static_cast<int>(lines.size()) < n) return false;
+  for (int i = 0; i < n; ++i) {
+    lines[i] = decodeStringLine(lines[i]);
+    if (!fitsEveryList(lines[i], spec(file, i).arguments)) {
+      lines[i] = std::string(spec(file, i).text);
+      replaced.push_back(i);
+    }
+  }
+  (file == StringFile::Error ? errors_ : prompts_) = std::move(lines);
+  return true;
+}
+
+}  // namespace z5

@@ -1,0 +1,49 @@
+#include "app/Z5App.h"
+
+#include <fstream>
+
+namespace z5 {
+
+Z5App::Z5App(Host& host, SettingsStore& store, const Clock& clock)
+    : host_(host), store_(store), clock_(clock), messages_(host, strings_) {}
+
+std::string Z5App::homeFile(std::string_view name) const { return z5::homeFile(settings_.HOME_PATH, name); }
+
+void Z5App::establishHomeDirectory(const std::string& programDirectory) {
+  const auto stored = store_.readText(kSettingsSection, "HOME_PATH");
+  if (stored && !stored->empty()) return;
+  settings_.HOME_PATH = z5::homeFile(programDirectory, "");
+  settings_.DATA_FILE = settings_.HOME_PATH + kSampleRoute;
+  store_.writeText(kSettingsSection, "HOME_PATH", settings_.HOME_PATH);
+  store_.writeText(kSettingsSection, "DATA_FILE", settings_.DATA_FILE);
+}
+
+bool Z5App::loadSettings(SettingsMode mode) {
+  mapView_ = MapViewState{};
+  voyage_.toWaypoint.index = kNoIndex;
+  voyage_.mapCentreIndex = kNoIndex;
+  return z5::loadSettings(mode, settings_, store_, strings_, messages_);
+}
+
+bool Z5App::startUp(const std::string& programDirectory) {
+  establishHomeDirectory(programDirectory);
+  applyPaletteDefaults(settings_);
+  applyGpsOptionDefaults(settings_);
+  if (!loadSettings(SettingsMode::Stored)) {
+    host_.wait(kStartFailurePauseMs);
+    return false;
+  }
+  return true;
+}
+
+Z5App::StartDocument Z5App::startDocument() const {
+  // A relative DATA_FILE names a file in the home directory.
+  const std::string& dataFile = settings_.DATA_FILE;
+  const std::string route = (!dataFile.empty() && dataFile.front() == '/') ? dataFile : homeFile(dataFile);
+  if (std::ifstream(route).is_open()) return {route, true};
+  return {homeFile(kReadme), false};
+}
+
+void Z5App::shutDown() { saveSettings(settings_, store_); }
+
+}  // namespace z5

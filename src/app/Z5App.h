@@ -1,0 +1,77 @@
+#pragma once
+// The program without its windows: the state the desktop program and the
+// headless runs share (settings, numbered strings, messages, voyage, map
+// view), and the start-up and exit sequences.
+
+#include <string>
+
+#include "app/Clock.h"
+#include "app/Host.h"
+#include "app/Messages.h"
+#include "app/Settings.h"
+#include "app/SettingsRecord.h"
+#include "app/SettingsStore.h"
+#include "app/StringTable.h"
+#include "map/MapExtent.h"
+#include "map/MapViewState.h"
+#include "route/Voyage.h"
+
+namespace z5 {
+
+class Z5App {
+ public:
+  Z5App(Host& host, SettingsStore& store, const Clock& clock);
+  Z5App(const Z5App&) = delete;
+  Z5App& operator=(const Z5App&) = delete;
+
+  // Home directory, settings and string files. False when the program
+  // cannot go on; the reason has been shown.
+  bool startUp(const std::string& programDirectory);
+
+  // The document start-up opens: `DATA_FILE`, or the home directory's
+  // "readme.txt" when that cannot be opened (then it is not extracted).
+  struct StartDocument {
+    std::string path;
+    bool isRoute = false;
+  };
+  StartDocument startDocument() const;
+
+  // Loads the settings with the resets of the values that are not stored.
+  bool loadSettings(SettingsMode mode);
+
+  // Exit: the settings are written back unless the no-save flag is set.
+  void shutDown();
+
+  SettingsRecord& settings() { return settings_; }
+  const SettingsRecord& settings() const { return settings_; }
+  StringTable& strings() { return strings_; }
+  Messages& messages() { return messages_; }
+  Voyage& voyage() { return voyage_; }
+  MapViewState& mapView() { return mapView_; }
+  MapExtent& mapExtent() { return mapExtent_; }
+  const Clock& clock() const { return clock_; }
+  SettingsStore& store() { return store_; }
+  Host& host() { return host_; }
+
+  // A file in the home directory.
+  std::string homeFile(std::string_view name) const;
+
+  static constexpr int kStartFailurePauseMs = 2000;
+  static constexpr const char* kSampleRoute = "README.TXT";
+  static constexpr const char* kReadme = "readme.txt";
+
+ private:
+  void establishHomeDirectory(const std::string& programDirectory);
+
+  Host& host_;
+  SettingsStore& store_;
+  const Clock& clock_;
+  SettingsRecord settings_;
+  StringTable strings_;
+  Messages messages_;
+  Voyage voyage_;
+  MapViewState mapView_;
+  MapExtent mapExtent_;
+};
+
+}  // namespace z5

@@ -1,0 +1,76 @@
+#pragma once
+// The extracted route: the waypoint table and everything the reports, the
+// map and the GPS display read from the last successful extraction.
+
+#include <string>
+#include <vector>
+
+#include "route/Waypoint.h"
+
+namespace z5 {
+
+inline constexpr int kMaxWaypoints = 1000;
+inline constexpr int kMaxCharts = 1000;
+inline constexpr int kMaxInterceptRequests = 999;
+inline constexpr int kMaxNotes = 200;
+inline constexpr int kMaxErrorLocations = 100;
+// "No index" (map-centre waypoint, target waypoint) and "error already shown".
+inline constexpr int kNoIndex = -99;
+// The fatal result: no memory, or the leg pass failed.
+inline constexpr int kFatal = -88;
+
+// A !LAT or !LON request with the chart number current when it was read.
+struct InterceptRequest {
+  double value = 0;  // degrees
+  int chart = 0;
+};
+
+// Where the route text went wrong, for the editor to select the line.
+struct ErrorLocation {
+  std::string file;
+  int line = 0;
+  std::string message;
+  std::string lineText;
+};
+
+// The lines of an AMVER report read as route input, stored upper-cased.
+struct AmverInput {
+  bool active = false;
+  std::string header;
+  std::string A, B, E, F, G, I, M, V, X, Y;
+};
+
+// The to-waypoint mode: the voyage computed from an entered position.
+struct ToWaypointState {
+  int index = kNoIndex;  // table index steered for; kNoIndex when off
+  Waypoint start;        // named "POS", position -999 until given
+  bool active() const { return index != kNoIndex; }
+};
+
+struct Voyage {
+  std::vector<Waypoint> waypoints;  // at most kMaxWaypoints, route order
+
+  std::string routeFileName;
+  std::string departurePort;
+  std::string arrivalPort;
+  double fileSpeed = 0;      // knots
+  std::string fileSpeedText;
+  std::string directionLabel;
+
+  std::vector<int> charts;                        // !CHART numbers, first appearance order
+  std::vector<InterceptRequest> latitudeRequests;  // !LAT
+  std::vector<InterceptRequest> longitudeRequests; // !LON
+  std::vector<std::string> notes;                  // !NOTE
+  AmverInput amver;
+  std::vector<ErrorLocation> errors;               // at most kMaxErrorLocations
+
+  ToWaypointState toWaypoint;
+  int mapCentreIndex = kNoIndex;  // the "&Waypoint Point" choice
+
+  double totalHours = 0;
+
+  int count() const { return static_cast<int>(waypoints.size()); }
+  bool empty() const { return waypoints.empty(); }
+};
+
+}  // namespace z5

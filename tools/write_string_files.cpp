@@ -1,0 +1,47 @@
+// Writes nav_err.dat and nav_info.dat from the catalogue of numbered strings,
+// escaping line ends, carriage returns, tabs and backslashes.
+//   write_string_files DIR
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "app/StringCatalogue.h"
+
+namespace {
+
+std::string encode(std::string_view text) {
+  std::string line;
+  for (char c : text) {
+    switch (c) {
+      case '\n': line += "\\n"; break;
+      case '\r': line += "\\r"; break;
+      case '\t': line += "\\t"; break;
+      case '\\': line += "\\\\"; break;
+      default: line += c; break;
+    }
+  }
+  return line;
+}
+
+template <class Table>
+bool write(const std::string& path, const Table& table) {
+  std::ofstream out(path, std::ios::binary);
+  for (const z5::StringSpec& spec : table) out << encode(spec.text) << '\n';
+  return static_cast<bool>(out);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: write_string_files DIR\n");
+    return 2;
+  }
+  const std::string dir = std::string(argv[1]) + "/";
+  if (!write(dir + "nav_err.dat", z5::kErrorStrings) || !write(dir + "nav_info.dat", z5::kPromptStrings)) {
+    std::fprintf(stderr, "write_string_files: cannot write into %s\n", argv[1]);
+    return 1;
+  }
+  return 0;
+}
