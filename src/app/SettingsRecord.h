@@ -90,6 +90,8 @@ struct SettingsRecord {
   int noSave = 0;
   GreatCircleSettings greatCircle;
   ChartScaleLimits chartScale;
+  int backwardsRouting = 0;  // the voyage is computed from the last waypoint to the first
+  int firstRowNumber = 1;    // number shown for the first waypoint (labelling)
 };
 
 }  // namespace z5

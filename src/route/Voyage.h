@@ -67,7 +67,12 @@ struct Voyage {
   ToWaypointState toWaypoint;
   int mapCentreIndex = kNoIndex;  // the "&Waypoint Point" choice
 
-  double totalHours = 0;
+  // Times: the departure and required arrival date-times are in the settings.
+  bool arrivalTimeMode = false;  // the file speed is derived from the required arrival time
+  double savedFileSpeed = 0;     // the file speed before that mode changed it
+  double totalHours = 0;         // steaming plus stops
+  double steamingHours = 0;
+  int totalDays = 0, totalHoursPart = 0, totalMinutes = 0;
 
   int count() const { return static_cast<int>(waypoints.size()); }
   bool empty() const { return waypoints.empty(); }
