@@ -91,13 +91,14 @@ std::string courseText(double degrees) {
 }
 
 std::string timeToGoText(double hours) {
-  constexpr int kHoursPerDay = 24;
-  constexpr int kMinutesPerHour = 60;
-  const int days = static_cast<int>(hours / kHoursPerDay);
-  const double rest = hours - kHoursPerDay * days;
-  const int wholeHours = static_cast<int>(rest);
-  const int minutes = static_cast<int>(rest * kMinutesPerHour) % kMinutesPerHour;
-  return fmt::sprintf("%5.2f hr = %02dd %02d:%02d", hours, days, wholeHours, minutes);
+  constexpr long kMinutesPerHour = 60;
+  constexpr long kMinutesPerDay = 24 * kMinutesPerHour;
+  // Split the time rounded to the minute, so that 25.4999999 hours shows
+  // as 01d 01:30 like its "25.50 hr".
+  const long minutes = std::lround(hours * kMinutesPerHour);
+  return fmt::sprintf("%5.2f hr = %02dd %02d:%02d", hours, static_cast<int>(minutes / kMinutesPerDay),
+                      static_cast<int>(minutes % kMinutesPerDay / kMinutesPerHour),
+                      static_cast<int>(minutes % kMinutesPerHour));
 }
 
 NavigationTexts gotoNavigationTexts(const GotoLeg& leg, const ShipState& ship, bool geodetic,

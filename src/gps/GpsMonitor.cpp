@@ -218,6 +218,8 @@ void GpsMonitor::quietCheck(std::chrono::steady_clock::time_point now) {
 }
 
 void GpsMonitor::handleLine(std::string_view line) {
+  // A sentence begins at its "$": one glued to the tail of noise is still read.
+  if (const std::size_t dollar = line.rfind('$'); dollar != std::string_view::npos) line.remove_prefix(dollar);
   const NmeaLineKind kind = classifyNmeaLine(line);
   if (kind == NmeaLineKind::Other) return;
   texts_.setReceived(true);

@@ -1,0 +1,245 @@
+// The reader thread on a pseudo-terminal: real receiver logs replayed paced
+// and in bursts, void fixes, other talkers, quiet lines, noise, a receiver
+// unplugged, stopping, and ports that cannot be used.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "GpsTestSupport.h"
+#include "gps/GpsGeometry.h"
+#include "gps/PosixSerialPort.h"
+
+namespace z5 {
+namespace {
+
+using namespace std::chrono_literals;
+using test::MonitorBench;
+using test::PtyPair;
+using test::rmc;
+using test::WakeCounter;
+using T = GpsTextSet;
+
+// The receiver output of a recorded log: its comment lines left out.
+std::vector<std::string> receiverLines(const std::string& name) {
+  std::ifstream in(std::string(Z5_FIXTURES_DIR) + "/nmea/" + name, std::ios::binary);
+  std::vector<std::string> lines;
+  std::string line;
+  while (std::getline(in, line))
+    if (!line.starts_with("#")) lines.push_back(line + "\n");
+  return lines;
+}
+
+int countStarting(const std::vector<std::string>& lines, std::string_view prefix) {
+  return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const auto& l) { return l.starts_with(prefix); }));
+}
+
+// A monitor reading the slave side of a fresh pseudo-terminal.
+struct Reader : ::testing::Test {
+  Reader() {
+    b.settings.GPS_PORT = pty.slaveName();
+    b.monitor.setWakeUp(wakes.callback());
+  }
+  void start(std::chrono::milliseconds quiet = GpsMonitor::kQuietPeriod) {
+    ASSERT_TRUE(pty.ok());
+    b.monitor.setQuietPeriod(quiet);
+    b.monitor.toggle();
+    ASSERT_TRUE(b.monitor.running()) << b.messages.text();
+  }
+  std::string dialog(T::Text text) {
+    b.monitor.refreshDialog();
+    return b.monitor.texts().dialog(text);
+  }
+  bool received() {
+    b.monitor.refreshDialog();
+    return b.monitor.texts().dialogReceived();
+  }
+  PtyPair pty;
+  MonitorBench b;
+  WakeCounter wakes;
+};
+
+TEST_F(Reader, APacedPlotterLogGivesEveryFix) {
+  start();
+  const auto lines = receiverLines("bundg_zeus_9.log");
+  for (const auto& line : lines) {
+    pty.write(line);
+    std::this_thread::sleep_for(100us);
+  }
+  const int fixes = countStarting(lines, "$GPRMC");
+  ASSERT_EQ(fixes, 146);
+  ASSERT_TRUE(wakes.waitFor(fixes));
+  EXPECT_EQ(dialog(T::kUtcTime), "09:50:03.00");
+  EXPECT_EQ(dialog(T::kLatitude), latitudeText(52 + 50.8736 / 60));
+  EXPECT_EQ(dialog(T::kLongitude), longitudeText(5 + 18.5095 / 60));
+  EXPECT_EQ(dialog(T::kSmg), " 5.30 kts");
+  EXPECT_EQ(dialog(T::kCmg), "233.10 T");
+  EXPECT_TRUE(received());
+  EXPECT_TRUE(b.monitor.takeUpdate());
+  EXPECT_FALSE(b.monitor.takeUpdate()) << "the idle hand-over clears the flag";
+}
+
+TEST_F(Reader, TheSameLogInOneBurstLosesNothing) {
+  start();
+  std::string all;
+  const auto lines = receiverLines("bundg_zeus_9.log");
+  for (const auto& line : lines) all += line;
+  pty.write(all);
+  ASSERT_TRUE(wakes.waitFor(countStarting(lines, "$GPRMC")));
+  EXPECT_EQ(dialog(T::kUtcTime), "09:50:03.00");
+}
+
+TEST_F(Reader, VoidFixesShowTheRefusedDateAndStillRefresh) {
+  start();
+  const auto lines = receiverLines("GPSmap-76S.log");
+  for (const auto& line : lines) pty.write(line);
+  ASSERT_TRUE(wakes.waitFor(countStarting(lines, "$GPRMC")));
+  EXPECT_EQ(dialog(T::kFixDate), b.strings.prompt(272));
+  EXPECT_EQ(dialog(T::kUtcTime), "");
+  EXPECT_TRUE(received());
+}
+
+TEST_F(Reader, AMultiSystemReceiverGivesFixes) {
+  start();
+  const auto lines = receiverLines("ch-4711.log");
+  for (const auto& line : lines) pty.write(line);
+  const int rmcLines = countStarting(lines, "$GNRMC") + countStarting(lines, "$GLRMC") + countStarting(lines, "$GPRMC");
+  ASSERT_TRUE(wakes.waitFor(rmcLines));
+  EXPECT_TRUE(dialog(T::kLatitude).starts_with("55-43.0")) << dialog(T::kLatitude);
+  EXPECT_EQ(dialog(T::kFixDate), b.strings.prompt(272)) << "it ends with void GPS fixes";
+}
+
+TEST_F(Reader, AStationaryReceiverWithMixedLineEndsGivesFixes) {
+  start();
+  const auto lines = receiverLines("bt451.log");
+  for (const auto& line : lines) pty.write(line);
+  ASSERT_TRUE(wakes.waitFor(countStarting(lines, "$GPRMC")));
+  EXPECT_EQ(dialog(T::kUtcTime), "14:33:08.50");
+  EXPECT_EQ(dialog(T::kSmg), "32.27 kts");
+}
+
+TEST_F(Reader, OtherTalkersAreIgnoredAndTheReceivedFlagClearsWhenTheLineIsQuiet) {
+  start(1000ms);
+  pty.write("$IIRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*7D\r\n");
+  pty.write("$gprmc,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n");
+  std::this_thread::sleep_for(100ms);
+  EXPECT_EQ(wakes.count(), 0);
+  EXPECT_FALSE(received());
+  pty.write(rmc("123519", "4807.038", "N", "01131.000", "E"));
+  ASSERT_TRUE(wakes.waitFor(1));
+  EXPECT_TRUE(received());
+  EXPECT_EQ(dialog(T::kUtcTime), "12:35:19.00");
+  ASSERT_TRUE(wakes.waitFor(2)) << "no wake-up when the line went quiet";
+  EXPECT_FALSE(received());
+  EXPECT_EQ(dialog(T::kUtcTime), "12:35:19.00") << "the last fix stays shown";
+}
+
+TEST_F(Reader, OtherGpsSentencesKeepTheLineAlive) {
+  start(600ms);
+  pty.write(rmc("123519", "4807.038", "N", "01131.000", "E"));
+  ASSERT_TRUE(wakes.waitFor(1));
+  for (int i = 0; i < 8; ++i) {
+    pty.write(test::nmea("GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"));
+    std::this_thread::sleep_for(150ms);
+  }
+  EXPECT_EQ(wakes.count(), 1) << "a receiver sending only GGA is heard";
+}
+
+TEST_F(Reader, SplitSentencesNoiseAndOverlongLinesDoNotStopReception) {
+  start();
+  const std::string first = rmc("120000", "4807.038", "N", "01131.000", "E");
+  pty.write(first.substr(0, 20));
+  std::this_thread::sleep_for(50ms);
+  pty.write(first.substr(20));
+  ASSERT_TRUE(wakes.waitFor(1));
+  EXPECT_EQ(dialog(T::kUtcTime), "12:00:00.00");
+
+  std::string noise;
+  for (int i = 0; i < 1100; ++i) noise += static_cast<char>(0x80 + i % 0x70);
+  pty.write(noise);
+  std::this_thread::sleep_for(50ms);
+  pty.write(rmc("120001", "4807.038", "N", "01131.000", "E"));
+  ASSERT_TRUE(wakes.waitFor(2));
+  EXPECT_EQ(dialog(T::kUtcTime), "12:00:01.00") << "a sentence after noise is read";
+
+  pty.write(std::string(5000, 'A'));
+  std::this_thread::sleep_for(50ms);
+  pty.write(rmc("120002", "4807.038", "N", "01131.000", "E"));
+  ASSERT_TRUE(wakes.waitFor(3));
+  EXPECT_EQ(dialog(T::kUtcTime), "12:00:02.00");
+
+  pty.write(std::string("\0\0\xff\n\n", 5) + "garbage\r\n$GPRMC,,,\r\n");
+  pty.write(rmc("120003", "4807.038", "N", "01131.000", "E"));
+  ASSERT_TRUE(wakes.waitFor(5));
+  EXPECT_EQ(dialog(T::kUtcTime), "12:00:03.00");
+  EXPECT_TRUE(b.monitor.running());
+}
+
+TEST_F(Reader, MidnightOnTheLineAdvancesTheDate) {
+  b.clock.set({2002, 3, 24, 0, 59, 55}, {2002, 3, 23, 23, 59, 55});
+  start();
+  pty.write(rmc("235959", "4807.038", "N", "01131.000", "E"));
+  pty.write(rmc("000001", "4807.038", "N", "01131.000", "E"));
+  ASSERT_TRUE(wakes.waitFor(2));
+  EXPECT_EQ(dialog(T::kFixDate), "03/24/2002");
+}
+
+TEST_F(Reader, AnUnpluggedReceiverLeavesTheMonitorRunningAndItStopsCleanly) {
+  start(300ms);
+  pty.write(rmc("120000", "4807.038", "N", "01131.000", "E"));
+  ASSERT_TRUE(wakes.waitFor(1));
+  pty.closeMaster();
+  ASSERT_TRUE(wakes.waitFor(2)) << "the quiet check goes on";
+  EXPECT_FALSE(received());
+  EXPECT_TRUE(b.monitor.running());
+  b.monitor.toggle();
+  EXPECT_FALSE(b.monitor.running());
+}
+
+TEST_F(Reader, AStopEndsAPendingReadAtOnce) {
+  start();
+  std::this_thread::sleep_for(50ms);
+  const auto before = std::chrono::steady_clock::now();
+  b.monitor.toggle();
+  EXPECT_LT(std::chrono::steady_clock::now() - before, 1s) << "the stop waited for the read's time-out";
+  EXPECT_FALSE(b.monitor.running());
+  EXPECT_EQ(std::count(b.messages.text().begin(), b.messages.text().end(), '\n'), 2) << "on and off";
+}
+
+TEST_F(Reader, TheMonitorRestartsOnANewBaudAndReadsOn) {
+  start();
+  b.host.answer("9600");
+  b.monitor.setBaudPrompt();
+  EXPECT_TRUE(b.monitor.running());
+  pty.write(rmc("120000", "4807.038", "N", "01131.000", "E"));
+  ASSERT_TRUE(wakes.waitFor(1));
+  EXPECT_EQ(dialog(T::kUtcTime), "12:00:00.00");
+}
+
+TEST_F(Reader, APortHeldByAnotherProgramIsReported) {
+  PosixSerialPort other;
+  ASSERT_EQ(other.open(pty.slaveName(), 4800), SerialPort::OpenResult::Opened);
+  b.monitor.toggle();
+  EXPECT_FALSE(b.monitor.running());
+  ASSERT_EQ(b.host.popups.size(), 1u);
+  EXPECT_EQ(b.host.popups[0].text, b.strings.error(82, pty.slaveName()));
+  EXPECT_EQ(b.host.popups[0].milliseconds, 2000);
+}
+
+TEST(GpsReaderPorts, MissingAndUnusablePortsAreReported) {
+  MonitorBench b;
+  b.settings.GPS_PORT = "/dev/z5-none";
+  b.monitor.toggle();
+  EXPECT_FALSE(b.monitor.running());
+  b.settings.GPS_PORT = "/dev/null";
+  b.monitor.toggle();
+  EXPECT_FALSE(b.monitor.running());
+  ASSERT_EQ(b.host.popups.size(), 2u);
+  EXPECT_EQ(b.host.popups[0].text, b.strings.error(82, std::string("/dev/z5-none")));
+  EXPECT_EQ(b.host.popups[1].text, b.strings.error(83, std::string("/dev/null")));
+}
+
+}  // namespace
+}  // namespace z5
