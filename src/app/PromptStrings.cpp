@@ -481,7 +481,7 @@ constexpr std::array<StringSpec, kPromptStringCount> kPromptStrings = {{
     /* 286 */ {"", "(unused)"},
     /* 287 */ {"", "(unused)"},
     // Text of the goto confirmation.
-    /* 288 */ {"", "A goto waypoint is set.\nChange: choose another one.\nDisable: steer for none.\nAbort: keep it."},
+    /* 288 */ {"", "A goto waypoint is set.\nChange: choose another one.\nDisable: clear it.\nAbort: keep it."},
     /* 289 */ {"", "(unused)"},
     /* 290 */ {"", "(unused)"},
     /* 291 */ {"", "(unused)"},
