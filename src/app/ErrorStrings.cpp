@@ -10,22 +10,25 @@ constexpr std::array<StringSpec, kErrorStringCount> kErrorStrings = {{
     /*   1 */ {"", "Cannot read that position. Write it like 37-30.50N, 37 30 30 N or 37.5 (longitude: E or W)."},
     // A file that does not open: the route file (DATA_FILE) or the user point file.
     /*   2 */ {"s", "Cannot open the file %s"},
-    // Route text errors (line, file, n).
+    // Bad !SPEED (line, file, n).
     /*   3 */ {"dsd", "Line %d of %s (waypoint %d): bad !SPEED - give knots from 0.01 to 1000."},
+    // Bad !ZD (line, file, n).
     /*   4 */ {"dsd", "Line %d of %s (waypoint %d): bad !ZD - give the zone in hours from -13 to +12."},
+    // Bad !STOP, or !STOP before the first waypoint (line, file, n).
     /*   5 */ {"dsd", "Line %d of %s (waypoint %d): bad !STOP - give hours from 0 to 10000, after a waypoint."},
     // !GC interval too large (line, file, n, largest interval).
     /*   6 */ {"dsdd", "Line %d of %s (waypoint %d): !GC interval above %d degrees of longitude."},
     // Unreadable !LAT (line, file).
     /*   7 */ {"ds", "Line %d of %s: cannot read the latitude of !LAT."},
     // !LAT list full (largest count, line, file).
-    /*   8 */ {"dds", "More than %d !LAT lines: line %d of %s."},
+    /*   8 */ {"dds", "Too many !LAT lines (limit %d): line %d of %s."},
     // Unreadable !LON (line, file).
     /*   9 */ {"ds", "Line %d of %s: cannot read the longitude of !LON."},
     // !LON list full (largest count, line, file).
-    /*  10 */ {"dds", "More than %d !LON lines: line %d of %s."},
-    // AMVER input (line, file, n).
+    /*  10 */ {"dds", "Too many !LON lines (limit %d): line %d of %s."},
+    // Bad AMVER F/ speed (line, file, n).
     /*  11 */ {"dsd", "Line %d of %s (waypoint %d): bad AMVER F/ speed - give tenths of a knot, 1 to 10000."},
+    // Unknown AMVER line letter (line, file, n).
     /*  12 */ {"dsd", "Line %d of %s (waypoint %d): unknown AMVER line - expected A/ B/ E/ F/ G/ I/ L/ M/ V/ X/ or Y/."},
     // No memory for a waypoint record (waypoint number).
     /*  13 */ {"d", "Out of memory for waypoint %d."},
@@ -90,9 +93,11 @@ constexpr std::array<StringSpec, kErrorStringCount> kErrorStrings = {{
     /*  45 */ {"dds", "More than %d !NOTE lines: line %d of %s."},
     // Unknown directive (line, file).
     /*  46 */ {"ds", "Line %d of %s: unknown directive."},
-    // Map placeholder file errors (path); followed by error string 56.
+    // Map placeholder file cannot be opened (path); followed by error string 56.
     /*  47 */ {"s", "Cannot open the map file %s"},
+    // Map placeholder file cannot be closed (path); followed by error string 56.
     /*  48 */ {"s", "Cannot close the map file %s"},
+    // Map placeholder file cannot be written (path); followed by error string 56.
     /*  49 */ {"s", "Cannot write the map file %s"},
     /*  50 */ {"", "(unused)"},
     /*  51 */ {"", "(unused)"},
