@@ -5,7 +5,7 @@
 namespace z5 {
 
 Z5App::Z5App(Host& host, SettingsStore& store, const Clock& clock)
-    : host_(host), store_(store), clock_(clock), messages_(host, strings_) {}
+    : host_(host), store_(store), clock_(clock), messages_(host, strings_), gps_(settings_, messages_, voyage_, mapView_, clock) {}
 
 std::string Z5App::homeFile(std::string_view name) const { return z5::homeFile(settings_.HOME_PATH, name); }
 
@@ -19,6 +19,8 @@ void Z5App::establishHomeDirectory(const std::string& programDirectory) {
 }
 
 bool Z5App::loadSettings(SettingsMode mode) {
+  // The GPS reader reads the settings and the map view under its locks.
+  const auto hold = gps_.locks().all();
   mapView_ = MapViewState{};
   voyage_.toWaypoint.index = kNoIndex;
   voyage_.mapCentreIndex = kNoIndex;
@@ -33,6 +35,7 @@ bool Z5App::startUp(const std::string& programDirectory) {
     host_.wait(kStartFailurePauseMs);
     return false;
   }
+  gps_.resetState();
   return true;
 }
 
@@ -44,6 +47,9 @@ Z5App::StartDocument Z5App::startDocument() const {
   return {homeFile(kReadme), false};
 }
 
-void Z5App::shutDown() { saveSettings(settings_, store_); }
+void Z5App::shutDown() {
+  gps_.stop();
+  saveSettings(settings_, store_);
+}
 
 }  // namespace z5

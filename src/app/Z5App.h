@@ -12,6 +12,7 @@
 #include "app/SettingsRecord.h"
 #include "app/SettingsStore.h"
 #include "app/StringTable.h"
+#include "gps/GpsMonitor.h"
 #include "map/MapExtent.h"
 #include "map/MapViewState.h"
 #include "route/Voyage.h"
@@ -49,6 +50,7 @@ class Z5App {
   Voyage& voyage() { return voyage_; }
   MapViewState& mapView() { return mapView_; }
   MapExtent& mapExtent() { return mapExtent_; }
+  GpsMonitor& gps() { return gps_; }
   const Clock& clock() const { return clock_; }
   SettingsStore& store() { return store_; }
   Host& host() { return host_; }
@@ -72,6 +74,7 @@ class Z5App {
   Voyage voyage_;
   MapViewState mapView_;
   MapExtent mapExtent_;
+  GpsMonitor gps_;  // last: its reader ends before the state it reads goes
 };
 
 }  // namespace z5
