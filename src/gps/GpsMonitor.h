@@ -54,7 +54,8 @@ class GpsMonitor {
   // --- Start, stop, hand-over (main thread) ---
 
   // Called on the reader thread after the texts changed; the platform wakes
-  // its main loop. Set it while the monitor is stopped.
+  // its main loop. It is called under the GPS lock, so it may be replaced at
+  // any time, and must not wait for the main thread.
   void setWakeUp(std::function<void()> wakeUp);
   // Tests shorten the quiet period. Set it while the monitor is stopped.
   void setQuietPeriod(std::chrono::milliseconds period) { quietPeriod_ = period; }
