@@ -160,7 +160,7 @@ void FixProcessor::averageSamples(const FixTime& time, const RmcFix& fix, bool g
     return;
   }
   if (mean->elapsedHours > kCompletedHours) {
-    const CourseDistance made = rhumbLineCourse(mean->startLatitude, mean->startLongitude, mean->endLatitude,
+    const CourseDistance made = rhumbLineBetween(mean->startLatitude, mean->startLongitude, mean->endLatitude,
                                                 mean->endLongitude, geodeticLengths);
     cmg_ = made.course;
     smg_ = made.distance / mean->elapsedHours;
@@ -170,7 +170,7 @@ void FixProcessor::averageSamples(const FixTime& time, const RmcFix& fix, bool g
 void FixProcessor::writeMadeGoodTexts(bool fromUnit) {
   if (cmg_ > kKnownCourse) {
     s_.texts.set(GpsTextSet::kSmg, fmt::sprintf("%5.2f kts", smg_));
-    s_.texts.set(GpsTextSet::kCmg, courseText(cmg_));
+    s_.texts.set(GpsTextSet::kCmg, gpsCourseText(cmg_));
   } else if (fromUnit) {
     // The receiver gave a speed but no course (it does so when stationary).
     s_.texts.set(GpsTextSet::kSmg, fmt::sprintf("%5.2f kts", smg_));

@@ -84,7 +84,7 @@ GotoLeg gotoLegFor(const Voyage& voyage, int index) {
   return leg;
 }
 
-std::string courseText(double degrees) {
+std::string gpsCourseText(double degrees) {
   if (degrees >= 100) return fmt::sprintf("%1.2f T", degrees);
   if (degrees >= 10) return fmt::sprintf("0%1.2f T", degrees);
   return fmt::sprintf("00%1.2f", degrees);
@@ -110,10 +110,10 @@ NavigationTexts gotoNavigationTexts(const GotoLeg& leg, const ShipState& ship, b
     t.fill(notices.arrived);
     return t;
   }
-  const CourseDistance rl = rhumbLineCourse(ship.latitude, ship.longitude, leg.latitude, leg.longitude, geodetic);
-  const CourseDistance gc = greatCircleCourse(ship.latitude, ship.longitude, leg.latitude, leg.longitude, geodetic);
-  t[slot(T::kRlBearing)] = courseText(rl.course);
-  t[slot(T::kGcBearing)] = courseText(gc.course);
+  const CourseDistance rl = rhumbLineBetween(ship.latitude, ship.longitude, leg.latitude, leg.longitude, geodetic);
+  const CourseDistance gc = greatCircleBetween(ship.latitude, ship.longitude, leg.latitude, leg.longitude, geodetic);
+  t[slot(T::kRlBearing)] = gpsCourseText(rl.course);
+  t[slot(T::kGcBearing)] = gpsCourseText(gc.course);
   t[slot(T::kRlDistance)] = fmt::sprintf("%5.2f NM", rl.distance);
   t[slot(T::kGcDistance)] = fmt::sprintf("%5.2f NM", gc.distance);
 
@@ -122,13 +122,13 @@ NavigationTexts gotoNavigationTexts(const GotoLeg& leg, const ShipState& ship, b
     // back from the waypoint. The cross-track error is the ship's distance
     // from the line of the leg: s sin(angle), on the sphere for the great
     // circle.
-    const CourseDistance rlBack = rhumbLineCourse(leg.latitude, leg.longitude, ship.latitude, ship.longitude, geodetic);
+    const CourseDistance rlBack = rhumbLineBetween(leg.latitude, leg.longitude, ship.latitude, ship.longitude, geodetic);
     const double rlAngle = offLegAngle(rlBack.course, leg.legCourse + 180);
     t[slot(T::kRlXte)] = crossTrackText(rlAngle, std::fabs(std::sin(rlAngle) * rlBack.distance), notices);
 
-    const CourseDistance gcBack = greatCircleCourse(leg.latitude, leg.longitude, ship.latitude, ship.longitude, geodetic);
+    const CourseDistance gcBack = greatCircleBetween(leg.latitude, leg.longitude, ship.latitude, ship.longitude, geodetic);
     const CourseDistance gcLeg =
-        greatCircleCourse(leg.latitude, leg.longitude, leg.previousLatitude, leg.previousLongitude, geodetic);
+        greatCircleBetween(leg.latitude, leg.longitude, leg.previousLatitude, leg.previousLongitude, geodetic);
     const double gcAngle = offLegAngle(gcBack.course, gcLeg.course);
     const double gcCross =
         kMilesPerRadian * std::asin(std::fabs(std::sin(gcBack.distance / kMilesPerRadian) * std::sin(gcAngle)));

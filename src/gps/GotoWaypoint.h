@@ -54,7 +54,7 @@ NavigationTexts gotoNavigationTexts(const GotoLeg& leg, const ShipState& ship, b
                                     const GotoNoticeTexts& notices);
 
 // Course text with three integer digits: "245.50 T", "045.50 T", "005.50".
-std::string courseText(double degrees);
+std::string gpsCourseText(double degrees);
 // "%5.2f hr = %02dd %02d:%02d" of a time to go in hours.
 std::string timeToGoText(double hours);
 

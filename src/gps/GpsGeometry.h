@@ -19,9 +19,9 @@ struct CourseDistance {
 // longitude is taken the short way round (across the 180th meridian when
 // that is shorter). `geodetic` selects the ellipsoidal lengths of a degree
 // (the LEN_LAT_LON setting). Coincident points give course 0, distance 0.
-CourseDistance rhumbLineCourse(double lat1, double lon1, double lat2, double lon2, bool geodetic);
+CourseDistance rhumbLineBetween(double lat1, double lon1, double lat2, double lon2, bool geodetic);
 // The initial great-circle course and the great-circle distance.
-CourseDistance greatCircleCourse(double lat1, double lon1, double lat2, double lon2, bool geodetic);
+CourseDistance greatCircleBetween(double lat1, double lon1, double lat2, double lon2, bool geodetic);
 
 // Degrees and minutes with three decimals: "48-07.038N", "011-31.000E".
 std::string latitudeText(double degrees);

@@ -18,7 +18,7 @@ std::string gpsDisplayText(const GpsTextSet& texts, const std::string& receivedL
 
 // Runs a started monitor: after every update refreshes the dialog copies
 // and prints the display to `out`; returns when `stop` becomes true (checked
-// at least every kStopPoll), after stopping the monitor.
+// at least every kStopPollMilliseconds), after stopping the monitor.
 void runGpsTerminal(GpsMonitor& monitor, std::FILE* out, const std::atomic<bool>& stop);
 
 inline constexpr int kStopPollMilliseconds = 200;

@@ -86,7 +86,7 @@ TEST(GpsFixProcessor, PassingMidnightAdvancesTheDate) {
 TEST(GpsFixProcessor, MadeGoodTextsUseThreeIntegerDigits) {
   const std::pair<double, const char*> rows[] = {
       {5.5, "005.50"}, {45.5, "045.50 T"}, {245.5, "245.50 T"}, {0, "000.00"}, {99.999, "0100.00 T"}};
-  for (const auto& [course, text] : rows) EXPECT_EQ(courseText(course), text) << course;
+  for (const auto& [course, text] : rows) EXPECT_EQ(gpsCourseText(course), text) << course;
 }
 
 TEST(GpsFixProcessor, AStationaryReceiverWithoutCourseShowsSpeedAndNoCourse) {
