@@ -33,13 +33,13 @@ struct GpsApp : ::testing::Test {
   MemorySettingsStore store;
   test::ScriptedHost host;
   test::FixedClock clock;
+  test::WakeCounter wakes;  // outlives the monitor that calls it
   Z5App app;
 };
 
 TEST_F(GpsApp, ASettingsReloadWhileFixesArriveIsSafe) {
   ASSERT_TRUE(pty.ok());
   ASSERT_TRUE(app.startUp(program.path().string()));
-  test::WakeCounter wakes;
   app.gps().setWakeUp(wakes.callback());
   app.gps().toggle();
   ASSERT_TRUE(app.gps().running()) << app.messages().text();

@@ -57,8 +57,8 @@ struct Reader : ::testing::Test {
     return b.monitor.texts().dialogReceived();
   }
   PtyPair pty;
+  WakeCounter wakes;  // outlives the monitor that calls it
   MonitorBench b;
-  WakeCounter wakes;
 };
 
 TEST_F(Reader, APacedPlotterLogGivesEveryFix) {
