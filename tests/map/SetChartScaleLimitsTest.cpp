@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedHost.h"
-#include "TempDir.h"
 #include "route/Voyage.h"
 
 namespace z5 {
@@ -11,22 +10,6 @@ namespace {
 
 class ScaleLimitsTest : public ::testing::Test {
  protected:
-  // The status line with texts that show their arguments.
-  void SetUp() override {
-    std::string file;
-    for (int i = 0; i < StringTable::count(StringFile::Prompt); ++i) {
-      if (i == Messages::kStatusLineFormat) {
-        file += "%s: %s\n";
-      } else if (i == kLabelScaleLimits) {
-        file += "Chart scale limits\n";
-      } else {
-        file += std::string(StringTable::spec(StringFile::Prompt, i).text) + "\n";
-      }
-    }
-    std::vector<int> replaced;
-    ASSERT_TRUE(strings_.load(StringFile::Prompt, dir_.write("nav_info.dat", file), replaced));
-  }
-
   int run() {
     return SetChartScaleLimits(limits_, messages_, [this] {
       ++extractions_;
@@ -34,7 +17,6 @@ class ScaleLimitsTest : public ::testing::Test {
     });
   }
 
-  test::TempDir dir_;
   test::ScriptedHost host_;
   StringTable strings_;
   Messages messages_{host_, strings_};
