@@ -72,7 +72,7 @@ struct PendingCrossing {
 
 class LegPassRun {
  public:
-  LegPassRun(LegPassContext& pass, const LegGeometry& geometry, bool geodetic, bool gcPointsGetGcData)
+  LegPassRun(const LegPassContext& pass, const LegGeometry& geometry, bool geodetic, bool gcPointsGetGcData)
       : voyage_(pass.voyage),
         settings_(pass.greatCircle),
         defaults_(pass.greatCircle),
@@ -282,7 +282,7 @@ class LegPassRun {
   PendingCrossing pending_;
 };
 
-void searchCharts(LegPassContext& pass, const std::string& homeDirectory, const LegGeometry& geometry) {
+void searchCharts(const LegPassContext& pass, const std::string& homeDirectory, const LegGeometry& geometry) {
   Voyage& voyage = pass.voyage;
   const bool route = voyage.count() >= 2 || (toWaypointMode(voyage) && voyage.count() >= 1);
   if (!route) {
@@ -327,7 +327,7 @@ bool insertWaypoint(Voyage& voyage, Messages& messages, int position, double lat
   return true;
 }
 
-int computeLegs(LegPassContext& pass, const std::string& homeDirectory, int /*mapCentreIndex*/, double degreeSpan,
+int computeLegs(const LegPassContext& pass, const std::string& homeDirectory, int /*mapCentreIndex*/, double degreeSpan,
                 int geodetic, int gcPointsGetGcData) {
   const GreatCircleSettings saved = pass.greatCircle;
   pass.extent = ComputeMapExtent(pass.voyage, wholeVoyageRequest(degreeSpan, pass.drawingWidth, pass.drawingHeight));

@@ -44,7 +44,8 @@ struct LegPassContext {
   std::function<void()> refreshToWaypoint;
 };
 
-// The context over the application's own state.
+// The context over the application's own state (the to-waypoint refresh is
+// left for the caller to set): computeLegs(legPassContext(app), ...).
 LegPassContext legPassContext(Z5App& app);
 
 // The pass over the whole table. `mapCentreIndex` is not used by the pass;
@@ -52,7 +53,7 @@ LegPassContext legPassContext(Z5App& app);
 // `gcPointsGetGcData` GC_PT_GCD. Returns 0, or kFatal (-88) when a point
 // could not be inserted (error string 36 or 43 has been shown); the legs up
 // to there are computed and the settings restored.
-int computeLegs(LegPassContext& pass, const std::string& homeDirectory, int mapCentreIndex, double degreeSpan,
+int computeLegs(const LegPassContext& pass, const std::string& homeDirectory, int mapCentreIndex, double degreeSpan,
                 int geodetic, int gcPointsGetGcData);
 
 // Inserts a waypoint at (latitude, longitude) before the entry at zero-based

@@ -60,27 +60,12 @@ TEST(DegreeLengths, MatchTheEllipsoid) {
   }
 }
 
-TEST(MeridianArcLength, WeighsTheDegreeLengthsAlongTheTrack) {
-  const double l0 = degreeOfLatitudeLength(0);
-  const double l10 = degreeOfLatitudeLength(10);
-  const double l40 = degreeOfLatitudeLength(40);
-  // Same side, no vertex: the mean of the ends.
-  EXPECT_DOUBLE_EQ(meridianArcLength(600, 10, 20, 0), 600 * (l10 + degreeOfLatitudeLength(20)) / 120);
-  // Across the equator: each side weighted by its share of the latitude.
-  EXPECT_NEAR(meridianArcLength(1200, -10, 10, 0), 1200 * (l10 + l0) / 120, 1e-9);
-  EXPECT_NEAR(meridianArcLength(1200, -5, 15, 0),
-              1200 * 0.25 * (degreeOfLatitudeLength(5) + l0) / 120 +
-                  1200 * 0.75 * (degreeOfLatitudeLength(15) + l0) / 120,
-              1e-9);
-  // A latitude of exactly 0 is on no side.
-  EXPECT_DOUBLE_EQ(meridianArcLength(600, 0, 10, 0), 600 * (l0 + l10) / 120);
-  // With a vertex: ends once, vertex twice.
-  EXPECT_DOUBLE_EQ(meridianArcLength(900, 10, 20, 40),
-                   900 * (l10 + 2 * l40 + degreeOfLatitudeLength(20)) / 240);
-  EXPECT_DOUBLE_EQ(meridianArcLength(900, -10, 20, 40),
-                   900 * (l10 + 2 * l40 + 2 * l0 + degreeOfLatitudeLength(20)) / 360);
-  // The sign of the arc is kept.
-  EXPECT_LT(meridianArcLength(-600, 10, 0, 0), 0);
+TEST(MeridianArcLength, MeasuresMeridiansOnAndAcrossTheEquator) {
+  // WGS 84: 1105855 m from the equator to 10 degrees, 3320113 m to 30 degrees.
+  EXPECT_NEAR(meridianArcLength(1200, -10, 10, 0), 2 * 1105855.0 / 1852, 0.1);   // both sides weighted
+  EXPECT_NEAR(meridianArcLength(600, 0, 10, 0), 1105855.0 / 1852, 0.05);         // 0 is on neither side
+  // The sign is kept; the mean of the ends is within 0.02 % over 20 degrees.
+  EXPECT_NEAR(meridianArcLength(-1200, 30, 10, 0), -(3320113.0 - 1105855.0) / 1852, 0.25);
 }
 
 }  // namespace

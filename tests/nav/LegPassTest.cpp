@@ -4,12 +4,16 @@
 #include <fstream>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "FixedClock.h"
 #include "ScriptedHost.h"
 #include "TempDir.h"
+#include "app/SettingsStore.h"
+#include "app/Z5App.h"
 #include "map/ChartCatalogueFile.h"
 #include "map/Longitude.h"
 #include "nav/LegGeometry.h"
@@ -319,6 +323,27 @@ TEST_F(LegPassTest, ASingleWaypointHasNoCharts) {
   ASSERT_EQ(run(), 0);
   EXPECT_EQ(charts_.count(), 0);
   EXPECT_TRUE(host_.popups.empty());  // chart.dat was not even opened
+}
+
+TEST(LegPassContext, RunsOverTheApplicationsOwnState) {
+  test::ScriptedHost host;
+  MemorySettingsStore store;
+  test::FixedClock clock;
+  Z5App app(host, store, clock);
+  app.settings().HOME_PATH = Z5_DATA_DIR "/";
+  app.mapView().drawingWidth = 500;
+  app.mapView().drawingHeight = 1000;
+  for (auto [lat, lon] : {std::pair{50.0, -5.0}, std::pair{40.0, -69.0}}) {
+    Waypoint w;
+    w.latitude = lat;
+    w.longitude = lon;
+    app.voyage().waypoints.push_back(w);
+  }
+  ASSERT_EQ(computeLegs(legPassContext(app), app.settings().HOME_PATH, kNoIndex, 2.0, 0, 1), 0);
+  EXPECT_GT(app.voyage().waypoints[1].legDistance, 0);
+  EXPECT_EQ(app.mapExtent().referenceMeridian, -69);
+  EXPECT_EQ(app.mapExtent().width, 500);  // fitted to the last drawing
+  EXPECT_GT(app.routeCharts().count(), 0);
 }
 
 TEST(InsertWaypoint, InsertsBeforeThePositionWithDefaults) {
