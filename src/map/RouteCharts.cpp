@@ -53,7 +53,7 @@ struct Leg {
 
 class ChartSearchRun {
  public:
-  ChartSearchRun(const ChartSearch& search) : search_(search) {
+  explicit ChartSearchRun(const ChartSearch& search) : search_(search) {
     reference_ = toArcSeconds(search.geometry->referenceMeridian());
     const auto& points = *search.route;
     for (std::size_t i = 1; i < points.size(); ++i) {
