@@ -5,7 +5,11 @@
 namespace z5 {
 
 Z5App::Z5App(Host& host, SettingsStore& store, const Clock& clock)
-    : host_(host), store_(store), clock_(clock), messages_(host, strings_), gps_(settings_, messages_, voyage_, mapView_, clock) {}
+    : host_(host),
+      store_(store),
+      clock_(clock),
+      messages_(host, strings_),
+      gps_(settings_, messages_, voyage_, mapView_, clock) {}
 
 std::string Z5App::homeFile(std::string_view name) const { return z5::homeFile(settings_.HOME_PATH, name); }
 

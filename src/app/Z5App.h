@@ -15,6 +15,7 @@
 #include "gps/GpsMonitor.h"
 #include "map/MapExtent.h"
 #include "map/MapViewState.h"
+#include "map/RouteChartTable.h"
 #include "route/Voyage.h"
 
 namespace z5 {
@@ -50,6 +51,7 @@ class Z5App {
   Voyage& voyage() { return voyage_; }
   MapViewState& mapView() { return mapView_; }
   MapExtent& mapExtent() { return mapExtent_; }
+  RouteChartTable& routeCharts() { return routeCharts_; }
   GpsMonitor& gps() { return gps_; }
   const Clock& clock() const { return clock_; }
   SettingsStore& store() { return store_; }
@@ -74,6 +76,7 @@ class Z5App {
   Voyage voyage_;
   MapViewState mapView_;
   MapExtent mapExtent_;
+  RouteChartTable routeCharts_;
   GpsMonitor gps_;  // last: its reader ends before the state it reads goes
 };
 
