@@ -20,8 +20,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "SilentHost.h"
 #include "app/Clock.h"
-#include "app/Host.h"
 #include "app/Messages.h"
 #include "app/StringTable.h"
 #include "gps/GpsMonitor.h"
@@ -29,22 +29,6 @@
 namespace {
 
 using Steady = std::chrono::steady_clock;
-
-// Pop-ups and prompts do not occur in these runs.
-class SilentHost final : public z5::Host {
- public:
-  void messageTextChanged(const std::string&, std::string_view) override {}
-  void showMessageWindow() override {}
-  void hideMessageWindow() override {}
-  bool mainWindowMinimised() const override { return false; }
-  bool popupShowing() const override { return false; }
-  void closePopups() override {}
-  void showTimedPopup(const std::string&, int) override {}
-  void showNoticePopup(const std::string&, int) override {}
-  PromptEnding runPrompt(const std::string&, std::string&) override { return PromptEnding::Cancel; }
-  Confirmation confirm(const std::string&) override { return Confirmation::Abort; }
-  void wait(int) override {}
-};
 
 struct Pty {
   Pty() {
@@ -84,7 +68,7 @@ struct Rig {
   }
 
   Pty pty;
-  SilentHost host;
+  z5::bench::SilentHost host;
   z5::StringTable strings;
   z5::Messages messages{host, strings};
   z5::SettingsRecord settings;
