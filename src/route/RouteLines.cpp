@@ -1,5 +1,7 @@
 #include "route/RouteLines.h"
 
+#include <algorithm>
+
 namespace z5 {
 
 std::optional<std::string_view> RouteLines::next() {
@@ -8,14 +10,8 @@ std::optional<std::string_view> RouteLines::next() {
   std::size_t contentEnd = lineEnd == std::string_view::npos ? text_.size() : lineEnd;
   if (contentEnd > at_ && text_[contentEnd - 1] == '\r') --contentEnd;
 
-  std::size_t length = contentEnd - at_;
-  std::size_t resume = lineEnd == std::string_view::npos ? text_.size() : lineEnd + 1;
-  if (length > kMaxLineLength) {
-    length = kMaxLineLength;
-    resume = at_ + kMaxLineLength;
-  }
-  current_ = text_.substr(at_, length);
-  at_ = resume;
+  current_ = text_.substr(at_, std::min(contentEnd - at_, kMaxLineLength));
+  at_ = lineEnd == std::string_view::npos ? text_.size() : lineEnd + 1;
   ++lineNumber_;
   return current_;
 }

@@ -1,7 +1,8 @@
 #pragma once
-// Route text read line by line, as the route language counts lines: at most
-// 255 characters at a time, a longer line being read in pieces that each
-// count as a line.
+// Route text read line by line. A line is read up to 255 characters; the
+// rest of a longer line is passed over, so that the tail of a long comment
+// or note is never taken for a line of its own and the line numbers stay
+// those of the editor.
 
 #include <cstddef>
 #include <optional>
@@ -15,8 +16,9 @@ class RouteLines {
 
   explicit RouteLines(std::string_view text) : text_(text) {}
 
-  // The next line without its line end ("\n" or "\r\n"), or nullopt at the
-  // end of the text. Every line returned advances the line number.
+  // The next line without its line end ("\n" or "\r\n"), cut to
+  // kMaxLineLength, or nullopt at the end of the text. Every line returned
+  // advances the line number.
   std::optional<std::string_view> next();
 
   // The number of the last line returned (1 for the first); 0 before any.
