@@ -167,7 +167,9 @@ int legLine(RouteReader& reader, std::string_view line) {
   return status;
 }
 
-constexpr std::array<AmverLineKind, 11> kAmverLines = {{
+// Z/ ("Z/EOR//", end of report) closes every AMVER report; it carries
+// nothing for the route.
+constexpr std::array<AmverLineKind, 12> kAmverLines = {{
     {'A', &AmverInput::A, nullptr},
     {'B', &AmverInput::B, dateTimeGroupLine},
     {'E', &AmverInput::E, nullptr},
@@ -179,6 +181,7 @@ constexpr std::array<AmverLineKind, 11> kAmverLines = {{
     {'V', &AmverInput::V, nullptr},
     {'X', &AmverInput::X, nullptr},
     {'Y', &AmverInput::Y, nullptr},
+    {'Z', nullptr, nullptr},
 }};
 
 }  // namespace

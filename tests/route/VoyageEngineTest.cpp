@@ -5,6 +5,7 @@
 
 #include "RouteTesting.h"
 #include "TempDir.h"
+#include "app/Z5App.h"
 #include "route/VoyageHeader.h"
 
 namespace z5::test {
@@ -188,6 +189,28 @@ TEST_F(VoyageEngineTest, WaypointPositionsOutsideTheTableAreNoPosition) {
     EXPECT_EQ(voyage.waypointLatitude(index), kNoPosition);
     EXPECT_EQ(voyage.waypointLongitude(index), kNoPosition);
   }
+}
+
+TEST(VoyageOfTheApplication, SettingsLoadResetsTheLabelsAndTheEngineWorksOnTheAppsObjects) {
+  TempDir home;
+  home.write("chart.dat", std::string(40, '\0'));
+  home.write("nav_err.dat", std::string(86, '\n'));
+  std::string prompts;
+  for (int i = 0; i < 304; ++i) prompts += i == 111 ? "Ahead\n" : i == 113 ? "No target\n" : "\n";
+  home.write("nav_info.dat", prompts);
+  ScriptedHost host;
+  MemorySettingsStore store;
+  FixedClock clock;
+  Z5App app(host, store, clock);
+  app.voyage().directionLabel = "stale";
+  ASSERT_TRUE(app.startUp(home.path().string()));
+  EXPECT_EQ(app.voyage().directionLabel, "Ahead");
+  EXPECT_EQ(app.voyage().toWaypoint.label, "No target");
+
+  VoyageEngine engine(app);
+  EXPECT_EQ(engine.extractRoute(waypointText("A", "1N", "1W"), "a.txt"), kVoyageBuilt);
+  EXPECT_EQ(app.voyage().count(), 1);
+  EXPECT_EQ(app.mapView().centreIndex, 0);
 }
 
 class VoyageHeaderTest : public RouteTest {};
