@@ -28,7 +28,7 @@ inline constexpr RouteError kLongitudeMissing{18, 3000};
 inline constexpr RouteError kBadLongitude{19, 3000};
 inline constexpr RouteError kSamePosition{20, 3000};
 inline constexpr RouteError kBadChart{44, 8000};
-inline constexpr RouteError kTooManyNotes{44, 8000};
+inline constexpr RouteError kTooManyNotes{45, 8000};
 inline constexpr RouteError kUnknownDirective{46, 8000};
 inline constexpr RouteError kBadSentence{85, 3000};
 

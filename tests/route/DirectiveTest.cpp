@@ -182,7 +182,7 @@ TEST_F(Directives, NotesKeepTheirLeadingSpacesAndStopAtTwoHundred) {
   for (int i = 0; i < kMaxNotes; ++i) text += "!NOTE n\n";
   ASSERT_EQ(extract(text), kVoyageEmpty);
   EXPECT_EQ(extract(text + "!NOTE one too many\n"), kRouteFailed);
-  expectError(44, 200, 201, std::string(kFile));
+  expectError(45, 200, 201, std::string(kFile));
 }
 
 TEST_F(Directives, ChartsAreListedOnceInOrderOfFirstAppearance) {
