@@ -21,9 +21,10 @@ void parseAndFormat(std::string_view text, z5::PositionKind kind, double limit) 
   for (const bool threeDecimals : {false, true}) {
     const std::string formatted = z5::formatPosition(degrees, kind, threeDecimals);
     const double again = z5::parsePosition(formatted, kind);
-    // The formatted value is rounded to its last minute step and clamped
-    // below 60 minutes: it stays within a thousandth of a minute.
-    check(again != z5::kNoPosition && std::fabs(again - degrees) <= 0.0011 / 60);
+    // The text is rounded to its last digit of minutes (or clamped below 60
+    // minutes, one step): it stays within one step of the value.
+    const double stepMinutes = threeDecimals ? 0.001 : 0.01;
+    check(again != z5::kNoPosition && std::fabs(again - degrees) <= stepMinutes * 1.0001 / 60);
   }
 }
 
