@@ -4,6 +4,7 @@
 #include <string>
 
 #include "RouteTesting.h"
+#include "route/DirectiveTemplates.h"
 
 namespace z5::test {
 namespace {
@@ -228,6 +229,15 @@ TEST_F(Directives, OffHidesEverythingUntilOn) {
   ASSERT_EQ(voyage.count(), 3);
   EXPECT_EQ(voyage.waypoints[1].name, paddedWaypointName("B"));
   EXPECT_NE(settings.VESSEL, "Hidden");
+}
+
+TEST_F(Directives, EveryMenuTemplateIsADirectiveTheRouteUnderstands) {
+  for (const DirectiveTemplate& t : kDirectiveTemplates) {
+    std::string inserted(t.insertedText);
+    if (inserted.back() != '\n') inserted += "1";  // the user's argument
+    EXPECT_EQ(extract(kOnePoint + inserted + "\n" + waypointText("B", "11N", "20W")), kVoyageBuilt) << t.menuText;
+    EXPECT_TRUE(voyage.errors.empty()) << t.menuText;
+  }
 }
 
 }  // namespace
