@@ -52,7 +52,8 @@ std::string_view separated(std::string_view argument) {
   return argument.substr(at);
 }
 
-// A number whose first character is one of `starts`; nullopt otherwise.
+// A number whose first character is a digit or one of `starts`; nullopt
+// otherwise.
 std::optional<double> numberArgument(std::string_view argument, std::string_view starts) {
   const std::string_view text = separated(argument);
   if (text.empty() || (!isDigit(text.front()) && starts.find(text.front()) == std::string_view::npos)) {
@@ -63,14 +64,22 @@ std::optional<double> numberArgument(std::string_view argument, std::string_view
 
 bool within(double value, double lowest, double highest) { return value >= lowest && value <= highest; }
 
+bool isUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
 // Text directives take the rest of the line, trimmed, when it begins with a
 // letter or digit (any byte of a multi-byte character counts as a letter).
+// A text over `limit` bytes is cut before the character that crosses it.
 std::optional<std::string> textArgument(std::string_view argument, std::size_t limit) {
   const std::string_view text = separated(argument);
   if (text.empty()) return std::nullopt;
-  const unsigned char first = static_cast<unsigned char>(text.front());
-  if (!isAlnum(text.front()) && first < 0x80) return std::nullopt;
-  return trim(text).substr(0, limit);
+  if (!isAlnum(text.front()) && static_cast<unsigned char>(text.front()) < 0x80) return std::nullopt;
+  std::string value = trim(text);
+  if (value.size() > limit) {
+    std::size_t cut = limit;
+    while (cut > 0 && isUtf8Continuation(value[cut])) --cut;
+    value.resize(cut);
+  }
+  return value;
 }
 
 int onDirective(RouteReader& reader, std::string_view) {

@@ -168,9 +168,12 @@ TEST_F(Directives, TextDirectivesTakeTheTrimmedRestOfTheLine) {
 
 TEST_F(Directives, TextDirectivesKeepTheirLimits) {
   const std::string longText(240, 'V');
-  ASSERT_EQ(extract("!VESSEL " + longText + "\n!CALL " + longText + "\n"), kVoyageEmpty);
-  EXPECT_EQ(settings.VESSEL.size(), 100u);
+  std::string accented = "V";
+  for (int i = 0; i < 60; ++i) accented += "Å";  // two bytes each: the 100-byte limit falls inside one
+  ASSERT_EQ(extract("!VESSEL " + accented + "\n!CALL " + longText + "\n!REMARK " + longText + "\n"), kVoyageEmpty);
+  EXPECT_EQ(settings.VESSEL, "V" + accented.substr(1, 98)) << "a character cut in half";
   EXPECT_EQ(settings.CALL.size(), 50u);
+  EXPECT_EQ(settings.REMARK.size(), 240u);
 }
 
 TEST_F(Directives, NotesKeepTheirLeadingSpacesAndStopAtTwoHundred) {
