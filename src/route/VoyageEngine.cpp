@@ -32,6 +32,10 @@ std::optional<std::string> readWholeFile(const std::string& path) {
 
 }  // namespace
 
+bool voyageIsEmpty(const Voyage& voyage, const MapViewState& mapView) {
+  return voyage.empty() && !mapView.viewPointMode;
+}
+
 VoyageEngine::VoyageEngine(SettingsRecord& settings, Messages& messages, Voyage& voyage, MapViewState& mapView,
                            const Clock& clock)
     : settings_(settings), messages_(messages), voyage_(voyage), mapView_(mapView), clock_(clock) {}
@@ -157,7 +161,7 @@ void VoyageEngine::reportCut(const std::string& fileName, int line) {
 int VoyageEngine::computeVoyage() {
   // The to-waypoint refresh runs here, before the test for an empty voyage;
   // the leg pass, the arrival check and the time computation follow it.
-  if (voyage_.empty() && !mapView_.viewPointMode) return kVoyageEmpty;
+  if (voyageIsEmpty(voyage_, mapView_)) return kVoyageEmpty;
   return kVoyageBuilt;
 }
 

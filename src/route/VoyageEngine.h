@@ -24,6 +24,9 @@ inline constexpr int kVoyageEmpty = 1;      // no waypoint and no view point
 inline constexpr int kRouteFailed = kNoIndex;  // the error has been shown and recorded
 // kFatal (-88): no memory, or the leg pass failed.
 
+// True when the voyage has neither a waypoint nor a view point.
+bool voyageIsEmpty(const Voyage& voyage, const MapViewState& mapView);
+
 class VoyageEngine {
  public:
   VoyageEngine(SettingsRecord& settings, Messages& messages, Voyage& voyage, MapViewState& mapView,
