@@ -1,6 +1,7 @@
 #include "gps/GpsGeometry.h"
 
 #include "nav/LegGeometry.h"
+#include "route/PositionText.h"
 
 namespace z5 {
 
@@ -15,5 +16,8 @@ CourseDistance greatCircleBetween(double lat1, double lon1, double lat2, double 
   const GreatCircleLeg leg = LegGeometry(lon1).greatCircleLeg(lat1, lon1, lat2, lon2, geodetic);
   return {leg.course, leg.distance};
 }
+
+std::string latitudeText(double degrees) { return formatPosition(degrees, PositionKind::Latitude, true); }
+std::string longitudeText(double degrees) { return formatPosition(degrees, PositionKind::Longitude, true); }
 
 }  // namespace z5
