@@ -1,12 +1,17 @@
 // z5: the desktop program, or, with the options of the command line, a
 // headless run that writes a report, a map or the GPS display and exits.
 
+#include <pthread.h>
+#include <signal.h>
 #include <unistd.h>
+
+#include <atomic>
 
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <QCoreApplication>
@@ -16,6 +21,8 @@
 #include "app/ConsoleHost.h"
 #include "app/OverlaySettingsStore.h"
 #include "app/Z5App.h"
+#include "gps/GpsTerminal.h"
+#include "route/VoyageEngine.h"
 #include "ui/QtSettingsStore.h"
 
 namespace {
@@ -34,6 +41,38 @@ int badCommandLine(const std::string& message) {
   return kBadCommandLine;
 }
 
+// --gps PORT [--goto N] [ROUTE]: the GPS display in the terminal until
+// Ctrl-C (or SIGTERM), which stops the monitor; nothing is saved.
+int runGps(z5::Z5App& app, const z5::CommandLine& line) {
+  if (line.gotoWaypoint && !line.route) return badCommandLine("--goto needs a ROUTE to choose the waypoint from");
+  if (line.route && z5::VoyageEngine(app).extractRouteFile(*line.route) != z5::kVoyageBuilt) return kFileError;
+  // The signals are taken by a thread of their own: blocked here, before
+  // the reader thread starts and inherits the mask.
+  sigset_t stopSignals;
+  sigemptyset(&stopSignals);
+  sigaddset(&stopSignals, SIGINT);
+  sigaddset(&stopSignals, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+  z5::GpsMonitor& gps = app.gps();
+  app.settings().GPS_PORT = *line.gpsPort;
+  gps.toggle();
+  if (!gps.running()) return kFileError;
+  if (line.gotoWaypoint && !gps.chooseGotoNumber(*line.gotoWaypoint)) {
+    gps.stop();
+    return badCommandLine("--goto " + std::to_string(*line.gotoWaypoint) + " names no waypoint of the route");
+  }
+  std::atomic<bool> stop{false};
+  std::thread signalWaiter([&] {
+    int signal = 0;
+    sigwait(&stopSignals, &signal);
+    stop = true;
+  });
+  z5::runGpsTerminal(gps, stdout, stop);
+  signalWaiter.join();
+  return kDone;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -48,7 +87,6 @@ int main(int argc, char** argv) {
   if (line.output) return badCommandLine("--output is not available in this build yet");
   if (line.list) return badCommandLine("--list is not available in this build yet");
   if (line.mapFile) return badCommandLine("--map is not available in this build yet");
-  if (line.gpsPort) return badCommandLine("--gps is not available in this build yet");
 
   QCoreApplication qt(argc, argv);
   auto profile = line.settingsFile ? std::make_unique<z5::QtSettingsStore>(*line.settingsFile)
@@ -62,6 +100,7 @@ int main(int argc, char** argv) {
   z5::SystemClock clock;
   z5::Z5App app(host, store, clock);
   if (!app.startUp(programDirectory(argv[0]))) return kFileError;
+  if (line.gpsPort) return runGps(app, line);
   std::fprintf(stderr, "z5: home directory %s, route %s\n", app.settings().HOME_PATH.c_str(),
                app.startDocument().path.c_str());
   app.shutDown();
