@@ -9,6 +9,7 @@
 #include <fmt/printf.h>
 
 #include "app/Z5App.h"
+#include "nav/LegPass.h"
 #include "route/RouteReader.h"
 
 namespace z5 {
@@ -36,12 +37,13 @@ bool voyageIsEmpty(const Voyage& voyage, const MapViewState& mapView) {
   return voyage.empty() && !mapView.viewPointMode;
 }
 
-VoyageEngine::VoyageEngine(SettingsRecord& settings, Messages& messages, Voyage& voyage, MapViewState& mapView,
-                           const Clock& clock)
-    : settings_(settings), messages_(messages), voyage_(voyage), mapView_(mapView), clock_(clock) {}
-
 VoyageEngine::VoyageEngine(Z5App& app)
-    : VoyageEngine(app.settings(), app.messages(), app.voyage(), app.mapView(), app.clock()) {}
+    : app_(app),
+      settings_(app.settings()),
+      messages_(app.messages()),
+      voyage_(app.voyage()),
+      mapView_(app.mapView()),
+      clock_(app.clock()) {}
 
 int VoyageEngine::extractRoute(std::string_view text, const std::string& fileName) {
   return extract(text, fileName);
@@ -160,8 +162,12 @@ void VoyageEngine::reportCut(const std::string& fileName, int line) {
 
 int VoyageEngine::computeVoyage() {
   // The to-waypoint refresh runs here, before the test for an empty voyage;
-  // the leg pass, the arrival check and the time computation follow it.
+  // the arrival check and the time computation follow the leg pass.
   if (voyageIsEmpty(voyage_, mapView_)) return kVoyageEmpty;
+  if (computeLegs(legPassContext(app_), settings_.HOME_PATH, voyage_.mapCentreIndex, mapView_.degreeSpan,
+                  settings_.LEN_LAT_LON, settings_.GC_PT_GCD) == kFatal) {
+    return kFatal;
+  }
   return kVoyageBuilt;
 }
 

@@ -29,8 +29,6 @@ bool voyageIsEmpty(const Voyage& voyage, const MapViewState& mapView);
 
 class VoyageEngine {
  public:
-  VoyageEngine(SettingsRecord& settings, Messages& messages, Voyage& voyage, MapViewState& mapView,
-               const Clock& clock);
   explicit VoyageEngine(Z5App& app);
 
   // Extracts the route `text` (the editor's text, or a file's); `fileName`
@@ -53,6 +51,7 @@ class VoyageEngine {
   void reportCut(const std::string& fileName, int line);
   int computeVoyage();
 
+  Z5App& app_;
   SettingsRecord& settings_;
   Messages& messages_;
   Voyage& voyage_;

@@ -28,8 +28,11 @@ class AmverInput : public RouteTest {};
 
 TEST_F(AmverInput, SailPlanBecomesTheRouteWithTheDestinationLast) {
   ASSERT_EQ(extract(kSailPlan), kVoyageBuilt);
-  ASSERT_EQ(voyage.count(), 4);
-  const auto& w = voyage.waypoints;
+  std::vector<Waypoint> w;  // the route's own waypoints, without the points the leg pass inserts
+  for (const Waypoint& p : voyage.waypoints) {
+    if (p.kind == kOrdinaryPoint) w.push_back(p);
+  }
+  ASSERT_EQ(w.size(), 4u);
   EXPECT_EQ(w[0].name, paddedWaypointName("FALMOUTH"));
   EXPECT_EQ(w[1].name, paddedWaypointName("AMVER LINE 8"));
   EXPECT_EQ(w[2].name, paddedWaypointName("AMVER LINE 9"));

@@ -10,6 +10,8 @@
 #include "FixedClock.h"
 #include "ScriptedHost.h"
 #include "app/Messages.h"
+#include "app/SettingsStore.h"
+#include "app/Z5App.h"
 #include "app/SettingsRecord.h"
 #include "app/StringTable.h"
 #include "map/MapViewState.h"
@@ -36,13 +38,15 @@ class RouteTest : public ::testing::Test {
   }
 
   ScriptedHost host;
-  StringTable strings;
-  Messages messages{host, strings};
-  SettingsRecord settings;
-  Voyage voyage;
-  MapViewState mapView;
+  MemorySettingsStore store;
   FixedClock clock;
-  VoyageEngine engine{settings, messages, voyage, mapView, clock};
+  Z5App app{host, store, clock};
+  StringTable& strings = app.strings();
+  Messages& messages = app.messages();
+  SettingsRecord& settings = app.settings();
+  Voyage& voyage = app.voyage();
+  MapViewState& mapView = app.mapView();
+  VoyageEngine engine{app};
 };
 
 // A three-line waypoint entry.
