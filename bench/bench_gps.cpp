@@ -20,9 +20,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "SilentHost.h"
 #include "app/Clock.h"
 #include "app/Messages.h"
+#include "app/SilentHost.h"
 #include "app/StringTable.h"
 #include "gps/GpsMonitor.h"
 
@@ -68,7 +68,7 @@ struct Rig {
   }
 
   Pty pty;
-  z5::bench::SilentHost host;
+  z5::SilentHost host;
   z5::StringTable strings;
   z5::Messages messages{host, strings};
   z5::SettingsRecord settings;
