@@ -152,10 +152,6 @@ void GpsMonitor::stop() {
     std::unique_lock<std::mutex> hold(stoppedMutex_);
     stoppedSignal_.wait_for(hold, kStopWait, [this] { return stopped_; });
   }
-  finishStop();
-}
-
-void GpsMonitor::finishStop() {
   // The reader ends promptly once woken (its only other waits are short
   // lock and file operations); joining means no two readers ever share the
   // monitor's state.

@@ -117,7 +117,6 @@ class GpsMonitor {
 
  private:
   void start();
-  void finishStop();
   void readerLoop(std::string device, int baud);
   void handleLine(std::string_view line);
   void quietCheck(std::chrono::steady_clock::time_point now);
