@@ -13,8 +13,8 @@
 // 205, 206, 207 the land, boundary and river suffixes. The files are written
 // into OUTDIR as base name + suffix.
 //
-// The five files split the world into longitude bands of 72 degrees from
-// 180 W (see regionOf); within a file the segments keep the database order.
+// The five files split the world by continents (see regionOf); within a file
+// the segments keep the database order.
 
 #include <cstdio>
 #include <fstream>

@@ -1,6 +1,7 @@
 #include "map/LineDataBuilder.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <deque>
 #include <unordered_map>
 
@@ -8,7 +9,10 @@ namespace z5 {
 namespace {
 
 constexpr std::int32_t kMeridian180 = 180 * 3600;
-constexpr std::int32_t kRegionWidth = 72 * 3600;
+enum Region { kNorthAmerica, kSouthAmerica, kEuropeAfrica, kAsia, kOceania };
+constexpr std::int64_t kAmericasEast = -30 * 3600;
+constexpr std::int64_t kNorthAmericaSouth = 12 * 3600;
+constexpr std::int64_t kAsiaWest = 60 * 3600;
 
 std::uint64_t pointKey(ArcPoint p, int lineClass) {
   // Latitude and longitude fit 21 bits each after the offset; the class the rest.
@@ -17,7 +21,10 @@ std::uint64_t pointKey(ArcPoint p, int lineClass) {
   return (static_cast<std::uint64_t>(lineClass) << 42) | (lon << 21) | lat;
 }
 
-bool onMeridianEdge(ArcPoint a, ArcPoint b) { return a.lon == b.lon && (a.lon == kMeridian180 || a.lon == -kMeridian180); }
+bool cutBetween(ArcPoint a, ArcPoint b) {
+  const bool alongMeridian180 = a.lon == b.lon && (a.lon == kMeridian180 || a.lon == -kMeridian180);
+  return alongMeridian180 || std::abs(std::int64_t{b.lon} - a.lon) > kMeridian180;
+}
 
 }  // namespace
 
@@ -46,11 +53,17 @@ std::vector<LineSegment> cutMeridianEdges(const LineSegment& segment) {
   std::vector<LineSegment> pieces;
   LineSegment current{segment.lineClass, {}};
   for (std::size_t i = 0; i < segment.points.size(); ++i) {
-    if (i > 0 && onMeridianEdge(segment.points[i - 1], segment.points[i])) {
-      if (current.points.size() >= 2) pieces.push_back(std::move(current));
-      current = {segment.lineClass, {}};
+    ArcPoint p = segment.points[i];
+    if (!current.points.empty()) {
+      const ArcPoint last = current.points.back();
+      // A step to the 180th meridian written with the other sign ends on this side.
+      if (std::abs(p.lon) == kMeridian180 && std::abs(std::int64_t{p.lon} - last.lon) > kMeridian180) p.lon = -p.lon;
+      if (cutBetween(last, p)) {
+        if (current.points.size() >= 2) pieces.push_back(std::move(current));
+        current = {segment.lineClass, {}};
+      }
     }
-    current.points.push_back(segment.points[i]);
+    current.points.push_back(p);
   }
   if (current.points.size() >= 2) pieces.push_back(std::move(current));
   return pieces;
@@ -95,9 +108,13 @@ int regionOf(const LineSegment& segment) {
   if (segment.points.empty()) return 0;
   auto [west, east] = std::minmax_element(segment.points.begin(), segment.points.end(),
                                           [](ArcPoint a, ArcPoint b) { return a.lon < b.lon; });
-  const std::int64_t middle = (std::int64_t{west->lon} + east->lon) / 2;
-  const auto band = static_cast<int>((middle + kMeridian180) / kRegionWidth);
-  return std::clamp(band, 0, kRegionCount - 1);
+  auto [south, north] = std::minmax_element(segment.points.begin(), segment.points.end(),
+                                            [](ArcPoint a, ArcPoint b) { return a.lat < b.lat; });
+  const std::int64_t lon = (std::int64_t{west->lon} + east->lon) / 2;
+  const std::int64_t lat = (std::int64_t{south->lat} + north->lat) / 2;
+  if (lon < kAmericasEast) return lat >= kNorthAmericaSouth ? kNorthAmerica : kSouthAmerica;
+  if (lon < kAsiaWest) return kEuropeAfrica;
+  return lat >= 0 ? kAsia : kOceania;
 }
 
 std::array<std::vector<LineSegment>, kRegionCount> splitIntoRegions(const std::vector<LineSegment>& segments,

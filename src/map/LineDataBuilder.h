@@ -47,7 +47,10 @@ int riverClass(int level);
 int boundaryClass(int level);
 
 // Cuts a polyline where two consecutive points lie on the same 180th
-// meridian: such an edge is where the database cut a polygon, not a shore.
+// meridian (an edge where the database cut a polygon, not a shore) and where
+// a step passes the 180th meridian (more than 180 degrees of longitude),
+// which drawn as it stands would cross the whole map; a step to a point on
+// the 180th meridian written with the other sign keeps to its own side.
 std::vector<LineSegment> cutMeridianEdges(const LineSegment& segment);
 
 // Joins pieces of the same class end to start (points equal to the
@@ -55,10 +58,16 @@ std::vector<LineSegment> cutMeridianEdges(const LineSegment& segment);
 // A chain never passes the 180th meridian, since points there differ by sign.
 std::vector<LineSegment> rejoinPieces(std::vector<LineSegment> pieces);
 
-// The five region files split the world into longitude bands of 72 degrees
-// from 180 W: 180W-108W, 108W-36W, 36W-36E, 36E-108E, 108E-180E. A segment
-// goes to the band that holds the middle of its box. The reader opens every
-// file, but each file's directory only holds its band's segments.
+// The five region files (base names 200-204: North America, South America,
+// Europe and Africa, Asia, Oceania) split the world by the middle of each
+// segment's box:
+//   0 North America  west of 30 W, north of 12 N (Greenland, Hawaii, Aleutians)
+//   1 South America  west of 30 W, south of 12 N (Caribbean, south-east Pacific)
+//   2 Europe, Africa 30 W to 60 E (Middle East, both sides of the Atlantic's east)
+//   3 Asia           east of 60 E, north of the equator (north-west Pacific)
+//   4 Oceania        east of 60 E, south of the equator (Indonesia, Australia)
+// Antarctica falls to the region of its longitudes. The reader opens every
+// file, but a small view finds most files' directories without a kept entry.
 inline constexpr int kRegionCount = 5;
 int regionOf(const LineSegment& segment);
 

@@ -58,7 +58,8 @@ bool LineFileReader::forEachSegment(const Keep& keep, const Visit& visit) {
       if (!keep(entry)) continue;
       SegmentHeader segment;
       if (!readSegment(entry, i + 1, segment)) return false;
-      visit(entry, segment, std::span<const std::uint8_t>(pointData_.data(), entry.length));
+      if (!visit(entry, segment, std::span<const std::uint8_t>(pointData_.data(), entry.length)))
+        return fail(LineFileStatus::Damaged, i + 1, entry.length);
     }
   }
   return true;
@@ -77,17 +78,15 @@ bool LineFileReader::readSegment(const DirectoryEntry& entry, int entryNumber, S
 std::vector<LineSegment> readAllSegments(const std::string& path, LineFileProblem* problem) {
   LineFileReader reader(path);
   std::vector<LineSegment> segments;
-  bool damaged = false;
   reader.forEachSegment([](const DirectoryEntry&) { return true; },
                         [&](const DirectoryEntry& entry, const SegmentHeader& header, std::span<const std::uint8_t> data) {
                           LineSegment s{entry.lineClass, {}};
-                          if (!decodePointData({header.lon, header.lat}, data.data(), data.size(), header.deltaCount,
-                                               s.points))
-                            damaged = true;
+                          const bool whole = decodePointData({header.lon, header.lat}, data.data(), data.size(),
+                                                             header.deltaCount, s.points);
                           segments.push_back(std::move(s));
+                          return whole;
                         });
-  LineFileProblem result = reader.problem();
-  if (damaged && result.status == LineFileStatus::Ok) result.status = LineFileStatus::Damaged;
+  const LineFileProblem result = reader.problem();
   if (problem) *problem = result;
   if (result.status != LineFileStatus::Ok) segments.clear();
   return segments;

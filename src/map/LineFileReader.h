@@ -35,8 +35,9 @@ class LineFileReader {
  public:
   using Keep = std::function<bool(const DirectoryEntry&)>;
   // Called for each kept segment with its header and its point data, whose
-  // length the directory entry gives.
-  using Visit = std::function<void(const DirectoryEntry&, const SegmentHeader&, std::span<const std::uint8_t>)>;
+  // length the directory entry gives; returns false when the data are not
+  // what the header says, which ends the walk as damage.
+  using Visit = std::function<bool(const DirectoryEntry&, const SegmentHeader&, std::span<const std::uint8_t>)>;
 
   // Opens the file and reads its header.
   explicit LineFileReader(const std::string& path);
