@@ -11,7 +11,8 @@ case $res in c|l|i|h|f) ;; *) echo "RES must be one of c l i h f" >&2; exit 2 ;;
 dumps=$(mktemp -d)
 trap 'rm -rf "$dumps"' EXIT
 
-coast() { gmt coast -Rd -D"$res" -M "$@"; }
+# gmt keeps a history file in the directory it runs in: run it in the scratch one.
+coast() { (cd "$dumps" && gmt coast -Rd -D"$res" -M "$@"); }
 coast -W -A0+as > "$dumps/land.txt"
 for area in $("$build/make_line_files" --tier-areas); do
   coast -W -A"$area"+as > "$dumps/land_A$area.txt"
