@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/Messages.h"
+#include "app/SettingsRecord.h"
 #include "map/MapExtent.h"
 #include "map/Surface.h"
 
@@ -35,5 +36,10 @@ struct LineFileOptions {
 // reference meridian and the projection (its scale divisors set).
 int DrawLineFiles(Surface& surface, Messages& messages, const std::string& home, const MapExtent& extent,
                   const LineFileOptions& options);
+
+// The map's line layer: nothing when LAND is 0 (so rivers and boundaries
+// are drawn only together with land), else DrawLineFiles from the home
+// directory with IN_COLOR, RIVERS and BOUNDARIES.
+int DrawLineLayer(Surface& surface, Messages& messages, const SettingsRecord& settings, const MapExtent& extent);
 
 }  // namespace z5
