@@ -18,7 +18,7 @@ for area in $("$build/make_line_files" --tier-areas); do
   coast -W -A"$area"+as > "$dumps/land_A$area.txt"
 done
 coast -W -A0+aS > "$dumps/antarctica_ice.txt"
-coast -W -A0+ag+aS > "$dumps/antarctica_ground.txt"
+coast -W -A0+agS > "$dumps/antarctica_ground.txt"
 coast -Ia > "$dumps/rivers.txt"
 coast -Na > "$dumps/borders.txt"
 
