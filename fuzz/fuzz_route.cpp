@@ -1,0 +1,82 @@
+// Route text from a file or the editor: any bytes extract to a voyage or
+// stop with a recorded error, never beyond the table's limits. The first
+// byte chooses backwards routing, planning to an arrival time and a view
+// point, so that those paths are fuzzed too.
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/Clock.h"
+#include "app/Host.h"
+#include "app/Messages.h"
+#include "app/StringTable.h"
+#include "route/VoyageEngine.h"
+
+namespace {
+
+void check(bool condition) {
+  if (!condition) __builtin_trap();
+}
+
+// Shows nothing, answers every question with Cancel.
+class QuietHost final : public z5::Host {
+ public:
+  void messageTextChanged(const std::string&, std::string_view) override {}
+  void showMessageWindow() override {}
+  void hideMessageWindow() override {}
+  bool mainWindowMinimised() const override { return false; }
+  bool popupShowing() const override { return false; }
+  void closePopups() override {}
+  void showTimedPopup(const std::string&, int) override {}
+  void showNoticePopup(const std::string&, int) override {}
+  PromptEnding runPrompt(const std::string&, std::string&) override { return PromptEnding::Cancel; }
+  Confirmation confirm(const std::string&) override { return Confirmation::Abort; }
+  void wait(int) override {}
+};
+
+class StillClock final : public z5::Clock {
+ public:
+  z5::ClockTime localNow() const override { return {2002, 3, 15, 10, 30, 0, 5}; }
+  z5::ClockTime utcNow() const override { return localNow(); }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size == 0) return 0;
+  QuietHost host;
+  z5::StringTable strings;
+  z5::Messages messages(host, strings);
+  z5::SettingsRecord settings;
+  z5::Voyage voyage;
+  z5::MapViewState mapView;
+  StillClock clock;
+  settings.backwardsRouting = data[0] & 1;
+  voyage.arrivalTimeMode = (data[0] & 2) != 0;
+  mapView.viewPointMode = (data[0] & 4) != 0;
+  mapView.centreIndex = data[0] >> 3;
+  voyage.toWaypoint.index = data[0] >> 4;
+
+  z5::VoyageEngine engine(settings, messages, voyage, mapView, clock);
+  const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
+  const int result = engine.extractRoute(text, "fuzz.txt");
+
+  check(result == z5::kVoyageBuilt || result == z5::kVoyageEmpty || result == z5::kRouteFailed);
+  check(result != z5::kRouteFailed || voyage.errors.size() == 1);
+  check(voyage.count() <= z5::kMaxWaypoints);
+  check(mapView.centreIndex < voyage.count() || mapView.centreIndex == z5::kNoIndex);
+  check(voyage.toWaypoint.index < voyage.count() || voyage.toWaypoint.index == z5::kNoIndex);
+  check(static_cast<int>(voyage.notes.size()) <= z5::kMaxNotes);
+  check(static_cast<int>(voyage.latitudeRequests.size()) <= z5::kMaxInterceptRequests);
+  check(static_cast<int>(voyage.charts.size()) <= z5::kMaxCharts);
+  for (const z5::Waypoint& w : voyage.waypoints) {
+    check(w.name.size() == static_cast<std::size_t>(z5::kWaypointNameLength));
+    check(std::fabs(w.latitude) <= 90 && std::fabs(w.longitude) <= 180);
+    check(w.speed >= 0 && w.speed <= 1000 && w.stopHours >= 0 && w.stopHours <= 10000);
+    check(w.gcInterval >= 0 && w.gcInterval <= 50);
+    check(w.zoneDescription == z5::kZoneNotGiven || (w.zoneDescription >= -13 && w.zoneDescription <= 12));
+  }
+  return 0;
+}
