@@ -15,10 +15,6 @@ namespace {
 // How long each error stays up, as for the same errors in a route file.
 int shownFor(int error) { return error == kPointFileEndsInGroup ? 8000 : 3000; }
 
-double parsePointPosition(const std::string& text, int kind) {
-  return parsePosition(text, kind == 0 ? PositionKind::Latitude : PositionKind::Longitude);
-}
-
 void report(Messages& messages, std::vector<ErrorLocation>& errors, const std::string& path,
             const PointFileError& e) {
   const std::string message = messages.strings().error(e.number, e.line, path, e.entry);
@@ -37,7 +33,7 @@ int DrawPointFile(Surface& surface, Messages& messages, std::vector<ErrorLocatio
   std::ifstream in(path, std::ios::binary);
   if (!in) return 0;
   const ViewBox box(extent);
-  PointFileReader reader(in, parsePointPosition);
+  PointFileReader reader(in, parsePosition);
   for (UserPoint p; reader.next(p);) {
     const int lat = toArcSeconds(p.latitude);
     const int relLon = box.relative(toArcSeconds(p.longitude));

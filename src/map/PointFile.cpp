@@ -5,8 +5,6 @@
 namespace z5 {
 namespace {
 
-constexpr double kNoPositionBelow = -200;
-
 std::string_view withoutLeadingSpace(std::string_view s) {
   while (!s.empty() && isSpace(s.front())) s.remove_prefix(1);
   return s;
@@ -57,11 +55,11 @@ bool PointFileReader::next(UserPoint& point) {
   ++entries_;
   point.name = std::string(withoutLeadingSpace(line));
   if (!significantLine(line)) return fail(kPointFileEndsInGroup);
-  point.latitude = parse_(line, 0);
-  if (point.latitude < kNoPositionBelow) return fail(kPointFileBadLatitude);
+  point.latitude = parse_(line, PositionKind::Latitude);
+  if (point.latitude < kRouteLineErrorBelow) return fail(kPointFileBadLatitude);
   if (!significantLine(line)) return fail(kPointFileEndsInGroup);
-  point.longitude = parse_(line, 1);
-  if (point.longitude < kNoPositionBelow) return fail(kPointFileBadLongitude);
+  point.longitude = parse_(line, PositionKind::Longitude);
+  if (point.longitude < kRouteLineErrorBelow) return fail(kPointFileBadLongitude);
   return true;
 }
 

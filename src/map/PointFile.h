@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "route/PositionText.h"
+
 namespace z5 {
 
 inline constexpr std::size_t kMaxPointFileLine = 255;  // characters kept of a line
@@ -33,9 +35,9 @@ struct PointFileError {
 
 class PointFileReader {
  public:
-  // Parses a position line: kind 0 latitude, 1 longitude; degrees, or a
-  // value below -200 when the text is no position.
-  using PositionParser = std::function<double(const std::string& text, int kind)>;
+  // Parses a position line: degrees, or a value below kRouteLineErrorBelow
+  // when the text is no position (parsePosition in the program).
+  using PositionParser = std::function<double(std::string_view text, PositionKind kind)>;
 
   PointFileReader(std::istream& in, PositionParser parse) : in_(in), parse_(std::move(parse)) {}
 

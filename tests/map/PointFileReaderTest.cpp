@@ -14,10 +14,11 @@ namespace {
 
 // Plain decimal degrees; anything else is no position. The reader's logic,
 // not the position syntax, is under test here.
-double decimalDegrees(const std::string& text, int) {
+double decimalDegrees(std::string_view text, PositionKind) {
+  const std::string s(text);
   char* end = nullptr;
-  const double v = std::strtod(text.c_str(), &end);
-  return end == text.c_str() ? -999 : v;
+  const double v = std::strtod(s.c_str(), &end);
+  return end == s.c_str() ? -999 : v;
 }
 
 struct Read {

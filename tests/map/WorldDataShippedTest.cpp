@@ -77,9 +77,7 @@ TEST_F(WorldDataShipped, PortsAndSeaNamesAreNamedPositions) {
 TEST_F(WorldDataShipped, SampleUserPointsReadWithTheRoutePositionForms) {
   std::ifstream in(kHome + "userpts.txt");
   ASSERT_TRUE(in);
-  PointFileReader reader(in, [](const std::string& text, int kind) {
-    return parsePosition(text, kind == 0 ? PositionKind::Latitude : PositionKind::Longitude);
-  });
+  PointFileReader reader(in, parsePosition);
   std::vector<UserPoint> points;
   for (UserPoint p; reader.next(p);) points.push_back(p);
   EXPECT_EQ(reader.error().number, 0);
