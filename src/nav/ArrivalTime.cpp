@@ -19,7 +19,7 @@ constexpr double kGreatestSpeed = 1000;
 // The arrival must be more than this after the departure, hours.
 constexpr double kLeastHours = 0.0001;
 
-constexpr int kArrivalPrompt = 7;          // prompt: caller text of the arrival date-time
+constexpr int kArrivalPrompt = 7;          // prompt: plain, caller text of the arrival date-time
 constexpr int kNoSpeedError = 27;          // error: plain
 constexpr int kNotAfterDepartureError = 28;  // error: plain
 constexpr int kTooFarError = 29;           // error: days
@@ -88,7 +88,13 @@ int askArrivalTime(NavContext& nav) {
   DateTime arrival = nav.settings.arrival;
   const std::string callerText = nav.messages.strings().prompt(kArrivalPrompt);
   while (true) {
-    if (!askDateTime(nav.messages, callerText, arrival)) return 0;
+    bool declined = false;
+    if (!askDateTime(nav.messages, callerText, arrival, &declined)) {
+      if (!declined) return 0;
+      clearArrivalTime(nav);
+      writeTimeStatus(nav);
+      return 1;
+    }
     const ArrivalCheck check = hoursCheck(hoursBetween(nav.settings.departure, arrival));
     if (check == ArrivalCheck::Applied) break;
     showArrivalError(nav.messages, check);

@@ -39,7 +39,9 @@ void checkArrivalTime(NavContext& nav);
 
 // The arrival-time command: asks for the required arrival time (again while
 // it is not after the departure or too far after it) and applies the
-// required speed. Returns 1 when the arrival time was entered, 0 when the
+// required speed; a year answer starting with n ends the planning and
+// clears the arrival time. Asks for the departure time first when there is
+// none. Returns 1 when the arrival time was entered or cleared, 0 when the
 // user cancelled (nothing changed).
 int askArrivalTime(NavContext& nav);
 

@@ -9,47 +9,51 @@
 namespace z5 {
 namespace {
 
-// Prompt strings: the first of each pair shows the current value.
-constexpr int kYearWithCurrent = 22;    // caller text, year
-constexpr int kYear = 23;               // caller text
-constexpr int kMonthWithCurrent = 68;   // month
-constexpr int kMonth = 69;
-constexpr int kDayWithCurrent = 70;     // day, days in the month
-constexpr int kDay = 71;                // days in the month
-constexpr int kHourWithCurrent = 72;    // hour
-constexpr int kHour = 73;
-constexpr int kMinuteWithCurrent = 74;  // minute
-constexpr int kMinute = 75;
+// Prompt strings: the second of each pair shows the current value.
+constexpr int kYear = 22;               // caller text
+constexpr int kYearWithCurrent = 23;    // caller text, year
+constexpr int kMonth = 68;
+constexpr int kMonthWithCurrent = 69;   // month
+constexpr int kDay = 70;                // days in the month
+constexpr int kDayWithCurrent = 71;     // days in the month, day
+constexpr int kHour = 72;
+constexpr int kHourWithCurrent = 73;    // hour
+constexpr int kMinute = 74;
+constexpr int kMinuteWithCurrent = 75;  // minute
 
 constexpr int kFirstYear = 1990;
 constexpr int kLastYear = 2090;
 // Two-digit years above this are in the 1900s, the others in the 2000s.
 constexpr int kCenturyPivot = 90;
 
-enum class Reply { Number, Empty, Cancelled };
+enum class Reply { Number, Empty, Cancelled, Declined };
 
 struct Answer {
   Reply reply = Reply::Cancelled;
   long number = 0;
 };
 
-// Asks until the answer is empty, cancelled or a whole number.
-Answer askWholeNumber(Messages& messages, const std::string& promptText) {
+// Asks until the answer is empty, cancelled or a whole number, or, when
+// `mayDecline`, an answer starting with n.
+Answer askWholeNumber(Messages& messages, const std::string& promptText, bool mayDecline) {
   while (true) {
     std::string answer;
     if (!messages.prompt(promptText, answer, true)) return {};
     if (answer.empty()) return {Reply::Empty, 0};
+    if (mayDecline && (answer.front() == 'n' || answer.front() == 'N')) return {Reply::Declined, 0};
     if (const auto n = wholeNumber(answer)) return {Reply::Number, *n};
   }
 }
 
 // One field: asked until an accepted number, or an empty answer when
-// `keepOnEmpty`. False when cancelled.
+// `keepOnEmpty`. False when cancelled or declined (`declined` then set).
 template <class Accept>
-bool askField(Messages& messages, const std::string& promptText, bool keepOnEmpty, int& field, Accept accept) {
+bool askField(Messages& messages, const std::string& promptText, bool keepOnEmpty, int& field, Accept accept,
+              bool* declined = nullptr) {
   while (true) {
-    const Answer a = askWholeNumber(messages, promptText);
-    if (a.reply == Reply::Cancelled) return false;
+    const Answer a = askWholeNumber(messages, promptText, declined != nullptr);
+    if (a.reply == Reply::Declined) *declined = true;
+    if (a.reply == Reply::Cancelled || a.reply == Reply::Declined) return false;
     if (a.reply == Reply::Empty) {
       if (keepOnEmpty) return true;
       continue;
@@ -98,14 +102,15 @@ std::optional<double> decimalNumber(std::string_view answer) {
   return d;
 }
 
-int askDateTime(Messages& messages, std::string_view callerText, DateTime& value) {
+int askDateTime(Messages& messages, std::string_view callerText, DateTime& value, bool* declined) {
   const StringTable& s = messages.strings();
   const std::string caller(callerText);
   const bool hadTime = value.valid();
   DateTime t = value;
 
   const std::string yearPrompt = t.year != 0 ? s.prompt(kYearWithCurrent, caller, t.year) : s.prompt(kYear, caller);
-  if (!askField(messages, yearPrompt, t.year != 0, t.year, acceptYear)) return 0;
+  if (declined != nullptr) *declined = false;
+  if (!askField(messages, yearPrompt, t.year != 0, t.year, acceptYear, declined)) return 0;
 
   const bool monthKnown = t.month >= 1 && t.month <= 12;
   const int previousMonth = t.month;
@@ -114,7 +119,7 @@ int askDateTime(Messages& messages, std::string_view callerText, DateTime& value
 
   const int length = daysInMonth(t.year, t.month);
   const bool dayKnown = t.day >= 1 && t.day <= length && t.month == previousMonth;
-  const std::string dayPrompt = dayKnown ? s.prompt(kDayWithCurrent, t.day, length) : s.prompt(kDay, length);
+  const std::string dayPrompt = dayKnown ? s.prompt(kDayWithCurrent, length, t.day) : s.prompt(kDay, length);
   if (!askField(messages, dayPrompt, dayKnown, t.day, acceptRange(1, length))) return 0;
 
   const bool hourKnown = hadTime && t.hour >= 0 && t.hour <= 23;

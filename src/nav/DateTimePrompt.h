@@ -18,8 +18,9 @@ namespace z5 {
 // accepted as 1990..2090, or 0..99 meaning 1900+y above 90 and 2000+y
 // otherwise; other answers out of range are asked again.
 // Returns 1 with `value` replaced, or 0 when the user cancelled; `value`
-// is then unchanged.
-int askDateTime(Messages& messages, std::string_view callerText, DateTime& value);
+// is then unchanged. With `declined` given, a year answer starting with n
+// also returns 0 and sets *declined.
+int askDateTime(Messages& messages, std::string_view callerText, DateTime& value, bool* declined = nullptr);
 
 // A whole answer read as an integer (blanks around it allowed); nullopt for
 // anything else.

@@ -12,11 +12,11 @@
 namespace z5 {
 namespace {
 
-constexpr const char* kDepartureCallerText = "Departure (GMT) ";
-
-constexpr int kSpeedPrompt = 76;         // prompt: plain text
-constexpr int kDepartureStatus = 177;    // prompt: departure text
-constexpr int kTotalStatus = 178;        // prompt: total hours, days, hours, minutes
+constexpr int kDepartureCallerText = 5;  // prompt: plain
+constexpr int kSpeedPrompt = 6;          // prompt: plain
+// Status lines: departure text, total hours, days, hours, minutes.
+constexpr int kDepartureStatus = 177;
+constexpr int kVoyageTimeStatus = 178;
 
 constexpr double kClearSpeed = 0.0001;
 constexpr double kLeastSpeed = 0.1;
@@ -33,11 +33,11 @@ void leaveArrivalTimeMode(Voyage& voyage) {
 
 int askDepartureTime(NavContext& nav) {
   DateTime departure = nav.settings.departure;
-  if (!askDateTime(nav.messages, kDepartureCallerText, departure)) return 0;
+  if (!askDateTime(nav.messages, nav.messages.strings().prompt(kDepartureCallerText), departure)) return 0;
   nav.settings.departure = departure;
   nav.settings.departureText = formatTimeText(departure, 0, nav.settings.ROUNDING);
   updateVoyageTimes(nav);
-  writeTimeStatus(nav);
+  writeTimeStatus(nav, TimeStatus::Departure);
   return 1;
 }
 
@@ -75,12 +75,13 @@ void clearFileSpeed(NavContext& nav) {
   splitVoyageTime(nav.voyage, nav.settings, nav.messages.strings(), 0);
 }
 
-void writeTimeStatus(NavContext& nav) {
+void writeTimeStatus(NavContext& nav, TimeStatus which) {
   const StringTable& s = nav.messages.strings();
   const Voyage& v = nav.voyage;
-  nav.messages.appendLine(s.prompt(kDepartureStatus, nav.settings.departureText));
-  if (v.totalHours >= kNoTotal) {
-    nav.messages.appendLine(s.prompt(kTotalStatus, v.totalHours, v.totalDays, v.totalHoursPart, v.totalMinutes));
+  if (nav.settings.departure.valid() && v.totalHours >= kNoTotal) {
+    const int line = which == TimeStatus::Departure ? kDepartureStatus : kVoyageTimeStatus;
+    nav.messages.appendLine(
+        s.prompt(line, nav.settings.departureText, v.totalHours, v.totalDays, v.totalHoursPart, v.totalMinutes));
   }
   nav.messages.appendLine(nav.settings.arrivalRemark);
 }

@@ -25,8 +25,10 @@ int askFileSpeed(NavContext& nav);
 // Clears the file speed and with it the totals.
 void clearFileSpeed(NavContext& nav);
 
-// Writes the departure text, the split total and the arrival text to the
-// message window.
-void writeTimeStatus(NavContext& nav);
+// Writes the time status to the message window: the departure text with the
+// split total (after a departure change, or as the voyage time otherwise)
+// when both are known, then the arrival text.
+enum class TimeStatus { Departure, VoyageTime };
+void writeTimeStatus(NavContext& nav, TimeStatus which = TimeStatus::VoyageTime);
 
 }  // namespace z5

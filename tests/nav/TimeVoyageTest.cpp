@@ -128,6 +128,19 @@ TEST(ArrivalTimeCommand, AsksAgainForAnArrivalBeforeTheDeparture) {
   EXPECT_DOUBLE_EQ(f.voyage.totalHours, 35) << "the totals follow the new speed";
 }
 
+TEST(ArrivalTimeCommand, AnswerNEndsThePlanningAndRestoresTheSpeed) {
+  TimesFixture f;
+  threeLegs(f, 8);
+  f.settings.departure = {2002, 3, 15, 0, 0};
+  f.settings.arrival = {2002, 3, 16, 11, 0};
+  ASSERT_EQ(applyRequiredSpeed(f.voyage, f.settings), ArrivalCheck::Applied);
+  f.answers({"n"});
+  EXPECT_EQ(askArrivalTime(f.nav), 1);
+  EXPECT_FALSE(f.voyage.arrivalTimeMode);
+  EXPECT_FALSE(f.settings.arrival.valid());
+  EXPECT_DOUBLE_EQ(f.voyage.fileSpeed, 8);
+}
+
 TEST(ArrivalTimeCommand, TooFarAheadShowsTheDayLimit) {
   TimesFixture f;
   threeLegs(f, 0);
