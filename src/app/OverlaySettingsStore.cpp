@@ -33,12 +33,20 @@ std::optional<std::string> OverlaySettingsStore::readText(std::string_view secti
 }
 
 bool OverlaySettingsStore::writeInt(std::string_view section, std::string_view key, int value) {
-  if (!writesEnabled_ || overridden(section, key)) return true;
+  if (overridden(section, key)) return true;
+  if (!writesEnabled_) {
+    set(section, key, std::to_string(value));
+    return true;
+  }
   return base_.writeInt(section, key, value);
 }
 
 bool OverlaySettingsStore::writeText(std::string_view section, std::string_view key, std::string_view value) {
-  if (!writesEnabled_ || overridden(section, key)) return true;
+  if (overridden(section, key)) return true;
+  if (!writesEnabled_) {
+    set(section, key, value);
+    return true;
+  }
   return base_.writeText(section, key, value);
 }
 

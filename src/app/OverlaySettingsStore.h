@@ -1,7 +1,8 @@
 #pragma once
 // A settings store that lays values given for this run (the command line's
 // --home and --set) over another store. Overridden values are never written
-// through; with writes disabled nothing reaches the store underneath.
+// through. With writes disabled nothing reaches the store underneath: what
+// is written is kept for this run only.
 
 #include <map>
 #include <string>

@@ -8,7 +8,8 @@ namespace z5 {
 namespace {
 
 // A string file line is read up to this many characters; the rest of a
-// longer line is read as the next line.
+// longer line is dropped, so that it cannot shift the numbering of the
+// strings after it.
 constexpr std::size_t kMaxLineLength = 1999;
 
 std::vector<std::string> defaults(StringFile file) {
@@ -51,32 +52,33 @@ bool fitsEveryList(const std::string& text, std::string_view lists) {
   }
 }
 
-// Reads up to `count` lines of at most kMaxLineLength characters each.
+// Reads up to `count` lines, each without its line end (LF or CR LF) and cut
+// to kMaxLineLength characters.
 std::vector<std::string> readLines(std::ifstream& in, int count) {
   std::vector<std::string> lines;
   std::string line;
+  bool started = false;
+  char last = '\0';
+  const auto finish = [&] {
+    if (last == '\r' && !line.empty() && line.back() == '\r') line.pop_back();
+    if (line.size() > kMaxLineLength) line.resize(kMaxLineLength);
+    lines.push_back(std::move(line));
+    line.clear();
+    started = false;
+    last = '\0';
+  };
   char c;
-  bool any = false;
   while (static_cast<int>(lines.size()) < count && in.get(c)) {
-    any = true;
     if (c == '\n') {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      lines.push_back(std::move(line));
-      line.clear();
-      any = false;
+      finish();
       continue;
     }
-    line += c;
-    if (line.size() == kMaxLineLength) {
-      lines.push_back(std::move(line));
-      line.clear();
-      any = false;
-    }
+    started = true;
+    last = c;
+    // One character more than the limit is kept: it may be the CR of a CR LF.
+    if (line.size() <= kMaxLineLength) line += c;
   }
-  if (any && static_cast<int>(lines.size()) < count) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-  }
+  if (started && static_cast<int>(lines.size()) < count) finish();
   return lines;
 }
 

@@ -1,0 +1,72 @@
+// Start-up without windows: the home directory, the settings, the start
+// document, and exit.
+
+#include "app/Z5App.h"
+
+#include <gtest/gtest.h>
+
+#include "FixedClock.h"
+#include "ScriptedHost.h"
+#include "TempDir.h"
+
+namespace z5 {
+namespace {
+
+class StartUp : public ::testing::Test {
+ protected:
+  StartUp() : app(host, store, clock) {
+    program.write("chart.dat", std::string("\x78\x56\x34\x12", 4) + std::string(36, '\0'));
+    program.write("nav_err.dat", std::string(86, '\n'));
+    program.write("nav_info.dat", std::string(304, '\n'));
+  }
+  test::TempDir program;
+  MemorySettingsStore store;
+  test::ScriptedHost host;
+  test::FixedClock clock;
+  Z5App app;
+};
+
+TEST_F(StartUp, FirstRunMakesTheProgramDirectoryHomeAndStoresItAtOnce) {
+  ASSERT_TRUE(app.startUp(program.path().string()));
+  EXPECT_EQ(app.settings().HOME_PATH, program.home());
+  EXPECT_EQ(app.settings().DATA_FILE, program.home() + "README.TXT");
+  EXPECT_EQ(store.readText(kSettingsSection, "HOME_PATH"), program.home());
+  EXPECT_EQ(store.readText(kSettingsSection, "DATA_FILE"), program.home() + "README.TXT");
+}
+
+TEST_F(StartUp, MissingRouteFileOpensTheReadmeInstead) {
+  ASSERT_TRUE(app.startUp(program.path().string()));
+  EXPECT_EQ(app.startDocument().path, program.home() + "readme.txt");
+  EXPECT_FALSE(app.startDocument().isRoute);
+  program.write("README.TXT", "A\n1N\n1E\n");
+  EXPECT_EQ(app.startDocument().path, program.home() + "README.TXT");
+  EXPECT_TRUE(app.startDocument().isRoute);
+}
+
+TEST_F(StartUp, RelativeDataFileIsFoundInTheHomeDirectory) {
+  store.writeText(kSettingsSection, "HOME_PATH", program.home());
+  store.writeText(kSettingsSection, "DATA_FILE", "passage.txt");
+  program.write("passage.txt", "A\n1N\n1E\n");
+  ASSERT_TRUE(app.startUp("/nowhere"));
+  EXPECT_EQ(app.startDocument().path, program.home() + "passage.txt");
+}
+
+TEST_F(StartUp, FailedSettingsLoadPausesAndFails) {
+  program.write("nav_info.dat", "only one line\n");
+  EXPECT_FALSE(app.startUp(program.path().string()));
+  EXPECT_EQ(host.waited, Z5App::kStartFailurePauseMs);
+}
+
+TEST_F(StartUp, ExitSavesTheSettingsUnlessNoSaveIsSet) {
+  ASSERT_TRUE(app.startUp(program.path().string()));
+  app.settings().ROUNDING = 15;
+  app.settings().noSave = 1;
+  app.shutDown();
+  EXPECT_FALSE(store.readInt(kSettingsSection, "ROUNDING").has_value());
+  app.settings().noSave = 0;
+  app.shutDown();
+  EXPECT_EQ(store.readInt(kSettingsSection, "ROUNDING"), 15);
+}
+
+}  // namespace
+}  // namespace z5
