@@ -100,7 +100,7 @@ TEST(IntervalCalculator, AsksBothAgainWhenTheIntervalIsTooLongOrNotPositive) {
              "", "", "", "", "", "2002", "5", "1", "0", "0",           // before FM: error 31
              "", "", "", "", "", "2002", "6", "1", "1", "0"});
   EXPECT_EQ(intervalCalculator(f.nav), "FM 0000 01 JUN 02,TO 0100 01 JUN 02, 1.000hr=0d,01:00");
-  EXPECT_EQ(f.errorPopups(30), 1);
+  EXPECT_EQ(f.errorPopups(30, 362), 1);
   EXPECT_EQ(f.errorPopups(31), 1);
 }
 

@@ -147,7 +147,7 @@ TEST(ArrivalTimeCommand, TooFarAheadShowsTheDayLimit) {
   f.settings.departure = {2002, 3, 15, 12, 0};
   f.answers({"2003", "3", "15", "12", "0", nullptr});
   EXPECT_EQ(askArrivalTime(f.nav), 0);
-  EXPECT_EQ(f.errorPopups(29), 1);
+  EXPECT_EQ(f.errorPopups(29, 362), 1);
   EXPECT_FALSE(f.settings.arrival.valid()) << "a cancelled command changes nothing";
 }
 

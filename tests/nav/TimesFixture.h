@@ -49,9 +49,12 @@ struct TimesFixture {
     for (const char* t : texts) host.answer(t == nullptr ? std::nullopt : std::optional<std::string>(t));
   }
 
-  int errorPopups(int number) const {
+  // How many pop-ups showed error string `number` formatted with `args`.
+  template <class... A>
+  int errorPopups(int number, const A&... args) const {
+    const std::string text = strings.error(number, args...);
     int n = 0;
-    for (const auto& p : host.popups) n += p.text == strings.text(StringFile::Error, number) ? 1 : 0;
+    for (const auto& p : host.popups) n += p.text == text ? 1 : 0;
     return n;
   }
 };
