@@ -26,7 +26,7 @@ DrWalk atWaypoint(const Waypoint* waypoint, int index) {
 DrWalk walkToHours(const Voyage& voyage, double hours) {
   const Waypoint* start = voyageStart(voyage);
   if (start == nullptr) return {};
-  const int startIndex = voyage.toWaypoint.active() ? -1 : 0;
+  const int startIndex = computedFromEnteredPosition(voyage) ? -1 : 0;
   const double reached = hours - kAtWaypointHours;
 
   double elapsed = start->stopHours;

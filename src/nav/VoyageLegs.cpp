@@ -2,13 +2,24 @@
 
 namespace z5 {
 
+namespace {
+// A start position below this is not given.
+constexpr double kNotGivenBelow = -200;
+}  // namespace
+
+bool computedFromEnteredPosition(const Voyage& voyage) {
+  const ToWaypointState& tw = voyage.toWaypoint;
+  return tw.index >= 0 && tw.index < voyage.count() && tw.start.latitude >= kNotGivenBelow &&
+         tw.start.longitude >= kNotGivenBelow;
+}
+
 const Waypoint* voyageStart(const Voyage& voyage) {
-  if (voyage.toWaypoint.active()) return &voyage.toWaypoint.start;
+  if (computedFromEnteredPosition(voyage)) return &voyage.toWaypoint.start;
   return voyage.empty() ? nullptr : &voyage.waypoints.front();
 }
 
 int firstLegEndIndex(const Voyage& voyage) {
-  return voyage.toWaypoint.active() ? voyage.toWaypoint.index : 1;
+  return computedFromEnteredPosition(voyage) ? voyage.toWaypoint.index : 1;
 }
 
 std::vector<VoyageLeg> voyageLegs(const Voyage& voyage) {

@@ -20,6 +20,10 @@ struct VoyageLeg {
   double ownSpeed = 0;
 };
 
+// True when the voyage is computed from the entered position: the
+// to-waypoint index names a waypoint and the start position is given.
+bool computedFromEnteredPosition(const Voyage& voyage);
+
 // The start point of the voyage, or nullptr when the voyage is empty.
 const Waypoint* voyageStart(const Voyage& voyage);
 

@@ -45,6 +45,8 @@ TEST(VoyageTimes, ToWaypointModeStartsAtTheEnteredPositionWithTheRouteLegsSpeed)
   f.add(50);           // 3
   setFileSpeed(f.voyage, 10);
   f.voyage.toWaypoint.index = 2;
+  f.voyage.toWaypoint.start.latitude = 0;
+  f.voyage.toWaypoint.start.longitude = 1.5;
   f.voyage.waypoints[2].legDistance = 60;
   const VoyageTotals t = legTimeTotals(f.voyage);
   EXPECT_DOUBLE_EQ(t.steamingHours, 60.0 / 12 + 50.0 / 10);
