@@ -38,7 +38,7 @@ test: build
 sanitize: deps
 	cmake -S . -B build-sanitize $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DZ5_SANITIZE=address,undefined -DZ5_WITH_BENCH=OFF
 	cmake --build build-sanitize -j $(JOBS)
-	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j $(JOBS) --timeout 600
+	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j $(JOBS) --timeout 600
 
 tsan: deps
 	cmake -S . -B build-tsan $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DZ5_SANITIZE=thread -DZ5_WITH_BENCH=OFF
@@ -50,7 +50,7 @@ fuzz: deps
 	  -DZ5_FUZZ=ON -DZ5_WITH_UI=OFF -DZ5_WITH_TESTS=OFF -DZ5_WITH_BENCH=OFF \
 	  -DZ5_SANITIZE=address,undefined -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
 	cmake --build build-fuzz -j $(JOBS)
-	@for f in build-fuzz/fuzz_*; do \
+	@for f in build-fuzz/fuzz/fuzz_*; do \
 	  [ -x $$f ] || continue; name=$$(basename $$f); \
 	  mkdir -p build-fuzz/corpus/$$name; \
 	  seeds=fuzz/corpus/$$name; [ -d $$seeds ] || seeds=; \
@@ -59,7 +59,7 @@ fuzz: deps
 	done
 
 bench: build
-	@for b in $(BUILD)/bench_*; do [ -x $$b ] && { echo "== $$b"; $$b; } ; done
+	@for b in $(BUILD)/bench/bench_*; do [ -x $$b ] && { echo "== $$b"; $$b; } ; done
 
 clean:
 	rm -rf $(BUILD) build-sanitize build-tsan build-fuzz

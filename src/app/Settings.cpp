@@ -122,6 +122,8 @@ template <class... Ts>
 struct Overloaded : Ts... {
   using Ts::operator()...;
 };
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 // Applies one value to the record as its key's rules allow. `number` is the
 // stored integer of an integer key, `text` the stored text of the others.

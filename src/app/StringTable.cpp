@@ -54,7 +54,7 @@ bool fitsEveryList(const std::string& text, std::string_view lists) {
 
 // Reads up to `count` lines, each without its line end (LF or CR LF) and cut
 // to kMaxLineLength characters.
-std::vector<std::string> readLines(std::ifstream& in, int count) {
+std::vector<std::string> readLines(std::istream& in, int count) {
   std::vector<std::string> lines;
   std::string line;
   bool started = false;
@@ -131,6 +131,10 @@ const std::string& StringTable::text(StringFile file, int number) const {
 bool StringTable::load(StringFile file, const std::string& path, std::vector<int>& replaced) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
+  return load(file, in, replaced);
+}
+
+bool StringTable::load(StringFile file, std::istream& in, std::vector<int>& replaced) {
   const int n = count(file);
   std::vector<std::string> lines = readLines(in, n);
   if (static_cast<int>(lines.size()) < n) return false;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cassert>
+#include <istream>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -44,6 +45,7 @@ class StringTable {
   // replaced by their defaults because they did not fit their arguments are
   // added to `replaced`.
   bool load(StringFile file, const std::string& path, std::vector<int>& replaced);
+  bool load(StringFile file, std::istream& in, std::vector<int>& replaced);
 
   const std::string& text(StringFile file, int number) const;
   static const StringSpec& spec(StringFile file, int number);

@@ -14,6 +14,7 @@
 #include "app/StringTable.h"
 #include "map/MapExtent.h"
 #include "map/MapViewState.h"
+#include "map/RouteChartTable.h"
 #include "route/Voyage.h"
 
 namespace z5 {
@@ -49,6 +50,7 @@ class Z5App {
   Voyage& voyage() { return voyage_; }
   MapViewState& mapView() { return mapView_; }
   MapExtent& mapExtent() { return mapExtent_; }
+  RouteChartTable& routeCharts() { return routeCharts_; }
   const Clock& clock() const { return clock_; }
   SettingsStore& store() { return store_; }
   Host& host() { return host_; }
@@ -72,6 +74,7 @@ class Z5App {
   Voyage voyage_;
   MapViewState mapView_;
   MapExtent mapExtent_;
+  RouteChartTable routeCharts_;
 };
 
 }  // namespace z5

@@ -10,6 +10,8 @@ struct MapViewState {
   static constexpr double kDefaultSpan = 2.0;
   static constexpr double kSmallestSpan = 0.05;
   static constexpr double kLargestSpan = 150;
+  static constexpr int kDefaultDrawingWidth = 1024;
+  static constexpr int kDefaultDrawingHeight = 768;
 
   bool viewPointMode = false;
   double viewLatitude = 0;
@@ -17,6 +19,10 @@ struct MapViewState {
   int centreIndex = kNoIndex;  // kNoIndex: whole voyage
   double degreeSpan = kDefaultSpan;
   bool redrawPending = false;
+  // Size of the last map drawing, pixels: the leg pass fits the voyage's
+  // extent (and so the chart search box) to its shape.
+  int drawingWidth = kDefaultDrawingWidth;
+  int drawingHeight = kDefaultDrawingHeight;
 };
 
 }  // namespace z5

@@ -1,0 +1,74 @@
+#pragma once
+// The chart catalogue file "chart.dat": a 40-byte header starting with the
+// magic number, then 64-byte chart records to the end of the file, every
+// integer little-endian.
+//
+// Record: number (int32), one carried character, one unused byte, the title
+// in 38 bytes (each character stored as its code plus 23, modulo 256; a
+// stored 0 ends it; 38 characters have no terminator), the scale denominator
+// and the south, north and two longitude edges in arc-seconds (int32 each).
+
+#include <array>
+#include <cstdint>
+#include <istream>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace z5 {
+
+inline constexpr std::int32_t kChartCatalogueMagic = 0x12345678;  // 305419896
+inline constexpr int kChartHeaderBytes = 40;
+inline constexpr int kChartRecordBytes = 64;
+inline constexpr int kChartTitleBytes = 38;
+inline constexpr int kChartTitleShift = 23;
+inline constexpr int kChartBlockRecords = 256;
+inline constexpr const char* kChartCatalogueFileName = "chart.dat";
+
+struct ChartRecord {
+  std::int32_t number = 0;
+  char carried = 0;
+  std::array<unsigned char, kChartTitleBytes> storedTitle{};  // as stored, shifted
+  std::int32_t scale = 0;
+  std::int32_t south = 0;  // arc-seconds
+  std::int32_t north = 0;
+  std::int32_t longitude1 = 0;  // the two longitude edges, either order
+  std::int32_t longitude2 = 0;
+
+  // The title decoded: up to the first stored 0 (or decoded NUL), at most 38 characters.
+  std::string title() const;
+  // Stores `title`: at most 38 characters, none whose stored code would be 0.
+  bool setTitle(std::string_view title);
+};
+
+// A title character is storable when its shifted code is not the terminator.
+bool storableTitleCharacter(char c);
+
+ChartRecord decodeChartRecord(const unsigned char* bytes);
+void encodeChartRecord(const ChartRecord& record, unsigned char* bytes);
+
+// Reads a catalogue from a binary stream block by block.
+class ChartCatalogueReader {
+ public:
+  explicit ChartCatalogueReader(std::istream& in) : in_(in) {}
+
+  // Reads the header. False when the magic number is wrong (or the stream
+  // ends first); `magicFound` holds what was read (0 for missing bytes).
+  bool readHeader(std::int32_t& magicFound);
+
+  // The next block of at most 256 records; an empty block at the end. A
+  // short block ends the file; an incomplete last record is dropped.
+  const std::vector<ChartRecord>& nextBlock();
+
+ private:
+  std::istream& in_;
+  std::vector<unsigned char> buffer_ = std::vector<unsigned char>(kChartBlockRecords * kChartRecordBytes);
+  std::vector<ChartRecord> block_;
+  bool ended_ = false;
+};
+
+// Writes a whole catalogue; the unused bytes are zero. False on a write error.
+bool writeChartCatalogue(std::ostream& out, const std::vector<ChartRecord>& records);
+
+}  // namespace z5

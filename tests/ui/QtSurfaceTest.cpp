@@ -1,0 +1,78 @@
+// The map primitives drawn on a QImage land on the pixels the map asked for,
+// in the colours of the active table.
+
+#include "ui/QtSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+namespace z5 {
+namespace {
+
+class QtSurfaceTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "test_ui";
+    static char* argv[] = {name, nullptr};
+    if (!QGuiApplication::instance()) application_ = new QGuiApplication(argc, argv);
+  }
+
+  QtSurfaceTest() : image(100, 80, QImage::Format_RGB32), painter(&image), surface(painter, 100, 80, false) {
+    surface.setColourTable(kDefaultScreenPalette.data(), kPaletteSize);
+    surface.fillBackground({0, 0, 0});
+  }
+
+  QRgb pixel(int x, int y) {
+    painter.end();
+    return image.pixel(x, y);
+  }
+
+  static inline QGuiApplication* application_ = nullptr;
+  QImage image;
+  QPainter painter;
+  QtSurface surface;
+};
+
+TEST_F(QtSurfaceTest, LinesAreOnePixelWideInTheTableColour) {
+  surface.selectPen(0);  // red in the screen table
+  surface.moveTo(10, 20);
+  surface.lineTo(60, 20);
+  EXPECT_EQ(pixel(30, 20), qRgb(255, 0, 0));
+  EXPECT_EQ(image.pixel(30, 21), qRgb(0, 0, 0));
+  EXPECT_EQ(image.pixel(30, 19), qRgb(0, 0, 0));
+}
+
+TEST_F(QtSurfaceTest, SetPixelMarksExactlyThatPixel) {
+  surface.selectPen(7);  // white
+  surface.setPixel(5, 6);
+  EXPECT_EQ(pixel(5, 6), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(6, 6), qRgb(0, 0, 0));
+}
+
+TEST_F(QtSurfaceTest, CircleHasTheGivenRadiusAroundItsCentre) {
+  surface.selectPen(1);  // cyan
+  surface.circle(50, 40, 5);
+  EXPECT_EQ(pixel(55, 40), qRgb(0, 255, 255));
+  EXPECT_EQ(image.pixel(45, 40), qRgb(0, 255, 255));
+  EXPECT_EQ(image.pixel(50, 40), qRgb(0, 0, 0));
+}
+
+TEST_F(QtSurfaceTest, TextIsMeasuredAndDrawnBelowItsTopLeftCorner) {
+  EXPECT_GT(surface.textHeight("Hello World"), 5);
+  EXPECT_GT(surface.textWidth("Hello World"), surface.textWidth("Hello"));
+  surface.setTextColour(7);
+  surface.textOut(2, 2, "MMMM");
+  painter.end();
+  bool inked = false;
+  for (int y = 2; y < 2 + 20 && !inked; ++y)
+    for (int x = 2; x < 40 && !inked; ++x) inked = image.pixel(x, y) == qRgb(255, 255, 255);
+  EXPECT_TRUE(inked);
+  EXPECT_EQ(image.pixel(1, 1), qRgb(0, 0, 0));
+}
+
+}  // namespace
+}  // namespace z5
