@@ -11,6 +11,8 @@
 
 namespace z5 {
 
+class Z5App;
+
 struct NavContext {
   SettingsRecord& settings;
   Voyage& voyage;
@@ -19,5 +21,8 @@ struct NavContext {
   const Clock& clock;
   MapExtent& extent;  // holds the reference meridian of every longitude difference
 };
+
+// The context over the application's own state.
+NavContext navContext(Z5App& app);
 
 }  // namespace z5
