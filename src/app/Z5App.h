@@ -15,6 +15,7 @@
 #include "map/MapExtent.h"
 #include "map/MapViewState.h"
 #include "map/RouteChartTable.h"
+#include "nav/CalculatorState.h"
 #include "route/Voyage.h"
 
 namespace z5 {
@@ -51,6 +52,7 @@ class Z5App {
   MapViewState& mapView() { return mapView_; }
   MapExtent& mapExtent() { return mapExtent_; }
   RouteChartTable& routeCharts() { return routeCharts_; }
+  CalculatorState& calculators() { return calculators_; }
   const Clock& clock() const { return clock_; }
   SettingsStore& store() { return store_; }
   Host& host() { return host_; }
@@ -75,6 +77,7 @@ class Z5App {
   MapViewState mapView_;
   MapExtent mapExtent_;
   RouteChartTable routeCharts_;
+  CalculatorState calculators_;
 };
 
 }  // namespace z5
