@@ -4,7 +4,9 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,8 +16,10 @@
 #include "app/Clock.h"
 #include "app/CommandLine.h"
 #include "app/ConsoleHost.h"
+#include "app/EpochClock.h"
 #include "app/OverlaySettingsStore.h"
 #include "app/Z5App.h"
+#include "report/ReportJobs.h"
 #include "ui/QtSettingsStore.h"
 
 namespace {
@@ -34,6 +38,27 @@ int badCommandLine(const std::string& message) {
   return kBadCommandLine;
 }
 
+// The computer's clock, or the moment SOURCE_DATE_EPOCH names, so that a
+// report made again is the same to the byte.
+std::unique_ptr<z5::Clock> programClock() {
+  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+  if (epoch != nullptr) {
+    if (const auto seconds = z5::parseEpochSeconds(epoch)) return std::make_unique<z5::EpochClock>(*seconds);
+  }
+  return std::make_unique<z5::SystemClock>();
+}
+
+// --list and --output: the route is extracted once for both.
+int runReportJobs(z5::Z5App& app, const z5::CommandLine& line) {
+  int status = z5::extractRouteJob(app, *line.route, std::cerr);
+  if (status == z5::kJobDone && line.list) status = z5::writeListJob(app, std::cout);
+  if (status == z5::kJobDone && line.output) {
+    const int format = line.outputFormat.value_or(app.settings().OUTPUT_FORMAT);
+    status = z5::writeOutputJob(app, format, line.toStdout, std::cout, std::cerr);
+  }
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -45,8 +70,6 @@ int main(int argc, char** argv) {
     std::fputs(z5::kUsage, stdout);
     return kDone;
   }
-  if (line.output) return badCommandLine("--output is not available in this build yet");
-  if (line.list) return badCommandLine("--list is not available in this build yet");
   if (line.mapFile) return badCommandLine("--map is not available in this build yet");
   if (line.gpsPort) return badCommandLine("--gps is not available in this build yet");
 
@@ -59,9 +82,14 @@ int main(int argc, char** argv) {
   for (const auto& [key, value] : line.sets) store.set(z5::kSettingsSection, key, value);
 
   z5::ConsoleHost host;
-  z5::SystemClock clock;
-  z5::Z5App app(host, store, clock);
+  const std::unique_ptr<z5::Clock> clock = programClock();
+  z5::Z5App app(host, store, *clock);
   if (!app.startUp(programDirectory(argv[0]))) return kFileError;
+  if (line.list || line.output) {
+    const int status = runReportJobs(app, line);
+    app.shutDown();
+    return status;
+  }
   std::fprintf(stderr, "z5: home directory %s, route %s\n", app.settings().HOME_PATH.c_str(),
                app.startDocument().path.c_str());
   app.shutDown();

@@ -2,6 +2,9 @@
 
 #include <fstream>
 
+#include "report/OutputSink.h"
+#include "report/WaypointList.h"
+#include "route/VoyageEngine.h"
 #include "route/VoyageHeader.h"
 
 namespace z5 {
@@ -46,6 +49,29 @@ Z5App::StartDocument Z5App::startDocument() const {
   const std::string route = (!dataFile.empty() && dataFile.front() == '/') ? dataFile : homeFile(dataFile);
   if (std::ifstream(route).is_open()) return {route, true};
   return {homeFile(kReadme), false};
+}
+
+Z5App::StartExtraction Z5App::extractStartDocument() {
+  // An error location is selected only when its line says more than a line end.
+  constexpr std::size_t kSelectableLineText = 2;
+  StartExtraction done;
+  const StartDocument document = startDocument();
+  if (!document.isRoute) return done;
+  done.result = VoyageEngine(*this).extractRouteFile(document.path);
+  if (done.result == kFatal) {
+    host_.wait(kStartFailurePauseMs);
+    return done;
+  }
+  if (done.result == kVoyageBuilt) {
+    OutputSink window(messages_);
+    writeWaypointList(reportContext(*this), window);
+  }
+  if (!voyage_.errors.empty()) {
+    ErrorLocation last = voyage_.errors.back();
+    voyage_.errors.clear();
+    if (last.lineText.size() > kSelectableLineText) done.selection = std::move(last);
+  }
+  return done;
 }
 
 void Z5App::shutDown() { saveSettings(settings_, store_); }

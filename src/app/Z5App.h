@@ -3,6 +3,7 @@
 // headless runs share (settings, numbered strings, messages, voyage, map
 // view), and the start-up and exit sequences.
 
+#include <optional>
 #include <string>
 
 #include "app/Clock.h"
@@ -37,6 +38,18 @@ class Z5App {
     bool isRoute = false;
   };
   StartDocument startDocument() const;
+
+  // Start-up's extraction of the start document when it is a route: the
+  // voyage is built and its waypoints listed in the message window. After
+  // the fatal result (kFatal) it has paused kStartFailurePauseMs and the
+  // program must end. When the route had errors, the last one is returned
+  // for the editor to select its line (only when that line's text is longer
+  // than 2 characters) and the list is emptied.
+  struct StartExtraction {
+    int result = 0;  // the engine's result
+    std::optional<ErrorLocation> selection;
+  };
+  StartExtraction extractStartDocument();
 
   // Loads the settings with the resets of the values that are not stored.
   bool loadSettings(SettingsMode mode);
