@@ -70,7 +70,8 @@ class AmverWriter {
     } else if (computedFromEnteredPosition(voyage_)) {
       out_.write(fmt::sprintf("C/%s/%s//\n", latitude(start), longitude(start)));
     } else {
-      const std::string port = voyage_.departurePort.empty() ? voyage_.waypoints.front().name : voyage_.departurePort;
+      const std::string& given = departurePort(settings_, voyage_);
+      const std::string& port = given.empty() ? voyage_.waypoints.front().name : given;
       out_.write(fmt::sprintf("G/%s/%s/%s//\n", trim(port), latitude(start), longitude(start)));
     }
   }
@@ -82,7 +83,8 @@ class AmverWriter {
       return;
     }
     const Waypoint& last = voyage_.waypoints.back();
-    const std::string port = voyage_.arrivalPort.empty() ? last.name : voyage_.arrivalPort;
+    const std::string& given = arrivalPort(settings_, voyage_);
+    const std::string& port = given.empty() ? last.name : given;
     out_.write(fmt::sprintf("I/%s/%s/%s/", trim(port), latitude(last), longitude(last)));
     out_.write(fmt::sprintf("%s\n", arrival));
   }

@@ -30,7 +30,8 @@ class MoverepWriter {
       out_.write(fmt::sprintf("DEP %s %s %s, %s DI %02d//\n", trim(start.name), latitude(start), longitude(start),
                               group(start.stopHours), line));
     } else {
-      const std::string port = voyage_.departurePort.empty() ? voyage_.waypoints.front().name : voyage_.departurePort;
+      const std::string& given = departurePort(settings_, voyage_);
+      const std::string& port = given.empty() ? voyage_.waypoints.front().name : given;
       out_.write(fmt::sprintf("DEP P %s, %s DI %02d//\n", trim(port), group(start.stopHours), line));
     }
     const std::string arrival = fmt::sprintf("ETA P %s, %s", destinationName(), group(arrivalHours(voyage_)));
@@ -49,7 +50,7 @@ class MoverepWriter {
 
  private:
   std::string destinationName() const {
-    if (!voyage_.arrivalPort.empty()) return trim(voyage_.arrivalPort);
+    if (const std::string& port = arrivalPort(settings_, voyage_); !port.empty()) return trim(port);
     if (!voyage_.empty()) return trim(voyage_.waypoints.back().name);
     return kPositionName;
   }

@@ -33,6 +33,14 @@ bool etaOn(const SettingsRecord& settings, const Voyage& voyage) {
   return settings.departure.valid() && voyage.fileSpeed > kTimingSpeed && settings.NO_ETA_OUT == 0;
 }
 
+const std::string& departurePort(const SettingsRecord& settings, const Voyage& voyage) {
+  return settings.backwardsRouting ? voyage.arrivalPort : voyage.departurePort;
+}
+
+const std::string& arrivalPort(const SettingsRecord& settings, const Voyage& voyage) {
+  return settings.backwardsRouting ? voyage.departurePort : voyage.arrivalPort;
+}
+
 double arrivalHours(const Voyage& voyage) {
   if (voyage.empty() || voyage.totalHours <= 0) return 0;
   return voyage.totalHours - voyage.waypoints.back().stopHours;

@@ -33,6 +33,12 @@ double rowSpeed(const Voyage& voyage, int index, bool firstRow, const Waypoint& 
 // 0.001 knots and NO_ETA_OUT is 0.
 bool etaOn(const SettingsRecord& settings, const Voyage& voyage);
 
+// The ports of the voyage as it is sailed: with backwards routing the
+// route file's arrival port (!ARRIVING) is where the voyage departs, and
+// its departure port where it arrives. Empty when not given.
+const std::string& departurePort(const SettingsRecord& settings, const Voyage& voyage);
+const std::string& arrivalPort(const SettingsRecord& settings, const Voyage& voyage);
+
 // Hours from the departure time to the arrival at the last waypoint: the
 // voyage's total hours without the stop at the last waypoint (the stop at
 // the start point is inside the total).

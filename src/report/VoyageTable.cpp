@@ -98,9 +98,9 @@ class VoyageTableWriter {
 
   bool writePreamble() {
     out_.write("");
-    if (!voyage_.departurePort.empty() && !voyage_.arrivalPort.empty()) {
-      out_.write(prompt(kPortsLine, voyage_.departurePort, voyage_.arrivalPort));
-    }
+    const std::string& from = departurePort(settings_, voyage_);
+    const std::string& to = arrivalPort(settings_, voyage_);
+    if (!from.empty() && !to.empty()) out_.write(prompt(kPortsLine, from, to));
     if (settings_.LEN_LAT_LON == 1) out_.write(prompt(kGeodeticLine));
     const double total = reportStart(voyage_).point->distanceToGo;
     if (voyage_.fileSpeed > kTotalsFileSpeed && settings_.NO_ETA_OUT == 0 && voyage_.totalHours > kSomeHours &&
@@ -155,14 +155,15 @@ class VoyageTableWriter {
         out_.write(fmt::sprintf(kDepartureFromPositionLine, prompt(kDepartureLabel), latitudeText(first),
                                 longitudeText(first), timeText(departure)));
       } else {
-        const std::string& port =
-            voyage_.departurePort.empty() ? voyage_.waypoints.front().name : voyage_.departurePort;
+        const std::string& given = departurePort(settings_, voyage_);
+        const std::string& port = given.empty() ? voyage_.waypoints.front().name : given;
         out_.write(fmt::sprintf(kDepartureLine, prompt(kDepartureLabel), port, prompt(kAtWord),
                                 timeText(departure), first.zoneDescription,
                                 timeText(departure - first.zoneDescription)));
       }
       const double arrival = arrivalHours(voyage_);
-      const std::string& port = voyage_.arrivalPort.empty() ? last.name : voyage_.arrivalPort;
+      const std::string& given = arrivalPort(settings_, voyage_);
+      const std::string& port = given.empty() ? last.name : given;
       out_.write(fmt::sprintf(kArrivalLine, prompt(kArrivalLabel), port, prompt(kAtWord), timeText(arrival),
                               last.zoneDescription, timeText(arrival - last.zoneDescription)));
     }

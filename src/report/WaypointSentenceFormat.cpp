@@ -46,6 +46,7 @@ std::string coordinateField(double degrees, const char* format, const Precision&
 
 std::string formatWaypointSentence(std::string_view name, double latitude, double longitude, bool extraPrecision) {
   const Precision& p = extraPrecision ? kExtra : kNormal;
+  name.remove_prefix(std::min(name.size(), name.find_first_not_of(" \t")));
   return fmt::sprintf("$CCWPL,%s,%c,%s,%c,%s\n", coordinateField(latitude, p.latitudeFormat, p),
                       latitude >= 0 ? 'N' : 'S', coordinateField(longitude, p.longitudeFormat, p),
                       longitude >= 0 ? 'E' : 'W', std::string(name));

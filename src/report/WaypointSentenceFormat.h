@@ -9,8 +9,10 @@ namespace z5 {
 
 // The sentence of a waypoint, with its line end.
 //
-// @param name  the waypoint's stored name, trailing blanks included; it is
-//   the identifier field as it stands.
+// @param name  the waypoint's stored name; it is the identifier field with
+//   its trailing blanks, but without leading blanks (a sentence whose name
+//   begins with white space is not a valid waypoint and could not be read
+//   back).
 // @param latitude  degrees, north positive, -90..90.
 // @param longitude  degrees, east positive, -180..180.
 // @param extraPrecision  three decimals of minutes instead of two.
