@@ -9,9 +9,9 @@
 #include <string_view>
 
 #include "app/Clock.h"
-#include "app/Host.h"
-#include "app/Messages.h"
-#include "app/StringTable.h"
+#include "app/SilentHost.h"
+#include "app/SettingsStore.h"
+#include "app/Z5App.h"
 #include "route/VoyageEngine.h"
 
 namespace {
@@ -19,22 +19,6 @@ namespace {
 void check(bool condition) {
   if (!condition) __builtin_trap();
 }
-
-// Shows nothing, answers every question with Cancel.
-class QuietHost final : public z5::Host {
- public:
-  void messageTextChanged(const std::string&, std::string_view) override {}
-  void showMessageWindow() override {}
-  void hideMessageWindow() override {}
-  bool mainWindowMinimised() const override { return false; }
-  bool popupShowing() const override { return false; }
-  void closePopups() override {}
-  void showTimedPopup(const std::string&, int) override {}
-  void showNoticePopup(const std::string&, int) override {}
-  PromptEnding runPrompt(const std::string&, std::string&) override { return PromptEnding::Cancel; }
-  Confirmation confirm(const std::string&) override { return Confirmation::Abort; }
-  void wait(int) override {}
-};
 
 class StillClock final : public z5::Clock {
  public:
@@ -46,24 +30,25 @@ class StillClock final : public z5::Clock {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
-  QuietHost host;
-  z5::StringTable strings;
-  z5::Messages messages(host, strings);
-  z5::SettingsRecord settings;
-  z5::Voyage voyage;
-  z5::MapViewState mapView;
+  z5::SilentHost host;
+  z5::MemorySettingsStore store;
   StillClock clock;
+  z5::Z5App app(host, store, clock);
+  z5::SettingsRecord& settings = app.settings();
+  z5::Voyage& voyage = app.voyage();
+  z5::MapViewState& mapView = app.mapView();
   settings.backwardsRouting = data[0] & 1;
   voyage.arrivalTimeMode = (data[0] & 2) != 0;
   mapView.viewPointMode = (data[0] & 4) != 0;
   mapView.centreIndex = data[0] >> 3;
   voyage.toWaypoint.index = data[0] >> 4;
 
-  z5::VoyageEngine engine(settings, messages, voyage, mapView, clock);
+  z5::VoyageEngine engine(app);
   const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
   const int result = engine.extractRoute(text, "fuzz.txt");
 
-  check(result == z5::kVoyageBuilt || result == z5::kVoyageEmpty || result == z5::kRouteFailed);
+  check(result == z5::kVoyageBuilt || result == z5::kVoyageEmpty || result == z5::kRouteFailed ||
+        result == z5::kFatal);
   check(result != z5::kRouteFailed || voyage.errors.size() == 1);
   check(voyage.count() <= z5::kMaxWaypoints);
   check(mapView.centreIndex < voyage.count() || mapView.centreIndex == z5::kNoIndex);

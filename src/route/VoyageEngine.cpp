@@ -130,7 +130,6 @@ void VoyageEngine::clearStaleIndices() {
     centre = kNoIndex;
   }
   if (mapView_.viewPointMode) centre = kNoIndex;
-  voyage_.mapCentreIndex = centre;
 
   if (voyage_.toWaypoint.index >= count) {
     voyage_.toWaypoint.index = kNoIndex;
@@ -164,7 +163,7 @@ int VoyageEngine::computeVoyage() {
   // The to-waypoint refresh runs here, before the test for an empty voyage;
   // the arrival check and the time computation follow the leg pass.
   if (voyageIsEmpty(voyage_, mapView_)) return kVoyageEmpty;
-  if (computeLegs(legPassContext(app_), settings_.HOME_PATH, voyage_.mapCentreIndex, mapView_.degreeSpan,
+  if (computeLegs(legPassContext(app_), settings_.HOME_PATH, mapView_.centreIndex, mapView_.degreeSpan,
                   settings_.LEN_LAT_LON, settings_.GC_PT_GCD) == kFatal) {
     return kFatal;
   }
