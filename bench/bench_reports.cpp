@@ -13,9 +13,9 @@
 #include <benchmark/benchmark.h>
 #include <fmt/printf.h>
 
-#include "SilentHost.h"
 #include "app/Clock.h"
 #include "app/SettingsStore.h"
+#include "app/SilentHost.h"
 #include "app/Z5App.h"
 #include "report/OutputSink.h"
 #include "report/ReportContext.h"
@@ -52,7 +52,7 @@ class BenchApp {
   Z5App& app() { return app_; }
 
  private:
-  bench::SilentHost host_;
+  SilentHost host_;
   MemorySettingsStore store_;
   SystemClock clock_;
   Z5App app_;

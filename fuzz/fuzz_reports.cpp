@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "app/Clock.h"
-#include "app/Host.h"
+#include "app/SilentHost.h"
 #include "app/SettingsStore.h"
 #include "app/Z5App.h"
 #include "report/OutputSink.h"
@@ -24,22 +24,6 @@ void check(bool condition) {
   if (!condition) __builtin_trap();
 }
 
-// Shows nothing, answers every question with Cancel.
-class QuietHost final : public z5::Host {
- public:
-  void messageTextChanged(const std::string&, std::string_view) override {}
-  void showMessageWindow() override {}
-  void hideMessageWindow() override {}
-  bool mainWindowMinimised() const override { return false; }
-  bool popupShowing() const override { return false; }
-  void closePopups() override {}
-  void showTimedPopup(const std::string&, int) override {}
-  void showNoticePopup(const std::string&, int) override {}
-  PromptEnding runPrompt(const std::string&, std::string&) override { return PromptEnding::Cancel; }
-  Confirmation confirm(const std::string&) override { return Confirmation::Abort; }
-  void wait(int) override {}
-};
-
 class StillClock final : public z5::Clock {
  public:
   z5::ClockTime localNow() const override { return {2002, 3, 15, 10, 30, 0, 5}; }
@@ -50,7 +34,7 @@ class StillClock final : public z5::Clock {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 2) return 0;
-  QuietHost host;
+  z5::SilentHost host;
   z5::MemorySettingsStore store;
   StillClock clock;
   z5::Z5App app(host, store, clock);
