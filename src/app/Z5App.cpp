@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "route/VoyageHeader.h"
+
 namespace z5 {
 
 Z5App::Z5App(Host& host, SettingsStore& store, const Clock& clock)
@@ -22,7 +24,9 @@ bool Z5App::loadSettings(SettingsMode mode) {
   mapView_ = MapViewState{};
   voyage_.toWaypoint.index = kNoIndex;
   voyage_.mapCentreIndex = kNoIndex;
-  return z5::loadSettings(mode, settings_, store_, strings_, messages_);
+  if (!z5::loadSettings(mode, settings_, store_, strings_, messages_)) return false;
+  resetVoyageHeaderTexts(voyage_, strings_);
+  return true;
 }
 
 bool Z5App::startUp(const std::string& programDirectory) {
