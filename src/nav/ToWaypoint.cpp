@@ -1,0 +1,206 @@
+#include "nav/ToWaypoint.h"
+
+#include <cmath>
+
+#include <fmt/printf.h>
+
+#include "app/TextUtil.h"
+#include "nav/CourseText.h"
+#include "nav/DateTimePrompt.h"
+#include "nav/LegGeometry.h"
+#include "route/PositionText.h"
+
+namespace z5 {
+namespace {
+
+constexpr int kNumberQuestion = 18;             // prompt: first, last number
+constexpr int kNumberQuestionWithDefault = 19;  // prompt: first, last, default number
+constexpr int kOffNoStart = 37;                 // prompt: plain
+constexpr int kOffStartKnown = 38;              // prompt: plain
+constexpr int kStartLatitudeWithCurrent = 39;   // prompt: latitude text
+constexpr int kStartLatitude = 40;              // prompt: plain
+constexpr int kStartLongitudeWithCurrent = 41;  // prompt: longitude text
+constexpr int kStartLongitude = 42;             // prompt: plain
+constexpr int kNoTargetLabel = 113;             // prompt: plain
+
+constexpr const char* kStartName = "POS";
+// Entered positions below this are not valid.
+constexpr double kInvalidBelow = -200;
+
+struct ToWaypointLeg {
+  RhumbLineLeg rhumbLine;
+  GreatCircleLeg greatCircle;
+};
+
+bool positionKnown(const Waypoint& w) { return w.latitude >= kInvalidBelow && w.longitude >= kInvalidBelow; }
+
+ToWaypointLeg legTo(const NavContext& nav, int index) {
+  const Waypoint& start = nav.voyage.toWaypoint.start;
+  const Waypoint& target = nav.voyage.waypoints[index];
+  const LegGeometry geometry(nav.extent.referenceMeridian);
+  const bool geodetic = nav.settings.LEN_LAT_LON != 0;
+  return {geometry.rhumbLine(start.latitude, start.longitude, target.latitude, target.longitude, geodetic),
+          geometry.greatCircleLeg(start.latitude, start.longitude, target.latitude, target.longitude, geodetic)};
+}
+
+// The computed altitude (90 degrees less the great-circle arc) in the
+// latitude form without its hemisphere letter; negative below the horizon.
+std::string altitudeText(double altitude, bool extra) {
+  std::string text = formatPosition(std::fabs(altitude), PositionKind::Latitude, extra);
+  text.pop_back();
+  return altitude < 0 ? "-" + text : text;
+}
+
+std::string resultText(const NavContext& nav, int index, const ToWaypointLeg& leg) {
+  const bool extra = nav.settings.EXTRA_PRECISION != 0;
+  const Waypoint& start = nav.voyage.toWaypoint.start;
+  const Waypoint& target = nav.voyage.waypoints[index];
+  const auto lat = [extra](double v) { return formatPosition(v, PositionKind::Latitude, extra); };
+  const auto lon = [extra](double v) { return formatPosition(v, PositionKind::Longitude, extra); };
+  return fmt::sprintf(
+      "From %s %s to file WP#%d %s %s\n           CN=%s D=%4.2f ZN=%s DGC=%4.2f \t\t\t\n"
+      "           HC=%s LATV=%s LONV=%s ",
+      lat(start.latitude), lon(start.longitude), index + nav.settings.firstRowNumber, lat(target.latitude),
+      lon(target.longitude), courseText(leg.rhumbLine.course), leg.rhumbLine.distance,
+      courseText(leg.greatCircle.course), leg.greatCircle.distance, altitudeText(leg.greatCircle.altitude, extra),
+      lat(leg.greatCircle.vertexLatitude), lon(leg.greatCircle.vertexLongitude));
+}
+
+// Stores the leg on the start record and the target. The leg's distance is
+// the great-circle distance where the leg pass would take it (GC points get
+// GC data and the target is a GC calc or composite-1 point), else the
+// rhumb-line distance.
+void storeLeg(NavContext& nav, int index, const ToWaypointLeg& leg) {
+  Waypoint& start = nav.voyage.toWaypoint.start;
+  Waypoint& target = nav.voyage.waypoints[index];
+  const bool greatCircleData =
+      nav.settings.GC_PT_GCD != 0 && (target.kind == kGcCalcPoint || target.kind == kComposite1);
+  start.rhumbLineCourse = target.rhumbLineCourse = leg.rhumbLine.course;
+  start.greatCircleCourse = target.greatCircleCourse = leg.greatCircle.course;
+  target.legDistance = greatCircleData ? leg.greatCircle.distance : leg.rhumbLine.distance;
+  start.distanceToGo = target.distanceToGo + target.legDistance;
+}
+
+void clearLeg(Waypoint& start) {
+  start.rhumbLineCourse = start.greatCircleCourse = start.legDistance = start.distanceToGo = 0;
+}
+
+// Asks for one coordinate of the start position; below kInvalidBelow when
+// none was given.
+double askStartCoordinate(NavContext& nav, PositionKind kind, double current) {
+  const bool latitude = kind == PositionKind::Latitude;
+  const bool known = current >= kInvalidBelow;
+  std::string text = known ? formatPosition(current, kind, nav.settings.EXTRA_PRECISION != 0) : std::string();
+  const StringTable& s = nav.messages.strings();
+  const std::string label = known ? s.prompt(latitude ? kStartLatitudeWithCurrent : kStartLongitudeWithCurrent, text)
+                                  : s.prompt(latitude ? kStartLatitude : kStartLongitude);
+  return askPosition(nav.messages, label, kind, text);
+}
+
+struct Outcome {
+  int changed = 0;
+  bool positionGiven = false;
+};
+
+Outcome calculate(NavContext& nav, bool refreshOnly, bool turnOff, bool noOutput) {
+  ToWaypointState& tw = nav.voyage.toWaypoint;
+  Waypoint& start = tw.start;
+  const int previous = tw.index;
+  if (tw.index >= nav.voyage.count() || tw.index < 0) tw.index = kNoIndex;
+  if (turnOff) {
+    tw.index = kNoIndex;
+    start.latitude = start.longitude = kNoPosition;
+  } else if (!refreshOnly) {
+    const int chosen =
+        askWaypointNumber(nav.messages, nav.settings.firstRowNumber, nav.voyage.count(), tw.index, 0);
+    if (chosen == kNoIndex) {
+      tw.index = previous;
+      return {};
+    }
+    tw.index = chosen;
+  }
+  start.name = paddedWaypointName(kStartName);
+
+  if (!tw.active()) {
+    clearLeg(start);
+    tw.label = nav.messages.strings().prompt(kNoTargetLabel);
+    nav.calculators.toWaypointStatus =
+        nav.messages.strings().prompt(positionKnown(start) ? kOffStartKnown : kOffNoStart);
+    return {tw.index != previous ? 1 : 0, false};
+  }
+
+  bool positionGiven = false;
+  if (!refreshOnly) {
+    const double latitude = askStartCoordinate(nav, PositionKind::Latitude, start.latitude);
+    const double longitude =
+        latitude >= kInvalidBelow ? askStartCoordinate(nav, PositionKind::Longitude, start.longitude) : kNoPosition;
+    if (latitude < kInvalidBelow || longitude < kInvalidBelow) {
+      tw.index = previous;
+      return {};
+    }
+    start.latitude = latitude;
+    start.longitude = longitude;
+    positionGiven = true;
+  }
+  if (!positionKnown(start)) {
+    // The mode cannot go on without a start position.
+    tw.index = kNoIndex;
+    clearLeg(start);
+    tw.label = nav.messages.strings().prompt(kNoTargetLabel);
+    nav.calculators.toWaypointStatus = nav.messages.strings().prompt(kOffNoStart);
+    return {tw.index != previous ? 1 : 0, false};
+  }
+
+  tw.label = trim(nav.voyage.waypoints[tw.index].name);
+  const ToWaypointLeg leg = legTo(nav, tw.index);
+  if (!noOutput) {
+    nav.calculators.toWaypointText = resultText(nav, tw.index, leg);
+    nav.calculators.toWaypointStatus = nav.calculators.toWaypointText;
+  }
+  storeLeg(nav, tw.index, leg);
+  return {tw.index != previous ? 1 : 0, positionGiven};
+}
+
+}  // namespace
+
+int askWaypointNumber(Messages& messages, int firstRowNumber, int count, int defaultIndex, int firstIndex) {
+  if (count <= firstIndex) return kNoIndex;
+  const int first = firstRowNumber + firstIndex;
+  const int last = firstRowNumber + count - 1;
+  const bool haveDefault = defaultIndex >= firstIndex && defaultIndex < count;
+  const StringTable& s = messages.strings();
+  const std::string question = haveDefault
+                                   ? s.prompt(kNumberQuestionWithDefault, first, last, defaultIndex + firstRowNumber)
+                                   : s.prompt(kNumberQuestion, first, last);
+  while (true) {
+    std::string answer;
+    if (!messages.prompt(question, answer, true)) return kNoIndex;
+    if (answer.empty()) {
+      if (haveDefault) return defaultIndex;
+      continue;
+    }
+    const std::optional<long> number = wholeNumber(answer);
+    if (!number) continue;
+    const long index = *number - firstRowNumber;
+    if (index >= firstIndex && index < count) return static_cast<int>(index);
+  }
+}
+
+int toWaypoint(NavContext& nav, bool refreshOnly, bool turnOff, bool noOutput) {
+  return calculate(nav, refreshOnly, turnOff, noOutput).changed;
+}
+
+std::string toWaypointResultText(const NavContext& nav, int index) {
+  if (index < 0 || index >= nav.voyage.count() || !positionKnown(nav.voyage.toWaypoint.start)) return {};
+  return resultText(nav, index, legTo(nav, index));
+}
+
+int toWaypointCommand(NavContext& nav, const std::function<int()>& reextract) {
+  const Outcome outcome = calculate(nav, false, false, false);
+  if (!outcome.positionGiven) return outcome.changed;
+  if (reextract) reextract();
+  nav.messages.appendLine(nav.calculators.toWaypointText);
+  return 1;
+}
+
+}  // namespace z5
