@@ -43,40 +43,6 @@ DrWalk atWaypoint(const Waypoint* waypoint, int index) {
   return walk;
 }
 
-}  // namespace
-
-DrWalk walkToHours(const Voyage& voyage, double hours) {
-  const Waypoint* start = voyageStart(voyage);
-  if (start == nullptr) return {};
-  const int startIndex = computedFromEnteredPosition(voyage) ? -1 : 0;
-  const double reached = hours - kAtWaypointHours;
-
-  double elapsed = start->stopHours;
-  if (elapsed >= reached) return atWaypoint(start, startIndex);
-  for (const VoyageLeg& leg : voyageLegs(voyage)) {
-    double speed = 0;
-    if (leg.ownSpeed > kNoSpeed) speed = leg.ownSpeed;
-    else if (voyage.fileSpeed >= kLeastFileSpeed) speed = voyage.fileSpeed;
-    else return DrWalk{DrWalk::Result::NoSpeed};
-    const double legHours = leg.distance / speed;
-    const double arrival = elapsed + legHours;
-    if (arrival >= reached) {
-      if (std::fabs(arrival - hours) <= kAtWaypointHours || !(legHours > 0)) return atWaypoint(leg.to, leg.toIndex);
-      DrWalk walk;
-      walk.result = DrWalk::Result::OnLeg;
-      walk.legStart = leg.from;
-      walk.legEndIndex = leg.toIndex;
-      walk.fraction = (arrival - hours) / legHours;
-      return walk;
-    }
-    elapsed = arrival + leg.to->stopHours;
-    if (elapsed >= reached) return atWaypoint(leg.to, leg.toIndex);
-  }
-  return {};
-}
-
-namespace {
-
 struct Numbered {
   int number;
   const Waypoint* waypoint;
@@ -124,6 +90,36 @@ std::string onLegText(const NavContext& nav, const std::string& time, const DrWa
 }
 
 }  // namespace
+
+DrWalk walkToHours(const Voyage& voyage, double hours) {
+  const Waypoint* start = voyageStart(voyage);
+  if (start == nullptr) return {};
+  const int startIndex = computedFromEnteredPosition(voyage) ? -1 : 0;
+  const double reached = hours - kAtWaypointHours;
+
+  double elapsed = start->stopHours;
+  if (elapsed >= reached) return atWaypoint(start, startIndex);
+  for (const VoyageLeg& leg : voyageLegs(voyage)) {
+    double speed = 0;
+    if (leg.ownSpeed > kNoSpeed) speed = leg.ownSpeed;
+    else if (voyage.fileSpeed >= kLeastFileSpeed) speed = voyage.fileSpeed;
+    else return DrWalk{DrWalk::Result::NoSpeed};
+    const double legHours = leg.distance / speed;
+    const double arrival = elapsed + legHours;
+    if (arrival >= reached) {
+      if (std::fabs(arrival - hours) <= kAtWaypointHours || !(legHours > 0)) return atWaypoint(leg.to, leg.toIndex);
+      DrWalk walk;
+      walk.result = DrWalk::Result::OnLeg;
+      walk.legStart = leg.from;
+      walk.legEndIndex = leg.toIndex;
+      walk.fraction = (arrival - hours) / legHours;
+      return walk;
+    }
+    elapsed = arrival + leg.to->stopHours;
+    if (elapsed >= reached) return atWaypoint(leg.to, leg.toIndex);
+  }
+  return {};
+}
 
 std::string drPositionCommand(NavContext& nav) {
   Messages& m = nav.messages;

@@ -20,6 +20,8 @@ constexpr double kCardinalForLatitude = 0.0000001;
 // The bisection for a latitude stops this close to the target's meridional parts.
 constexpr double kMeridionalPartsTolerance = 0.01f;
 constexpr double kQuarterTurn = 90;
+constexpr double kHalfTurn = 180;
+constexpr double kFullTurn = 360;
 constexpr double kCotangentTurn = 450;  // tan(450 - course) is the cotangent of the course
 constexpr double kMinutesPerDegree = 60;
 // The values of the request lists end at one not above this.
@@ -47,9 +49,6 @@ constexpr InterceptQuery kLongitudeQuery{PositionKind::Latitude, "\tLon? %s\n", 
                                          &CalculatorState::lastInterceptLatitude, parallelCrossings};
 constexpr InterceptQuery kLatitudeQuery{PositionKind::Longitude, "\tLat? %s\n", 45, 46, 51, 52,
                                         &CalculatorState::lastInterceptLongitude, meridianCrossings};
-
-constexpr double kHalfTurn = 180;
-constexpr double kFullTurn = 360;
 
 // True when the relative longitude `x` lies strictly inside the box's
 // longitudes, taken eastwards from its west edge.

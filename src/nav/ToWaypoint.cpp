@@ -102,52 +102,55 @@ struct Outcome {
   bool positionGiven = false;
 };
 
+// The mode is off: the leg results go, the target label and the status say so.
+void showModeOff(NavContext& nav) {
+  ToWaypointState& tw = nav.voyage.toWaypoint;
+  clearLeg(tw.start);
+  tw.label = nav.messages.strings().prompt(kNoTargetLabel);
+  nav.calculators.toWaypointStatus =
+      nav.messages.strings().prompt(positionKnown(tw.start) ? kOffStartKnown : kOffNoStart);
+}
+
+// Asks for the start position; false, with nothing changed, unless both
+// coordinates are given.
+bool askStartPosition(NavContext& nav) {
+  Waypoint& start = nav.voyage.toWaypoint.start;
+  const double latitude = askStartCoordinate(nav, PositionKind::Latitude, start.latitude);
+  if (latitude < kInvalidBelow) return false;
+  const double longitude = askStartCoordinate(nav, PositionKind::Longitude, start.longitude);
+  if (longitude < kInvalidBelow) return false;
+  start.latitude = latitude;
+  start.longitude = longitude;
+  return true;
+}
+
 Outcome calculate(NavContext& nav, bool refreshOnly, bool turnOff, bool noOutput) {
   ToWaypointState& tw = nav.voyage.toWaypoint;
   Waypoint& start = tw.start;
   const int previous = tw.index;
   if (tw.index >= nav.voyage.count() || tw.index < 0) tw.index = kNoIndex;
+  const int current = tw.index;
   if (turnOff) {
     tw.index = kNoIndex;
     start.latitude = start.longitude = kNoPosition;
   } else if (!refreshOnly) {
-    const int chosen =
-        askWaypointNumber(nav.messages, nav.settings.firstRowNumber, nav.voyage.count(), tw.index, 0);
-    if (chosen == kNoIndex) {
-      tw.index = previous;
+    tw.index = askWaypointNumber(nav.messages, nav.settings.firstRowNumber, nav.voyage.count(), current, 0);
+    if (tw.index == kNoIndex) {
+      tw.index = current;
       return {};
     }
-    tw.index = chosen;
   }
   start.name = paddedWaypointName(kStartName);
 
+  const bool positionGiven = tw.active() && !refreshOnly;
+  if (positionGiven && !askStartPosition(nav)) {
+    tw.index = current;
+    return {};
+  }
+  // The mode cannot go on without a start position.
+  if (tw.active() && !positionKnown(start)) tw.index = kNoIndex;
   if (!tw.active()) {
-    clearLeg(start);
-    tw.label = nav.messages.strings().prompt(kNoTargetLabel);
-    nav.calculators.toWaypointStatus =
-        nav.messages.strings().prompt(positionKnown(start) ? kOffStartKnown : kOffNoStart);
-    return {tw.index != previous ? 1 : 0, false};
-  }
-
-  bool positionGiven = false;
-  if (!refreshOnly) {
-    const double latitude = askStartCoordinate(nav, PositionKind::Latitude, start.latitude);
-    const double longitude =
-        latitude >= kInvalidBelow ? askStartCoordinate(nav, PositionKind::Longitude, start.longitude) : kNoPosition;
-    if (latitude < kInvalidBelow || longitude < kInvalidBelow) {
-      tw.index = previous;
-      return {};
-    }
-    start.latitude = latitude;
-    start.longitude = longitude;
-    positionGiven = true;
-  }
-  if (!positionKnown(start)) {
-    // The mode cannot go on without a start position.
-    tw.index = kNoIndex;
-    clearLeg(start);
-    tw.label = nav.messages.strings().prompt(kNoTargetLabel);
-    nav.calculators.toWaypointStatus = nav.messages.strings().prompt(kOffNoStart);
+    showModeOff(nav);
     return {tw.index != previous ? 1 : 0, false};
   }
 
