@@ -51,10 +51,12 @@ std::string altitudeText(double altitude, bool extra) {
   return altitude < 0 ? "-" + text : text;
 }
 
-std::string resultText(const NavContext& nav, int index, const ToWaypointLeg& leg) {
+// The result text for the leg to table entry `entry`, shown as route
+// waypoint `index`.
+std::string resultText(const NavContext& nav, int index, int entry, const ToWaypointLeg& leg) {
   const bool extra = nav.settings.EXTRA_PRECISION != 0;
   const Waypoint& start = nav.voyage.toWaypoint.start;
-  const Waypoint& target = nav.voyage.waypoints[index];
+  const Waypoint& target = nav.voyage.waypoints[entry];
   const auto lat = [extra](double v) { return formatPosition(v, PositionKind::Latitude, extra); };
   const auto lon = [extra](double v) { return formatPosition(v, PositionKind::Longitude, extra); };
   return fmt::sprintf(
@@ -97,6 +99,25 @@ double askStartCoordinate(NavContext& nav, PositionKind kind, double current) {
   return askPosition(nav.messages, label, kind, text);
 }
 
+// The route's own waypoints, without the points the leg pass inserted: the
+// table the next extraction rebuilds, in which the to-waypoint index counts.
+int routePointCount(const Voyage& voyage) {
+  int n = 0;
+  for (const Waypoint& w : voyage.waypoints) n += w.kind == kOrdinaryPoint ? 1 : 0;
+  return n;
+}
+
+// The table index of route waypoint `index` (counted as in routePointCount);
+// kNoIndex when there is none.
+int routePointEntry(const Voyage& voyage, int index) {
+  int n = 0;
+  for (int i = 0; i < voyage.count(); ++i) {
+    if (voyage.waypoints[i].kind != kOrdinaryPoint) continue;
+    if (n++ == index) return i;
+  }
+  return kNoIndex;
+}
+
 struct Outcome {
   int changed = 0;
   bool positionGiven = false;
@@ -134,7 +155,10 @@ Outcome calculate(NavContext& nav, bool refreshOnly, bool turnOff, bool noOutput
     tw.index = kNoIndex;
     start.latitude = start.longitude = kNoPosition;
   } else if (!refreshOnly) {
-    tw.index = askWaypointNumber(nav.messages, nav.settings.firstRowNumber, nav.voyage.count(), current, 0);
+    // The numbers asked for are those of the route's own waypoints (as the
+    // waypoint list shows them), so that the choice names the same waypoint
+    // after the next extraction, whatever points the leg pass inserted.
+    tw.index = askWaypointNumber(nav.messages, nav.settings.firstRowNumber, routePointCount(nav.voyage), current, 0);
     if (tw.index == kNoIndex) {
       tw.index = current;
       return {};
@@ -154,13 +178,16 @@ Outcome calculate(NavContext& nav, bool refreshOnly, bool turnOff, bool noOutput
     return {tw.index != previous ? 1 : 0, false};
   }
 
-  tw.label = trim(nav.voyage.waypoints[tw.index].name);
-  const ToWaypointLeg leg = legTo(nav, tw.index);
+  // A refresh runs on the table as the extraction left it, where the index
+  // names the end of the first leg; a choice just made names a route waypoint.
+  const int entry = refreshOnly ? tw.index : routePointEntry(nav.voyage, tw.index);
+  tw.label = trim(nav.voyage.waypoints[entry].name);
+  const ToWaypointLeg leg = legTo(nav, entry);
   if (!noOutput) {
-    nav.calculators.toWaypointText = resultText(nav, tw.index, leg);
+    nav.calculators.toWaypointText = resultText(nav, tw.index, entry, leg);
     nav.calculators.toWaypointStatus = nav.calculators.toWaypointText;
   }
-  storeLeg(nav, tw.index, leg);
+  storeLeg(nav, entry, leg);
   return {tw.index != previous ? 1 : 0, positionGiven};
 }
 
@@ -191,11 +218,6 @@ int askWaypointNumber(Messages& messages, int firstRowNumber, int count, int def
 
 int toWaypoint(NavContext& nav, bool refreshOnly, bool turnOff, bool noOutput) {
   return calculate(nav, refreshOnly, turnOff, noOutput).changed;
-}
-
-std::string toWaypointResultText(const NavContext& nav, int index) {
-  if (index < 0 || index >= nav.voyage.count() || !positionKnown(nav.voyage.toWaypoint.start)) return {};
-  return resultText(nav, index, legTo(nav, index));
 }
 
 int toWaypointCommand(NavContext& nav, const std::function<int()>& reextract) {

@@ -21,16 +21,16 @@ int askWaypointNumber(Messages& messages, int firstRowNumber, int count, int def
 
 // The calculation. The mode ends when the stored index no longer names a
 // waypoint, or with `turnOff` (which also forgets the start position).
-// Unless `refreshOnly`, asks for the waypoint and then the start position
-// (a cancelled or invalid answer leaves everything as it was). In the mode,
+// Unless `refreshOnly`, asks for the waypoint, by its number among the
+// route's own waypoints (the index stored is its index in the table the
+// next extraction builds), and then the start position (a cancelled or
+// invalid answer leaves everything as it was). A refresh takes the index as
+// the table entry that ends the first leg. In the mode,
 // computes the leg from the start position to the waypoint, stores its
 // courses and distance on both (the distance to go of the start follows),
 // and unless `noOutput` writes the result text to the calculator state.
 // Returns 1 when the to-waypoint index changed.
 int toWaypoint(NavContext& nav, bool refreshOnly, bool turnOff, bool noOutput);
-
-// The result text for the leg from the start position to waypoint `index`.
-std::string toWaypointResultText(const NavContext& nav, int index);
 
 // The "To Waypoint" command after its confirmation: the calculation with
 // questions; when it leaves the mode on with a start position, the route is

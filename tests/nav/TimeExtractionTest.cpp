@@ -119,6 +119,39 @@ TEST_F(TimeExtraction, ToWaypointModeStartsTheVoyageAtTheEnteredPosition) {
   EXPECT_EQ(voyage.toWaypoint.label, app.strings().prompt(113));
 }
 
+TEST_F(TimeExtraction, EveryFixtureRouteExtractsInToWaypointModeWithTimes) {
+  const char* routes[] = {"tests/fixtures/routes/every_directive.txt", "tests/fixtures/routes/amver_sailplan.txt",
+                          "tests/fixtures/routes/ccwpl_export.txt", "tests/fixtures/routes/data_export.txt",
+                          "data/README.TXT"};
+  for (const char* name : routes) {
+    SCOPED_TRACE(name);
+    const std::string path = std::string(Z5_SOURCE_DIR) + "/" + name;
+    voyage = Voyage{};
+    settings.departure = {2002, 3, 15, 8, 0};
+    ASSERT_EQ(engine.extractRouteFile(path), kVoyageBuilt);
+    ASSERT_GE(voyage.count(), 2);
+
+    // Steer for the last waypoint from the first one's position; the index
+    // counts the route's own waypoints, not the points the leg pass added.
+    int routePoints = 0;
+    for (const Waypoint& w : voyage.waypoints) routePoints += w.kind == kOrdinaryPoint ? 1 : 0;
+    voyage.toWaypoint.index = routePoints - 1;
+    voyage.toWaypoint.start.latitude = voyage.waypoints.front().latitude;
+    voyage.toWaypoint.start.longitude = voyage.waypoints.front().longitude;
+    const int target = voyage.toWaypoint.index;
+    ASSERT_EQ(engine.extractRouteFile(path), kVoyageBuilt);
+    EXPECT_TRUE(voyage.toWaypoint.active());
+    EXPECT_EQ(voyage.toWaypoint.index, target);
+    EXPECT_NEAR(voyage.toWaypoint.start.distanceToGo, voyage.waypoints[voyage.toWaypoint.index].distanceToGo +
+                                                          voyage.waypoints[voyage.toWaypoint.index].legDistance,
+                1e-9);
+    EXPECT_GT(voyage.toWaypoint.start.distanceToGo, 0);
+    EXPECT_FALSE(nav.calculators.toWaypointText.empty());
+    EXPECT_TRUE(host.popups.empty()) << (host.popups.empty() ? "" : host.popups.front().text);
+    voyage.toWaypoint.index = kNoIndex;
+  }
+}
+
 TEST_F(TimeExtraction, DrPositionHalfWayAlongTheFirstLeg) {
   settings.departure = {2002, 3, 15, 8, 0};
   ASSERT_EQ(extract(), kVoyageBuilt);

@@ -61,6 +61,20 @@ TEST(ToWaypoint, StoresTheLegOnTheStartAndTheTarget) {
   EXPECT_TRUE(f.calculators.toWaypointText.empty()) << "no output asked";
 }
 
+TEST(ToWaypoint, TheNumberNamesARouteWaypointWhateverPointsWereInserted) {
+  TimesFixture f;
+  at(f, 0, 0);
+  at(f, 0, 5).kind = kGcCalcPoint;  // inserted by the last leg pass
+  at(f, 0, 10);
+  at(f, 0, 20);
+  f.answers({"3", "0", "15E"});
+  toWaypoint(f.nav, false, false, false);
+  EXPECT_EQ(f.voyage.toWaypoint.index, 2) << "the third route waypoint is index 2 of the rebuilt table";
+  EXPECT_NE(f.calculators.toWaypointText.find("to file WP#3 00-00.00N 020-00.00E"), std::string::npos)
+      << f.calculators.toWaypointText;
+  EXPECT_EQ(f.host.prompts.front(), f.strings.prompt(18, 1, 3)) << "three route waypoints to choose from";
+}
+
 TEST(ToWaypoint, InvalidPositionOrCancelLeavesTheModeAsItWas) {
   TimesFixture f;
   at(f, 0, 0);
