@@ -21,9 +21,9 @@ void Z5App::establishHomeDirectory(const std::string& programDirectory) {
 }
 
 bool Z5App::loadSettings(SettingsMode mode) {
-  mapView_ = MapViewState{};
+  mapView_.degreeSpan = MapViewState::kDefaultSpan;
+  mapView_.centreIndex = kNoIndex;
   voyage_.toWaypoint.index = kNoIndex;
-  voyage_.mapCentreIndex = kNoIndex;
   if (!z5::loadSettings(mode, settings_, store_, strings_, messages_)) return false;
   resetVoyageHeaderTexts(voyage_, strings_);
   return true;

@@ -70,7 +70,6 @@ struct Voyage {
   std::vector<ErrorLocation> errors;               // at most kMaxErrorLocations
 
   ToWaypointState toWaypoint;
-  int mapCentreIndex = kNoIndex;  // the "&Waypoint Point" choice
 
   // Times: the departure and required arrival date-times are in the settings.
   bool arrivalTimeMode = false;  // the file speed is derived from the required arrival time

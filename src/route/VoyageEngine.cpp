@@ -134,7 +134,6 @@ void VoyageEngine::clearStaleIndices() {
     centre = kNoIndex;
   }
   if (mapView_.viewPointMode) centre = kNoIndex;
-  voyage_.mapCentreIndex = centre;
 
   if (voyage_.toWaypoint.index >= count) {
     voyage_.toWaypoint.index = kNoIndex;
@@ -173,7 +172,7 @@ int VoyageEngine::computeVoyage() {
   if (voyageIsEmpty(voyage_, mapView_)) return kVoyageEmpty;
   LegPassContext pass = legPassContext(app_);
   pass.refreshToWaypoint = [&nav] { toWaypoint(nav, true, false, true); };
-  if (computeLegs(pass, settings_.HOME_PATH, voyage_.mapCentreIndex, mapView_.degreeSpan, settings_.LEN_LAT_LON,
+  if (computeLegs(pass, settings_.HOME_PATH, mapView_.centreIndex, mapView_.degreeSpan, settings_.LEN_LAT_LON,
                   settings_.GC_PT_GCD) == kFatal) {
     return kFatal;
   }
