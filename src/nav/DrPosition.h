@@ -19,6 +19,7 @@ struct DrWalk {
   Result result = Result::Beyond;
   const Waypoint* at = nullptr;  // AtWaypoint: the waypoint reached
   int atIndex = -1;              // its table index; -1 for the to-waypoint start
+  const Waypoint* legStart = nullptr;  // OnLeg: the leg's start point
   int legEndIndex = -1;          // OnLeg: table index of the leg's end
   double fraction = 0;           // OnLeg: share of the leg still to go, 0..1
 };
@@ -28,5 +29,13 @@ struct DrWalk {
 // 0.000001 knots), to the first waypoint reached `hours` after the
 // departure less 0.015 hours.
 DrWalk walkToHours(const Voyage& voyage, double hours);
+
+// The DR position command: asks for a GMT time (twice at most) after the
+// departure time and the speed when they are missing, and writes where the
+// ship is at that time, at a waypoint or on a leg (interpolated linearly in
+// latitude and relative longitude), with the next waypoint, its distance
+// and course and the distance to go. Returns the text written, empty when
+// there is none.
+std::string drPositionCommand(NavContext& nav);
 
 }  // namespace z5
