@@ -2,6 +2,7 @@
 
 #include <fmt/printf.h>
 
+#include "nav/Intercepts.h"
 #include "report/ReportRows.h"
 
 namespace z5 {
@@ -34,6 +35,17 @@ bool writeNotes(const ReportContext& context, ReportOutput& out) {
   return out.write("\n");
 }
 
+// The intercept texts go into the report; a failed append stops them.
+InterceptWriter interceptWriter(ReportOutput& out) {
+  return [&out](const std::string& text) { return out.write(text); };
+}
+
+bool writeFileIntercepts(const ReportContext& context, ReportOutput& out) {
+  if (context.settings().NO_FILE_INTER_OUT == 1) return true;
+  NavContext nav = context.nav;
+  return writeFileIntercepts(nav, interceptWriter(out)) == 1;
+}
+
 bool writeFoundCharts(const ReportContext& context, ReportOutput& out) {
   const RouteChartTable& table = context.charts;
   if (context.settings().NO_CALC_CHART_OUT == 1 || table.count() == 0) return true;
@@ -47,6 +59,10 @@ bool writeFoundCharts(const ReportContext& context, ReportOutput& out) {
     out.write("\n");
     out.write(fmt::sprintf(kChartLine, i + 1, static_cast<double>(chart.number), static_cast<double>(chart.scale),
                            chart.title));
+    if (context.settings().NO_CALC_INTER_OUT == 1) continue;
+    NavContext nav = context.nav;
+    const InterceptBox box = chartBox(chart, nav.extent.referenceMeridian);
+    if (writeChartEdgeIntercepts(nav, box, interceptWriter(out)) == 0) return false;
   }
   return !out.failed();
 }
@@ -69,7 +85,8 @@ bool writeReportTrailer(const ReportContext& context, ReportOutput& out) {
   const double total = reportStart(context.voyage()).point->distanceToGo;
   const bool eta = etaOn(context.settings(), context.voyage());
   out.write(fmt::sprintf(eta ? kTotalWithTimes : kTotal, context.strings().prompt(kTotalLabel), total));
-  return writeFileCharts(context, out) && writeNotes(context, out) && writeFoundCharts(context, out);
+  return writeFileCharts(context, out) && writeNotes(context, out) && writeFileIntercepts(context, out) &&
+         writeFoundCharts(context, out);
 }
 
 }  // namespace z5

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,8 @@ struct GoldenRun {
   std::string route;  // file name of the route
   std::string arguments;
 };
+
+void PrintTo(const GoldenRun& run, std::ostream* os) { *os << run.name; }
 
 std::vector<GoldenRun> goldenRuns() {
   std::vector<GoldenRun> runs;
