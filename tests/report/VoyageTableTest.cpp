@@ -134,41 +134,6 @@ TEST_F(VoyageTable, SuppressionSwitchesLeaveTheirPartOut) {
   EXPECT_EQ(text.find("90001"), std::string::npos);
 }
 
-TEST_F(VoyageTable, DelimitedLinesSeparateEveryFieldAndEndWithTheSeparator) {
-  add("A", 50, -1).speed = 10;
-  add("B", 50, -2, 38.6, 270);
-  finishTable();
-  voyage().fileSpeed = 10;
-  depart();
-  settings().SEPARATOR_CHAR = ';';
-  const std::vector<std::string> all = lines(report(kDelimitedOutput));
-  int tableLines = 0;
-  for (const std::string& line : all) {
-    if (line.find("B   ") == std::string::npos && line.find("270.00") == std::string::npos) continue;
-    ++tableLines;
-    EXPECT_EQ(line.back(), ';') << line;
-    // A row has nine fields; a course line stops after the leg distance.
-    const bool courseLine = line.find("270.00") != std::string::npos;
-    EXPECT_EQ(std::count(line.begin(), line.end(), ';'), courseLine ? 6 : 8) << line;
-    EXPECT_EQ(line.find(','), std::string::npos) << line;
-  }
-  EXPECT_EQ(tableLines, 2);
-}
-
-TEST_F(VoyageTable, NoEtaSettingDropsTimesButKeepsTwoDecimalDistances) {
-  add("A", 50, -1).speed = 10;
-  add("B", 50, -2, 38.6, 270);
-  finishTable();
-  voyage().fileSpeed = 10;
-  depart();
-  settings().NO_ETA_OUT = 1;
-  const std::string text = report(kNormalOutput);
-  EXPECT_EQ(text.find("MAR 02"), std::string::npos);
-  EXPECT_EQ(text.find("New speed"), std::string::npos);
-  EXPECT_NE(text.find("     38.60\n"), std::string::npos);
-  EXPECT_NE(text.find("Total distance (naut. miles) =     38.60"), std::string::npos);
-}
-
 TEST_F(VoyageTable, MessageWindowGetsTheHeadingAndTheEndOfOutputLine) {
   add("A", 50, -1);
   add("B", 50, -2, 38.6, 270);
