@@ -13,6 +13,7 @@
 #include "app/SettingsStore.h"
 #include "app/StringTable.h"
 #include "map/MapExtent.h"
+#include "map/MapFont.h"
 #include "map/MapViewState.h"
 #include "map/RouteChartTable.h"
 #include "route/Voyage.h"
@@ -40,7 +41,8 @@ class Z5App {
   // Loads the settings with the resets of the values that are not stored.
   bool loadSettings(SettingsMode mode);
 
-  // Exit: the settings are written back unless the no-save flag is set.
+  // Exit: the settings and the map fonts that changed are written back
+  // unless the no-save flag is set.
   void shutDown();
 
   SettingsRecord& settings() { return settings_; }
@@ -51,6 +53,7 @@ class Z5App {
   MapViewState& mapView() { return mapView_; }
   MapExtent& mapExtent() { return mapExtent_; }
   RouteChartTable& routeCharts() { return routeCharts_; }
+  MapFonts& mapFonts() { return mapFonts_; }
   const Clock& clock() const { return clock_; }
   SettingsStore& store() { return store_; }
   Host& host() { return host_; }
@@ -75,6 +78,7 @@ class Z5App {
   MapViewState mapView_;
   MapExtent mapExtent_;
   RouteChartTable routeCharts_;
+  MapFonts mapFonts_;
 };
 
 }  // namespace z5
