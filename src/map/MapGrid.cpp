@@ -1,5 +1,6 @@
 #include "map/MapGrid.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -70,7 +71,9 @@ void DrawGrid(Surface& surface, const MapExtent& extent, int textHeight) {
     const int y = LatToY(extent, static_cast<int>(latitude));
     surface.moveTo(1, y);
     surface.lineTo(extent.width, y);
-    surface.textOut(1, y + textHeight / 2, latitudeGridLabel(static_cast<int>(latitude)));
+    // The label just below its line, kept on the map at the bottom edge.
+    surface.textOut(1, std::min(y + textHeight / 2, extent.height - textHeight),
+                    latitudeGridLabel(static_cast<int>(latitude)));
   }
 
   const int longitudeStep = gridSpacing(extent.longitudeSpan);
@@ -83,7 +86,10 @@ void DrawGrid(Surface& surface, const MapExtent& extent, int textHeight) {
     surface.moveTo(x, 1);
     surface.lineTo(x, extent.height);
     const int y = line % 2 == 1 ? 1 : textHeight;
-    surface.textOut(x - textHeight, y, longitudeGridLabel(static_cast<int>(longitude)));
+    // The label across its line, kept on the map at the side edges.
+    const std::string label = longitudeGridLabel(static_cast<int>(longitude));
+    const int left = std::max(0, std::min(x - textHeight, extent.width - surface.textWidth(label)));
+    surface.textOut(left, y, label);
   }
 }
 

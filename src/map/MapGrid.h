@@ -25,8 +25,9 @@ std::string longitudeGridLabel(int longitudeSeconds);
 // Draws the grid over the extent in the current pen and text colour.
 // Latitude lines run from x = 1 to the map's width, labelled at the left
 // just below the line; longitude lines from y = 1 to the map's height,
-// labelled at the top, alternately on the first and the second text row so
-// that neighbouring labels do not overlap.
+// labelled at the top a text height left of the line, alternately on the
+// first and the second text row so that neighbouring labels do not overlap.
+// Labels at the map's edges are moved inside it.
 void DrawGrid(Surface& surface, const MapExtent& extent, int textHeight);
 
 }  // namespace z5

@@ -9,6 +9,7 @@
 #include "map/DrawLineFiles.h"
 #include "map/DrawPlaceNames.h"
 #include "map/DrawPointFile.h"
+#include "map/LabelSpace.h"
 #include "map/MapColours.h"
 #include "map/MapGrid.h"
 #include "map/RouteDrawing.h"
@@ -34,19 +35,26 @@ class QuietWhileBuilding {
 class Painter {
  public:
   Painter(Surface& surface, MapPaintContext& context)
-      : surface_(surface), c_(context), s_(context.settings), inColour_(s_.IN_COLOR == 1) {}
+      : surface_(surface, labelSpace_), c_(context), s_(context.settings), inColour_(s_.IN_COLOR == 1) {}
 
+  // The layers in their order. The route's labels are placed before the
+  // names so that the names give way to them; a name that would cover
+  // text already on the map is left out.
   void paint() {
     prepareSurface();
     computeExtent();
     if (s_.LAND == 1) DrawLineLayer(surface_, c_.messages, s_, c_.extent);
     if (s_.GRID == 1) drawGrid();
     if (s_.CHARTS == 1) drawCharts();
+    const std::vector<RouteLabel> routeLabels = placeRouteLabels(
+        surface_, c_.extent, c_.voyage, RouteStyle{s_.NAMES == 1, s_.firstRowNumber, textHeight_}, labelSpace_);
+    surface_.setOptionalText(true);
     if (s_.SEA == 1) drawPlaceNames(PlaceNameKind::SeaNames);
     if (s_.PORTS == 1) drawPlaceNames(PlaceNameKind::Ports);
     if (s_.FILE_PT == 1 && !s_.USER_POINT_FILE.empty()) drawUserPoints();
     if (s_.GPS_DISPLAY_TRACK == 1) drawTrack();
-    drawRoute();
+    surface_.setOptionalText(false);
+    drawRoute(routeLabels);
   }
 
  private:
@@ -110,13 +118,13 @@ class Painter {
     }
   }
 
-  void drawRoute() {
+  void drawRoute(const std::vector<RouteLabel>& labels) {
     useColour(kRouteColour);
-    const RouteStyle style{s_.NAMES == 1, s_.firstRowNumber, textHeight_};
-    DrawRoute(surface_, c_.extent, c_.voyage, style);
+    DrawRoute(surface_.inner(), c_.extent, c_.voyage, labels);
   }
 
-  Surface& surface_;
+  LabelSpace labelSpace_;
+  UnclutteredSurface surface_;
   MapPaintContext& c_;
   const SettingsRecord& s_;
   bool inColour_;

@@ -136,7 +136,53 @@ std::optional<LegPixels> clipLeg(const MapExtent& e, const Waypoint& from, const
   return pixels;
 }
 
-void DrawRoute(Surface& surface, const MapExtent& extent, const Voyage& voyage, const RouteStyle& style) {
+std::vector<RouteLabel> placeRouteLabels(Surface& surface, const MapExtent& extent, const Voyage& voyage,
+                                         const RouteStyle& style, LabelSpace& space) {
+  const std::vector<RoutePoint> points = routePoints(voyage);
+  std::vector<RouteLabel> labels;
+  auto place = [&](const RoutePoint& point, bool always) {
+    const ArcPosition p = arcPosition(extent, *point.waypoint);
+    if (!insideView(extent, p)) return;
+    const int x = LonToX(extent, p.lon);
+    const int y = LatToY(extent, p.lat);
+    const std::string text = routeLabel(point, style);
+    const int width = surface.textWidth(text);
+    const int height = style.textHeight;
+    const int right = x + kLabelGap;
+    const int left = x - width - kLabelGap;
+    const bool rightFits = right + width <= extent.width;
+    const int usual = rightFits ? right : left;
+    const int other = rightFits ? left : right;
+    struct Spot {
+      int x, y;
+    };
+    const Spot usualSpots[] = {{usual, y}, {other, y}};
+    const Spot moreSpots[] = {{usual, y - height}, {other, y - height}, {usual, y + height}, {other, y + height}};
+    auto fits = [&](Spot s) {
+      return s.x >= 0 && s.x + width <= extent.width && space.isFree({s.x, s.y, s.x + width, s.y + height});
+    };
+    std::optional<Spot> chosen;
+    for (const Spot s : usualSpots)
+      if (!chosen && fits(s)) chosen = s;
+    if (always) {
+      for (const Spot s : moreSpots)
+        if (!chosen && fits(s)) chosen = s;
+      if (!chosen) chosen = usualSpots[0];
+    }
+    if (!chosen) return;
+    space.take({chosen->x, chosen->y, chosen->x + width, chosen->y + height});
+    labels.push_back({chosen->x, chosen->y, text});
+  };
+  auto inserted = [](const RoutePoint& point) { return !point.start && point.waypoint->kind != kOrdinaryPoint; };
+  for (const RoutePoint& point : points)
+    if (!inserted(point)) place(point, true);
+  for (const RoutePoint& point : points)
+    if (inserted(point)) place(point, false);
+  return labels;
+}
+
+void DrawRoute(Surface& surface, const MapExtent& extent, const Voyage& voyage,
+               const std::vector<RouteLabel>& labels) {
   const std::vector<RoutePoint> points = routePoints(voyage);
   for (std::size_t i = 1; i < points.size(); ++i) {
     if (const auto leg = clipLeg(extent, *points[i - 1].waypoint, *points[i].waypoint)) {
@@ -144,15 +190,12 @@ void DrawRoute(Surface& surface, const MapExtent& extent, const Voyage& voyage, 
       surface.lineTo(leg->x2, leg->y2);
     }
   }
+  for (const RouteLabel& label : labels) surface.textOut(label.x, label.y, label.text);
   for (const RoutePoint& point : points) {
     const ArcPosition p = arcPosition(extent, *point.waypoint);
     if (!insideView(extent, p)) continue;
     const int x = LonToX(extent, p.lon);
     const int y = LatToY(extent, p.lat);
-    const std::string label = routeLabel(point, style);
-    const int width = surface.textWidth(label);
-    const bool pastRightEdge = x + kLabelGap + width > extent.width;
-    surface.textOut(pastRightEdge ? x - width - kLabelGap : x + kLabelGap, y, label);
     if (point.start) {
       surface.moveTo(x - kStartCrossHalf, y);
       surface.lineTo(x + kStartCrossHalf, y);
@@ -163,6 +206,11 @@ void DrawRoute(Surface& surface, const MapExtent& extent, const Voyage& voyage, 
       surface.circle(x, y, kRouteMarkRadius);
     }
   }
+}
+
+void DrawRoute(Surface& surface, const MapExtent& extent, const Voyage& voyage, const RouteStyle& style) {
+  LabelSpace space;
+  DrawRoute(surface, extent, voyage, placeRouteLabels(surface, extent, voyage, style, space));
 }
 
 }  // namespace z5

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "map/LabelSpace.h"
 #include "map/MapExtent.h"
 #include "map/Surface.h"
 #include "route/Voyage.h"
@@ -56,9 +57,29 @@ struct LegPixels {
 // single pixel.
 std::optional<LegPixels> clipLeg(const MapExtent& extent, const Waypoint& from, const Waypoint& to);
 
+// A route label as placed: its text with its top-left corner.
+struct RouteLabel {
+  int x = 0, y = 0;
+  std::string text;
+};
+
+// Places the labels of the route's points inside the view, each beside
+// its point: at (x + 2, y), or at (x - width - 2, y) when it would pass the
+// map's right edge. A label that would cover text already in `space`
+// (the grid's, the chart numbers', another route label's) tries the other
+// side and the rows above and below; the waypoints of the route are placed
+// first and always labelled, the points the leg pass inserted (great-circle
+// and composite points) are labelled only where there is room. Each placed
+// label takes its box in `space`.
+std::vector<RouteLabel> placeRouteLabels(Surface& surface, const MapExtent& extent, const Voyage& voyage,
+                                         const RouteStyle& style, LabelSpace& space);
+
 // Draws the route in the current pen and text colour: the legs first, then
-// the labels and marks of the points inside the view, so that no leg runs
-// over a label.
+// the labels and the marks of the points inside the view, so that no leg
+// runs over a label.
+void DrawRoute(Surface& surface, const MapExtent& extent, const Voyage& voyage,
+               const std::vector<RouteLabel>& labels);
+// The same with the labels placed on an empty map.
 void DrawRoute(Surface& surface, const MapExtent& extent, const Voyage& voyage, const RouteStyle& style);
 
 }  // namespace z5

@@ -201,5 +201,39 @@ TEST(MapPaintRoute, LegsAreDrawnBeforeTheLabelsSoNoLegCrossesOutALabel) {
   EXPECT_LT(lastLine, firstText);
 }
 
+
+TEST(MapPaintRoute, CrowdedLabelsOfInsertedPointsAreLeftOutAndWaypointsMoveAside) {
+  const MapExtent e = squareView();
+  // Two waypoints 2 pixels apart with an inserted great-circle point on top
+  // of them: the second waypoint's label goes to the left of its point, and
+  // the inserted point's label is left out.
+  Voyage v = voyageThrough({at(0.5, 0.50, "ALPHA"), at(0.5, 0.506, "BRAVO"), at(0.5, 0.503, "- GC calc")});
+  v.waypoints[2].kind = kGcCalcPoint;
+  RecordingSurface surface(360, 360);
+  LabelSpace space;
+  const auto labels = placeRouteLabels(surface, e, v, RouteStyle{true, 1, 14}, space);
+  ASSERT_EQ(labels.size(), 2u);
+  EXPECT_EQ(labels[0].text, "1-ALPHA");
+  EXPECT_EQ(labels[0].x, px(e, 0.5) + 2);
+  EXPECT_EQ(labels[1].text, "2-BRAVO");
+  EXPECT_EQ(labels[1].x + surface.textWidth("2-BRAVO") + 2, px(e, 0.506));
+  // Every point is still ringed.
+  DrawRoute(surface, e, v, labels);
+  EXPECT_EQ(surface.count(SurfaceCall::Circle), 3);
+}
+
+TEST(MapPaintRoute, LabelsGiveWayToTextAlreadyOnTheMap) {
+  const MapExtent e = squareView();
+  const Voyage v = voyageThrough({at(0.5, 0.2, "ALPHA")});
+  RecordingSurface surface(360, 360);
+  LabelSpace space;
+  const int x = px(e, 0.2), y = py(e, 0.5);
+  space.take({x, y, x + 200, y + 14});  // a chart number beside the point
+  const auto labels = placeRouteLabels(surface, e, v, RouteStyle{true, 1, 14}, space);
+  ASSERT_EQ(labels.size(), 1u);
+  EXPECT_EQ(labels[0].y, y - 14);  // the row above, on the usual side
+  EXPECT_EQ(labels[0].x, x + 2);
+}
+
 }  // namespace
 }  // namespace z5
