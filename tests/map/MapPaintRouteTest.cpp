@@ -228,8 +228,14 @@ TEST(MapPaintRoute, LabelsGiveWayToTextAlreadyOnTheMap) {
   RecordingSurface surface(360, 360);
   LabelSpace space;
   const int x = px(e, 0.2), y = py(e, 0.5);
-  space.take({x, y, x + 200, y + 14});  // a chart number beside the point
-  const auto labels = placeRouteLabels(surface, e, v, RouteStyle{true, 1, 14}, space);
+  space.take({x, y, x + 200, y + 14});  // a chart number right of the point
+  auto labels = placeRouteLabels(surface, e, v, RouteStyle{true, 1, 14}, space);
+  ASSERT_EQ(labels.size(), 1u);
+  EXPECT_EQ(labels[0].y, y);  // the other side of the point
+  EXPECT_EQ(labels[0].x + surface.textWidth("1-ALPHA") + 2, x);
+  LabelSpace crowded;
+  crowded.take({0, y, 360, y + 14});  // a whole row taken
+  labels = placeRouteLabels(surface, e, v, RouteStyle{true, 1, 14}, crowded);
   ASSERT_EQ(labels.size(), 1u);
   EXPECT_EQ(labels[0].y, y - 14);  // the row above, on the usual side
   EXPECT_EQ(labels[0].x, x + 2);
