@@ -173,7 +173,8 @@ std::vector<RouteLabel> placeRouteLabels(Surface& surface, const MapExtent& exte
     space.take({chosen->x, chosen->y, chosen->x + width, chosen->y + height});
     labels.push_back({chosen->x, chosen->y, text});
   };
-  auto inserted = [](const RoutePoint& point) { return !point.start && point.waypoint->kind != kOrdinaryPoint; };
+  // Great-circle points only mark the way; composite points are turning points.
+  auto inserted = [](const RoutePoint& point) { return !point.start && point.waypoint->kind == kGcCalcPoint; };
   for (const RoutePoint& point : points)
     if (!inserted(point)) place(point, true);
   for (const RoutePoint& point : points)

@@ -96,7 +96,9 @@ TEST_F(OneDegreeAtTheEquator, LatitudeLinesEveryTenMinutesAcrossTheMap) {
   int lines = 0, previousY = 0;
   for (const auto& s : surface.segments()) {
     if (s.y1 != s.y2) continue;
-    if (lines > 0) EXPECT_NEAR(previousY - s.y1, 600.0 * extent.height / extent.latitudeSpan, 1.0);
+    if (lines > 0) {
+      EXPECT_NEAR(previousY - s.y1, 600.0 * extent.height / extent.latitudeSpan, 1.0);
+    }
     previousY = s.y1;
     ++lines;
     EXPECT_EQ(s.x1, 1);
