@@ -67,5 +67,27 @@ TEST(MapCli, UnwritablePictureIsAnError) {
   EXPECT_NE(run.output.find("cannot write the map picture"), std::string::npos) << run.output;
 }
 
+
+int routeColouredPixels(const QImage& image, int fromX, int toX) {
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = fromX; x < toX; ++x) n += image.pixel(x, y) == qRgb(255, 0, 0);
+  return n;
+}
+
+TEST(MapCli, VoyageAcrossTheDateLineIsOneContinuousMap) {
+  test::TempDir dir;
+  const std::string png = dir.file("pacific.png");
+  const test::ProgramRun run = runZ5(dir, "--map " + png + " " Z5_FIXTURES_DIR "/maps/pacific.txt");
+  ASSERT_EQ(run.status, 0) << run.output;
+  QImage image;
+  ASSERT_TRUE(image.load(QString::fromStdString(png)));
+  // The route runs from the left of the picture (Japan) to its right (the
+  // Aleutians), through the middle.
+  EXPECT_GT(routeColouredPixels(image, 0, 341), 50);
+  EXPECT_GT(routeColouredPixels(image, 341, 682), 50);
+  EXPECT_GT(routeColouredPixels(image, 682, 1024), 50);
+}
+
 }  // namespace
 }  // namespace z5
