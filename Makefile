@@ -56,7 +56,8 @@ fuzz: deps
 	  mkdir -p build-fuzz/corpus/$$name; \
 	  seeds=fuzz/corpus/$$name; [ -d $$seeds ] || seeds=; \
 	  echo "== $$name ($(FUZZ_TIME) s)"; \
-	  $$f -max_total_time=$(FUZZ_TIME) -print_final_stats=0 build-fuzz/corpus/$$name $$seeds 2>&1 | tail -n 3 || exit 1; \
+	  $$f -max_total_time=$(FUZZ_TIME) -print_final_stats=0 build-fuzz/corpus/$$name $$seeds \
+	    > build-fuzz/$$name.log 2>&1; rc=$$?; tail -n 3 build-fuzz/$$name.log; [ $$rc = 0 ] || exit 1; \
 	done
 
 bench: build

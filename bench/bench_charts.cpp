@@ -10,7 +10,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "SilentHost.h"
+#include "app/SilentHost.h"
 #include "app/Messages.h"
 #include "map/ComputeMapExtent.h"
 #include "map/RouteCharts.h"
@@ -65,7 +65,7 @@ void runSearch(benchmark::State& state, Voyage voyage) {
   search.box = {extent.westSeconds, extent.southSeconds, extent.eastSeconds, extent.northSeconds};
   search.route = &points;
   search.geometry = &geometry;
-  bench::SilentHost host;
+  SilentHost host;
   StringTable strings;
   Messages messages(host, strings);
   RouteChartTable table;

@@ -7,7 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "SilentHost.h"
+#include "app/SilentHost.h"
 #include "app/Messages.h"
 #include "nav/LegPass.h"
 
@@ -44,7 +44,7 @@ Voyage longLegs() {
 }
 
 void runLegPass(benchmark::State& state, const Voyage& route) {
-  bench::SilentHost host;
+  SilentHost host;
   StringTable strings;
   Messages messages(host, strings);
   GreatCircleSettings greatCircle;

@@ -7,28 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "app/Host.h"
+#include "app/SilentHost.h"
 #include "app/Messages.h"
 #include "app/StringTable.h"
 #include "map/RouteCharts.h"
 #include "nav/LegGeometry.h"
 
 namespace {
-
-class SilentHost final : public z5::Host {
- public:
-  void messageTextChanged(const std::string&, std::string_view) override {}
-  void showMessageWindow() override {}
-  void hideMessageWindow() override {}
-  bool mainWindowMinimised() const override { return false; }
-  bool popupShowing() const override { return false; }
-  void closePopups() override {}
-  void showTimedPopup(const std::string&, int) override {}
-  void showNoticePopup(const std::string&, int) override {}
-  PromptEnding runPrompt(const std::string&, std::string&) override { return PromptEnding::Cancel; }
-  Confirmation confirm(const std::string&) override { return Confirmation::Abort; }
-  void wait(int) override {}
-};
 
 z5::Waypoint point(double lat, double lon, double course) {
   z5::Waypoint w;
@@ -42,7 +27,7 @@ z5::Waypoint point(double lat, double lon, double course) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const z5::StringTable strings;
-  SilentHost host;
+  z5::SilentHost host;
   z5::Messages messages(host, strings);
   // A voyage across the 180th meridian and the equator, and along a meridian.
   const z5::LegGeometry geometry(179);

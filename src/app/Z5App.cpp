@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "route/VoyageHeader.h"
+
 namespace z5 {
 
 Z5App::Z5App(Host& host, SettingsStore& store, const Clock& clock)
@@ -19,10 +21,12 @@ void Z5App::establishHomeDirectory(const std::string& programDirectory) {
 }
 
 bool Z5App::loadSettings(SettingsMode mode) {
-  mapView_ = MapViewState{};
+  mapView_.degreeSpan = MapViewState::kDefaultSpan;
+  mapView_.centreIndex = kNoIndex;
   voyage_.toWaypoint.index = kNoIndex;
-  voyage_.mapCentreIndex = kNoIndex;
-  return z5::loadSettings(mode, settings_, store_, strings_, messages_);
+  if (!z5::loadSettings(mode, settings_, store_, strings_, messages_)) return false;
+  resetVoyageHeaderTexts(voyage_, strings_);
+  return true;
 }
 
 bool Z5App::startUp(const std::string& programDirectory) {

@@ -1,5 +1,6 @@
 #include "map/ChartCatalogueCsv.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -10,107 +11,14 @@
 
 #include "app/TextUtil.h"
 #include "map/Longitude.h"
+#include "route/PositionText.h"
 
 namespace z5 {
 namespace {
 
 constexpr int kFieldCount = 8;
-constexpr double kMaxLatitude = 90;
-constexpr double kMaxLongitude = 180;
-constexpr double kMinutesPerDegree = 60;
-constexpr double kSecondsPerMinute = 60;
 constexpr char kFirstPrintable = ' ';
 constexpr char kLastPrintable = '~';
-
-// Reads the text position by position.
-class PositionReader {
- public:
-  explicit PositionReader(std::string_view text) : text_(text) {}
-
-  bool atEnd() const { return i_ >= text_.size(); }
-  char peek() const { return atEnd() ? '\0' : text_[i_]; }
-  void skip() { ++i_; }
-  void skipSpaces() {
-    while (!atEnd() && (isSpace(text_[i_]) || text_[i_] == '\'' || text_[i_] == '"')) ++i_;
-  }
-  bool take(char c) {
-    if (peek() != c) return false;
-    ++i_;
-    return true;
-  }
-  // Digits with at most one decimal separator ('.' or ','); nullopt without digits.
-  std::optional<double> number(bool& decimals) {
-    std::string digits;
-    decimals = false;
-    bool any = false;
-    while (!atEnd()) {
-      const char c = text_[i_];
-      if (isDigit(c)) {
-        digits += c;
-        any = true;
-      } else if ((c == '.' || c == ',') && !decimals) {
-        digits += '.';
-        decimals = true;
-      } else {
-        break;
-      }
-      ++i_;
-    }
-    if (!any) return std::nullopt;
-    return std::strtod(digits.c_str(), nullptr);
-  }
-
- private:
-  std::string_view text_;
-  std::size_t i_ = 0;
-};
-
-// Degrees, minutes and seconds of a position text; nullopt when malformed.
-std::optional<double> parseDegrees(std::string_view text, bool longitude) {
-  PositionReader in(text);
-  in.skipSpaces();
-  double sign = longitude ? -1 : 1;
-  if (in.take('-')) sign = -sign;
-  in.take('+');
-  in.skipSpaces();
-  bool decimals = false;
-  const std::optional<double> degrees = in.number(decimals);
-  if (!degrees) return std::nullopt;
-  double value = *degrees;
-  in.skipSpaces();
-  if (!decimals) {
-    const bool dash = in.take('-');
-    in.skipSpaces();
-    if (isDigit(in.peek())) {
-      const std::optional<double> minutes = in.number(decimals);
-      if (!minutes || *minutes >= kMinutesPerDegree) return std::nullopt;
-      value += *minutes / kMinutesPerDegree;
-      in.skipSpaces();
-      if (!decimals) {
-        if (dash) in.take('-');
-        in.skipSpaces();
-        if (isDigit(in.peek())) {
-          const std::optional<double> seconds = in.number(decimals);
-          if (!seconds || *seconds >= kSecondsPerMinute) return std::nullopt;
-          value += *seconds / (kMinutesPerDegree * kSecondsPerMinute);
-          in.skipSpaces();
-        }
-      }
-    }
-  }
-  const char letter = static_cast<char>(toUpper(std::string(1, in.peek()))[0]);
-  if (letter == (longitude ? 'E' : 'N')) {
-    sign = 1;
-    in.skip();
-  } else if (letter == (longitude ? 'W' : 'S')) {
-    sign = -1;
-    in.skip();
-  }
-  in.skipSpaces();
-  if (!in.atEnd()) return std::nullopt;
-  if (value > (longitude ? kMaxLongitude : kMaxLatitude)) return std::nullopt;
-  return sign * value;
-}
 
 // The fields of one line; quoted fields may hold commas. False when a quote is not closed.
 bool splitFields(std::string_view line, std::vector<std::string>& fields) {
@@ -224,9 +132,13 @@ std::string quoted(const std::string& text) {
 }  // namespace
 
 std::optional<int> parseChartPosition(std::string_view text, bool longitude) {
-  const std::optional<double> degrees = parseDegrees(text, longitude);
-  if (!degrees) return std::nullopt;
-  return static_cast<int>(std::lround(*degrees * kSecondsPerDegree));
+  // A catalogue field holds one position and nothing after its hemisphere letter.
+  const std::string field = trim(text);
+  const auto letter = std::find_if(field.begin(), field.end(), [](char c) { return isAlpha(c); });
+  if (letter != field.end() && letter + 1 != field.end()) return std::nullopt;
+  const double degrees = parsePosition(text, longitude ? PositionKind::Longitude : PositionKind::Latitude);
+  if (degrees < kPositionErrorBelow) return std::nullopt;
+  return static_cast<int>(std::lround(degrees * kSecondsPerDegree));
 }
 
 std::string formatChartPosition(int seconds, bool longitude) {

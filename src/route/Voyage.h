@@ -3,6 +3,7 @@
 // map and the GPS display read from the last successful extraction.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "route/Waypoint.h"
@@ -44,6 +45,7 @@ struct AmverInput {
 struct ToWaypointState {
   int index = kNoIndex;  // table index steered for; kNoIndex when off
   Waypoint start;        // named "POS", position -999 until given
+  std::string label;     // the target's label; prompt string 113 when none
   bool active() const { return index != kNoIndex; }
 };
 
@@ -55,6 +57,9 @@ struct Voyage {
   std::string arrivalPort;
   double fileSpeed = 0;      // knots
   std::string fileSpeedText;
+  // The file speed as the last extraction took it from the route text; a
+  // file speed still equal to it is replaced by the next extraction.
+  double routeFileSpeed = 0;
   std::string directionLabel;
 
   std::vector<int> charts;                        // !CHART numbers, first appearance order
@@ -65,7 +70,6 @@ struct Voyage {
   std::vector<ErrorLocation> errors;               // at most kMaxErrorLocations
 
   ToWaypointState toWaypoint;
-  int mapCentreIndex = kNoIndex;  // the "&Waypoint Point" choice
 
   // Times: the departure and required arrival date-times are in the settings.
   bool arrivalTimeMode = false;  // the file speed is derived from the required arrival time
@@ -76,6 +80,20 @@ struct Voyage {
 
   int count() const { return static_cast<int>(waypoints.size()); }
   bool empty() const { return waypoints.empty(); }
+
+  // The position of table entry `index`; kNoPosition for an index that
+  // names no waypoint.
+  double waypointLatitude(int index) const {
+    return index >= 0 && index < count() ? waypoints[index].latitude : kNoPosition;
+  }
+  double waypointLongitude(int index) const {
+    return index >= 0 && index < count() ? waypoints[index].longitude : kNoPosition;
+  }
+
+  // Keeps the first kMaxErrorLocations errors; later ones are dropped.
+  void recordError(ErrorLocation location) {
+    if (static_cast<int>(errors.size()) < kMaxErrorLocations) errors.push_back(std::move(location));
+  }
 };
 
 }  // namespace z5

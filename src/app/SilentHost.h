@@ -1,12 +1,13 @@
 #pragma once
-// A host that shows nothing and answers nothing, for the benchmarks.
+// A host that shows nothing and answers every question with Cancel: for
+// benchmarks, fuzzing and batch work where no one is there to answer.
 
 #include <string>
 #include <string_view>
 
 #include "app/Host.h"
 
-namespace z5::bench {
+namespace z5 {
 
 class SilentHost final : public Host {
  public:
@@ -23,4 +24,4 @@ class SilentHost final : public Host {
   void wait(int) override {}
 };
 
-}  // namespace z5::bench
+}  // namespace z5

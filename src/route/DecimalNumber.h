@@ -1,0 +1,15 @@
+#pragma once
+// Numbers as route lines write them.
+
+#include <optional>
+#include <string_view>
+
+namespace z5 {
+
+// The decimal number at the start of `text`: an optional sign, digits and
+// one decimal point or comma (a comma only when a digit follows it, so that
+// a list separator is not taken for one). Reading stops at the first other
+// character. Nullopt when the text does not begin with a number.
+std::optional<double> leadingNumber(std::string_view text);
+
+}  // namespace z5

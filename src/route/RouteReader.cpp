@@ -1,0 +1,153 @@
+#include "route/RouteReader.h"
+
+#include <utility>
+
+#include <fmt/printf.h>
+
+#include "app/TextUtil.h"
+#include "route/PositionText.h"
+#include "route/WaypointSentence.h"
+
+namespace z5 {
+namespace {
+
+// An interval from !GC is carried by the next waypoint when above this.
+constexpr double kSmallestGcInterval = 0.00001;
+// Texts kept in an error location.
+constexpr std::size_t kErrorTextLimit = 255;
+constexpr std::string_view kAmverHeader = "AMVER";
+constexpr std::string_view kComment = "//";
+
+std::string_view withoutLeadingSpace(std::string_view line) {
+  std::size_t first = 0;
+  while (first < line.size() && isSpace(line[first])) ++first;
+  return line.substr(first);
+}
+
+bool isComment(std::string_view body) { return body.substr(0, kComment.size()) == kComment; }
+
+std::string capped(std::string_view text) { return std::string(text.substr(0, kErrorTextLimit)); }
+
+}  // namespace
+
+RouteReader::RouteReader(Voyage& voyage, SettingsRecord& settings, Messages& messages, const Clock& clock,
+                         std::string fileName)
+    : voyage_(voyage), settings_(settings), messages_(messages), clock_(clock), fileName_(std::move(fileName)) {}
+
+int RouteReader::read(std::string_view text) {
+  lines_ = RouteLines(text);
+  while (const auto line = lines_.next()) {
+    const int status = readLine(*line);
+    if (status != kReadOn) return status;
+  }
+  return kReadOn;
+}
+
+int RouteReader::readLine(std::string_view line) {
+  const std::string_view body = withoutLeadingSpace(line);
+  if (body.empty()) return kReadOn;
+  if (body.front() == '!') return runDirective(*this, body.substr(1));
+  if (!state_.scanning || isComment(body)) return kReadOn;
+
+  const std::string upper = toUpper(body);
+  AmverInput& amver = voyage_.amver;
+  if (!amver.active && upper.starts_with(kAmverHeader)) {
+    amver.active = true;
+    amver.header = std::string(body);
+    return kReadOn;
+  }
+  if (amver.active) return body.size() > 1 && body[1] == '/' ? readAmverLine(*this, upper) : kReadOn;
+  if (line.starts_with(kWaypointSentenceTag)) return readWaypointSentence(line);
+  return readWaypoint(line);
+}
+
+std::optional<std::string_view> RouteReader::nextPositionLine() {
+  while (const auto line = lines_.next()) {
+    const std::string_view body = withoutLeadingSpace(*line);
+    if (!body.empty() && !isComment(body)) return line;
+  }
+  return std::nullopt;
+}
+
+int RouteReader::readWaypoint(std::string_view nameLine) {
+  if (!roomForWaypoint()) return kReadCut;
+  Waypoint waypoint = newWaypoint();
+  waypoint.name = paddedWaypointName(nameLine);
+
+  const auto latitudeLine = nextPositionLine();
+  if (!latitudeLine) return failAtWaypoint(kLatitudeMissing);
+  waypoint.latitude = parsePosition(*latitudeLine, PositionKind::Latitude);
+  if (waypoint.latitude < kRouteLineErrorBelow) return failAtWaypoint(kBadLatitude);
+
+  const auto longitudeLine = nextPositionLine();
+  if (!longitudeLine) return failAtWaypoint(kLongitudeMissing);
+  waypoint.longitude = parsePosition(*longitudeLine, PositionKind::Longitude);
+  if (waypoint.longitude < kRouteLineErrorBelow) return failAtWaypoint(kBadLongitude);
+
+  return addWaypoint(std::move(waypoint));
+}
+
+int RouteReader::readWaypointSentence(std::string_view line) {
+  if (!roomForWaypoint()) return kReadCut;
+  Waypoint waypoint = newWaypoint();
+  const WaypointSentence sentence = decodeWaypointSentence(line);
+  switch (sentence.result) {
+    case WaypointSentence::kMalformed:
+      return failAtWaypoint(kBadSentence);
+    case WaypointSentence::kBadLatitude:
+      return failAtWaypoint(kBadLatitude);
+    case WaypointSentence::kBadLongitude:
+      return failAtWaypoint(kBadLongitude);
+    case WaypointSentence::kBadName:
+      return failWith(fmt::sprintf("Line %d of %s: the %s sentence of waypoint %d has no name.", lineNumber(),
+                                   fileName_, std::string(kWaypointSentenceTag), waypointNumber()),
+                      kBadSentence.milliseconds);
+    default:
+      break;
+  }
+  waypoint.name = sentence.name;
+  waypoint.latitude = sentence.latitude;
+  waypoint.longitude = sentence.longitude;
+  return addWaypoint(std::move(waypoint));
+}
+
+bool RouteReader::roomForWaypoint() {
+  if (voyage_.count() < kMaxWaypoints) return true;
+  cutLine_ = lineNumber();
+  return false;
+}
+
+Waypoint RouteReader::newWaypoint() {
+  Waypoint waypoint;
+  waypoint.kind = kOrdinaryPoint;
+  waypoint.zoneDescription = voyage_.empty() ? state_.firstZone : state_.currentZone;
+  waypoint.greatCircle = state_.greatCircle ? 1 : 0;
+  if (state_.pendingGcInterval > kSmallestGcInterval) {
+    waypoint.gcInterval = state_.pendingGcInterval;
+    state_.pendingGcInterval = 0;
+  }
+  if (const Waypoint* previous = lastWaypoint(); previous && previous->speedFixed) {
+    waypoint.speed = previous->speed;
+    waypoint.speedFixed = 1;
+  }
+  if (state_.released && voyage_.arrivalTimeMode) state_.currentSpeed = 0;
+  return waypoint;
+}
+
+int RouteReader::addWaypoint(Waypoint waypoint) {
+  if (waypoint.latitude == state_.previousLatitude && waypoint.longitude == state_.previousLongitude) {
+    return failAtWaypoint(kSamePosition);
+  }
+  state_.previousLatitude = waypoint.latitude;
+  state_.previousLongitude = waypoint.longitude;
+  voyage_.waypoints.push_back(std::move(waypoint));
+  return kReadOn;
+}
+
+int RouteReader::failWith(const std::string& message, int milliseconds) {
+  voyage_.recordError({capped(fileName_), lineNumber(), capped(message), capped(lines_.current())});
+  messages_.showMessage(message, milliseconds);
+  return kReadError;
+}
+
+}  // namespace z5

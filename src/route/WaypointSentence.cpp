@@ -1,0 +1,127 @@
+#include "route/WaypointSentence.h"
+
+#include <algorithm>
+
+#include "app/TextUtil.h"
+#include "route/Waypoint.h"
+
+namespace z5 {
+namespace {
+
+constexpr double kMinutesPerDegree = 60;
+constexpr int kMinimumMinuteDecimals = 2;
+
+class Fields {
+ public:
+  explicit Fields(std::string_view text) : text_(text) {}
+  char peek() const { return at_ < text_.size() ? text_[at_] : '\0'; }
+  bool take(char c) {
+    if (peek() != c) return false;
+    ++at_;
+    return true;
+  }
+  // Exactly `count` digits as a whole number; -1 when they are not there.
+  int digits(int count) {
+    int value = 0;
+    for (int i = 0; i < count; ++i) {
+      if (!isDigit(peek())) return -1;
+      value = value * 10 + (peek() - '0');
+      ++at_;
+    }
+    return value;
+  }
+  // "." and at least two digits: the fraction of a minute; -1 when malformed.
+  double minuteFraction() {
+    if (!take('.')) return -1;
+    double fraction = 0;
+    double scale = 1;
+    int count = 0;
+    while (isDigit(peek())) {
+      scale /= 10;
+      fraction += (peek() - '0') * scale;
+      ++count;
+      ++at_;
+    }
+    return count >= kMinimumMinuteDecimals ? fraction : -1;
+  }
+  char takeUpper() {
+    const char c = peek();
+    if (c != '\0') ++at_;
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+  }
+  std::string_view rest() const { return text_.substr(std::min(at_, text_.size())); }
+
+ private:
+  std::string_view text_;
+  std::size_t at_ = 0;
+};
+
+struct Angle {
+  bool wellFormed = false;
+  double degrees = 0;
+  double minutes = 0;
+};
+
+// Degrees of `degreeDigits` digits, two digits of minutes, the fraction of
+// a minute and the closing comma.
+Angle readAngle(Fields& fields, int degreeDigits) {
+  Angle angle;
+  const int degrees = fields.digits(degreeDigits);
+  const int minutes = fields.digits(2);
+  const double fraction = fields.minuteFraction();
+  angle.wellFormed = degrees >= 0 && minutes >= 0 && fraction >= 0 && fields.take(',');
+  angle.degrees = degrees;
+  angle.minutes = minutes + fraction;
+  return angle;
+}
+
+double value(const Angle& angle) { return angle.degrees + angle.minutes / kMinutesPerDegree; }
+
+}  // namespace
+
+WaypointSentence decodeWaypointSentence(std::string_view line) {
+  WaypointSentence sentence;
+  if (line.substr(0, kWaypointSentenceTag.size()) != kWaypointSentenceTag) return sentence;
+  Fields fields(line.substr(kWaypointSentenceTag.size()));
+  if (!fields.take(',')) return sentence;
+
+  const Angle latitude = readAngle(fields, 2);
+  if (!latitude.wellFormed) return sentence;
+  if (value(latitude) > 90 || latitude.minutes >= kMinutesPerDegree) {
+    sentence.result = WaypointSentence::kBadLatitude;
+    return sentence;
+  }
+  const char north = fields.takeUpper();
+  if (north != 'N' && north != 'S') {
+    sentence.result = WaypointSentence::kBadLatitude;
+    return sentence;
+  }
+  if (!fields.take(',')) return sentence;
+
+  const Angle longitude = readAngle(fields, 3);
+  if (!longitude.wellFormed) return sentence;
+  const char east = fields.takeUpper();
+  if (east != 'E' && east != 'W') {
+    sentence.result = WaypointSentence::kBadLongitude;
+    return sentence;
+  }
+  if (!fields.take(',')) return sentence;
+  if (value(longitude) > 180 || longitude.minutes >= kMinutesPerDegree) {
+    sentence.result = WaypointSentence::kBadLongitude;
+    return sentence;
+  }
+
+  std::string_view name = fields.rest();
+  name = name.substr(0, name.find_first_of("\r\n"));
+  if (name.empty() || isSpace(name.front())) {
+    sentence.result = WaypointSentence::kBadName;
+    return sentence;
+  }
+  sentence.latitude = north == 'S' ? -value(latitude) : value(latitude);
+  sentence.longitude = east == 'W' ? -value(longitude) : value(longitude);
+  sentence.name = paddedWaypointName(name);
+  sentence.result = WaypointSentence::kValid;
+  return sentence;
+}
+
+}  // namespace z5
