@@ -18,7 +18,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "SilentHost.h"
+#include "app/SilentHost.h"
 #include "app/Messages.h"
 #include "app/SettingsRecord.h"
 #include "app/StringTable.h"
@@ -69,7 +69,7 @@ MapViewState viewState(const View& v) {
 
 void paintInProcess(benchmark::State& state, const View& v) {
   guiApplication();
-  bench::SilentHost host;
+  SilentHost host;
   StringTable strings;
   Messages messages(host, strings);
   SettingsRecord settings;
