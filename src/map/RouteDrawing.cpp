@@ -159,7 +159,8 @@ std::vector<RouteLabel> placeRouteLabels(Surface& surface, const MapExtent& exte
     const Spot usualSpots[] = {{usual, y}, {other, y}};
     const Spot moreSpots[] = {{usual, y - height}, {other, y - height}, {usual, y + height}, {other, y + height}};
     auto fits = [&](Spot s) {
-      return s.x >= 0 && s.x + width <= extent.width && space.isFree({s.x, s.y, s.x + width, s.y + height});
+      return s.x >= 0 && s.x + width <= extent.width && s.y >= 0 && s.y + height <= extent.height &&
+             space.isFree({s.x, s.y, s.x + width, s.y + height});
     };
     std::optional<Spot> chosen;
     for (const Spot s : usualSpots)

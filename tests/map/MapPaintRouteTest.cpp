@@ -241,5 +241,20 @@ TEST(MapPaintRoute, LabelsGiveWayToTextAlreadyOnTheMap) {
   EXPECT_EQ(labels[0].x, x + 2);
 }
 
+
+TEST(MapPaintRoute, LabelMovedAsideStaysOnTheMap) {
+  // A waypoint on the north edge whose row is taken: the row above would
+  // be off the picture, so the label goes to the row below.
+  const MapExtent e = squareView();
+  const Voyage v = voyageThrough({at(1.0, 0.2, "ALPHA")});
+  RecordingSurface surface(360, 360);
+  LabelSpace space;
+  space.take({0, 0, 360, 14});
+  const auto labels = placeRouteLabels(surface, e, v, RouteStyle{true, 1, 14}, space);
+  ASSERT_EQ(labels.size(), 1u);
+  EXPECT_EQ(labels[0].y, 14);
+  EXPECT_EQ(labels[0].x, px(e, 0.2) + 2);
+}
+
 }  // namespace
 }  // namespace z5
