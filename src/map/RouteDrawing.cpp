@@ -157,7 +157,8 @@ std::vector<RouteLabel> placeRouteLabels(Surface& surface, const MapExtent& exte
       int x, y;
     };
     const Spot usualSpots[] = {{usual, y}, {other, y}};
-    const Spot moreSpots[] = {{usual, y - height}, {other, y - height}, {usual, y + height}, {other, y + height}};
+    const Spot moreSpots[] = {{usual, y - height},     {other, y - height},     {usual, y + height},
+                              {other, y + height},     {usual, y + 2 * height}, {other, y + 2 * height}};
     auto fits = [&](Spot s) {
       return s.x >= 0 && s.x + width <= extent.width && s.y >= 0 && s.y + height <= extent.height &&
              space.isFree({s.x, s.y, s.x + width, s.y + height});

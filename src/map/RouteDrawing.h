@@ -67,9 +67,10 @@ struct RouteLabel {
 // its point: at (x + 2, y), or at (x - width - 2, y) when it would pass the
 // map's right edge. A label that would cover text already in `space`
 // (the grid's, the chart numbers', another route label's) tries the other
-// side and the rows above and below. The route's waypoints and composite
-// points are placed first and always labelled; the great-circle points the
-// leg pass inserted are labelled only where there is room. Each placed
+// side, the rows above and below, and two rows below (for a point under
+// the grid's labels). The route's waypoints and composite points are placed
+// first and always labelled; the great-circle points the leg pass inserted
+// are labelled only where there is room. Each placed
 // label takes its box in `space`.
 std::vector<RouteLabel> placeRouteLabels(Surface& surface, const MapExtent& extent, const Voyage& voyage,
                                          const RouteStyle& style, LabelSpace& space);
