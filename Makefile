@@ -10,7 +10,7 @@ DEB_PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev make pkg-config \
   qt6-base-dev libgl-dev libfmt-dev libgtest-dev libgmock-dev libbenchmark-dev \
   libgeographiclib-dev nlohmann-json3-dev libgeos-dev fonts-liberation
 
-.PHONY: all deps build run test sanitize tsan fuzz bench clean
+.PHONY: all deps build run test sanitize tsan fuzz bench clean worlddata
 
 all: build
 
@@ -62,6 +62,28 @@ fuzz: deps
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x $$b ] && { echo "== $$b"; $$b; } ; done
+
+# World data: the line files from the GSHHG shorelines, rivers and borders
+# (through gmt, installed here only) at resolution RES = c crude, l low,
+# i intermediate (shipped), h high or f full, and port.dat / ocean.dat from
+# Natural Earth, written into WORLD_OUT (default data/, the shipped home).
+RES           ?= i
+WORLD_OUT     ?= data
+NATURAL_EARTH ?= $(firstword $(wildcard ../shared/data/naturalearth ../../shared/data/naturalearth /work/shared/data/naturalearth))
+GSHHG_PACKAGE  = $(if $(filter h,$(RES)),gmt-gshhg-high,$(if $(filter f,$(RES)),gmt-gshhg-full,gmt-gshhg-low))
+
+worlddata: deps $(BUILD)/build.ninja
+	@missing=$$(for p in gmt $(GSHHG_PACKAGE); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+	@[ -n "$(NATURAL_EARTH)" ] || { echo "Set NATURAL_EARTH to the folder of ne_10m_ports.json"; exit 2; }
+	cmake --build $(BUILD) -j $(JOBS) --target make_line_files make_name_files
+	mkdir -p $(WORLD_OUT)
+	[ -f $(WORLD_OUT)/nav_info.dat ] || cp data/nav_info.dat $(WORLD_OUT)/
+	sh tools/build_world_data.sh $(BUILD) $(RES) $(WORLD_OUT) $(NATURAL_EARTH)
 
 clean:
 	rm -rf $(BUILD) build-sanitize build-tsan build-fuzz

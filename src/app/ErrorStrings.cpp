@@ -36,7 +36,7 @@ constexpr std::array<StringSpec, kErrorStringCount> kErrorStrings = {{
     /*  14 */ {"d", "Out of memory for note %d."},
     /*  15 */ {"", "(unused)"},
     // End of file before a point's latitude: route text and user point file (line, file, n).
-    /*  16 */ {"dsd", "Line %d of %s: the file ends before the latitude of point %d."},
+    /*  16 */ {"dsd", "Line %d of %s: the file ends before point %d is complete."},
     // Unreadable latitude: route text, $CCWPL sentence, user point file (line, file, n).
     /*  17 */ {"dsd", "Line %d of %s: cannot read the latitude of point %d."},
     // End of file before the longitude (line, file, n).
@@ -81,7 +81,7 @@ constexpr std::array<StringSpec, kErrorStringCount> kErrorStrings = {{
     // A data file with a wrong mark (path, value found, value expected).
     /*  39 */ {"sdd", "%s is not a valid data file (found %d, expected %d)."},
     // A damaged line file segment (path, entry in its block, length, limit).
-    /*  40 */ {"sddd", "%s is damaged: directory entry %d has %d bytes of points, over the limit of %d."},
+    /*  40 */ {"sddd", "%s is damaged at directory entry %d (%d bytes of points, limit %d)."},
     // Too many charts for the route (largest count).
     /*  41 */ {"d", "More than %d charts cover the route: only the first ones in the catalogue are listed."},
     /*  42 */ {"", "(unused)"},

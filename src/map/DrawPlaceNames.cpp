@@ -1,0 +1,59 @@
+#include "map/DrawPlaceNames.h"
+
+#include <bit>
+#include <cstdlib>
+
+#include "map/LabelPlacement.h"
+#include "map/PlaceNameFile.h"
+#include "map/Projection.h"
+#include "map/ViewBox.h"
+
+namespace z5 {
+namespace {
+
+constexpr int kCannotOpenError = 38;
+constexpr int kBadMagicError = 39;
+constexpr int kMessageMilliseconds = 3000;
+
+}  // namespace
+
+int placeNameThreshold(std::int64_t widthSeconds) {
+  const auto width = static_cast<std::uint64_t>(std::llabs(widthSeconds));
+  return width < 2 ? 0 : static_cast<int>(std::bit_width(width)) - 1;
+}
+
+int DrawPlaceNames(Surface& surface, Messages& messages, PlaceNameKind kind, const std::string& home,
+                   const MapExtent& extent, const PlaceNameStyle& style) {
+  if (style.inColour) {
+    const int colour = kind == PlaceNameKind::SeaNames ? kSeaNameColour : kPortColour;
+    surface.selectPen(colour);
+    surface.setTextColour(colour);
+  }
+  const ViewBox box(extent);
+  const int threshold = placeNameThreshold(box.east - box.west);
+  const std::string path = home + (kind == PlaceNameKind::SeaNames ? kSeaNameFile : kPortFile);
+  PlaceNameReader reader(path);
+  switch (reader.status()) {
+    case PlaceNameStatus::CannotOpen:
+      messages.showError(kCannotOpenError, kMessageMilliseconds, path);
+      return 0;
+    case PlaceNameStatus::BadMagic:
+      messages.showError(kBadMagicError, kMessageMilliseconds, path, static_cast<int>(reader.magicFound()),
+                         static_cast<int>(kPlaceNameMagic));
+      return 0;
+    case PlaceNameStatus::Ok:
+      break;
+  }
+  reader.forEachRecord([&](const PlaceNameRecord& r) {
+    const int relLon = box.relative(r.lon);
+    if (!box.contains(r.lat, relLon) || (r.level != kAlwaysShown && r.level < threshold)) return;
+    const std::string name = r.name();
+    const int x = LonToX(extent, relLon), y = LatToY(extent, r.lat);
+    const LabelPosition at = placeLabel(x, y, surface.textWidth(name), style.textHeight, style.width, style.height);
+    surface.textOut(at.left, at.top, name);
+    surface.circle(x, y, style.markRadius);
+  });
+  return 1;
+}
+
+}  // namespace z5

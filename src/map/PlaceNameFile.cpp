@@ -1,0 +1,78 @@
+#include "map/PlaceNameFile.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+#include "map/ByteOrder.h"
+#include "map/NameCoding.h"
+
+namespace z5 {
+
+std::string PlaceNameRecord::name() const { return decodeStoredName(storedName, kPlaceNameFieldSize); }
+
+PlaceNameRecord parsePlaceNameRecord(const std::uint8_t* bytes) {
+  PlaceNameRecord r;
+  r.storedName = bytes;
+  r.level = bytes[kPlaceNameFieldSize];
+  r.lat = readInt32(bytes + 24);
+  r.lon = readInt32(bytes + 28);
+  return r;
+}
+
+void appendPlaceNameRecord(std::vector<std::uint8_t>& out, const PlaceName& place) {
+  std::uint8_t field[kPlaceNameFieldSize];
+  encodeStoredName(place.name, field, sizeof field);
+  out.insert(out.end(), field, field + sizeof field);
+  out.push_back(place.level);
+  appendInt32(out, place.lat);
+  appendInt32(out, place.lon);
+}
+
+std::vector<std::uint8_t> encodePlaceNameFile(const std::vector<PlaceName>& places) {
+  std::vector<std::uint8_t> out;
+  appendInt32(out, kPlaceNameMagic);
+  out.resize(kPlaceNameHeaderSize, 0);
+  for (const PlaceName& p : places) appendPlaceNameRecord(out, p);
+  return out;
+}
+
+bool writePlaceNameFile(const std::string& path, const std::vector<PlaceName>& places) {
+  const std::vector<std::uint8_t> bytes = encodePlaceNameFile(places);
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), std::fclose);
+  if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) return false;
+  return std::fclose(file.release()) == 0;
+}
+
+PlaceNameReader::PlaceNameReader(const std::string& path) : file_(path) {
+  if (!file_.isOpen()) {
+    status_ = PlaceNameStatus::CannotOpen;
+    return;
+  }
+  std::uint8_t magic[4] = {};
+  file_.readAt(0, magic, std::min<std::int64_t>(file_.size(), sizeof magic));
+  magicFound_ = readInt32(magic);
+  if (file_.size() < kPlaceNameHeaderSize || magicFound_ != kPlaceNameMagic) status_ = PlaceNameStatus::BadMagic;
+}
+
+void PlaceNameReader::forEachRecord(const std::function<void(const PlaceNameRecord&)>& visit) {
+  if (status_ != PlaceNameStatus::Ok) return;
+  const std::int64_t records = (file_.size() - kPlaceNameHeaderSize) / kPlaceNameRecordSize;
+  std::vector<std::uint8_t> block(std::size_t{kPlaceNameBlockRecords} * kPlaceNameRecordSize);
+  for (std::int64_t first = 0; first < records; first += kPlaceNameBlockRecords) {
+    const auto count = static_cast<int>(std::min<std::int64_t>(kPlaceNameBlockRecords, records - first));
+    if (!file_.readAt(kPlaceNameHeaderSize + first * kPlaceNameRecordSize, block.data(),
+                      std::size_t(count) * kPlaceNameRecordSize))
+      return;
+    for (int i = 0; i < count; ++i) visit(parsePlaceNameRecord(block.data() + std::size_t(i) * kPlaceNameRecordSize));
+  }
+}
+
+std::vector<PlaceName> readAllPlaceNames(const std::string& path) {
+  std::vector<PlaceName> places;
+  PlaceNameReader reader(path);
+  reader.forEachRecord([&](const PlaceNameRecord& r) { places.push_back({r.name(), r.level, r.lat, r.lon}); });
+  return places;
+}
+
+}  // namespace z5

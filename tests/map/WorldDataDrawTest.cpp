@@ -1,0 +1,275 @@
+// Drawing the line files, place names and user points through a recording
+// surface: what is selected, how pieces are plotted, where labels go, and
+// what is reported.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "ScriptedHost.h"
+#include "TempDir.h"
+#include "WorldDataSurface.h"
+#include "app/Messages.h"
+#include "app/SettingsRecord.h"
+#include "app/StringTable.h"
+#include "map/ByteOrder.h"
+#include "map/ComputeMapExtent.h"
+#include "map/DrawLineFiles.h"
+#include "map/DrawPlaceNames.h"
+#include "map/DrawPointFile.h"
+#include "map/LineFileWriter.h"
+#include "map/PlaceNameFile.h"
+#include "map/Projection.h"
+
+namespace z5 {
+namespace {
+
+using test::SurfaceCall;
+constexpr int kDeg = 3600;
+
+MapExtent centred(double lat, double lon, double span, int width, int height) {
+  MapExtentRequest r;
+  r.viewPoint = true;
+  r.viewLatitude = lat;
+  r.viewLongitude = lon;
+  r.degreeSpan = span;
+  r.width = width;
+  r.height = height;
+  return ComputeMapExtent(Voyage{}, r);
+}
+
+class WorldDataDraw : public ::testing::Test {
+ protected:
+  std::string lineFile(int region, int suffix) const {
+    return dir.file(strings.text(StringFile::Prompt, kLineFileBaseNames + region) +
+                    strings.text(StringFile::Prompt, suffix));
+  }
+  int draw(const MapExtent& e, LineFileOptions options = {}) {
+    return DrawLineFiles(surface, messages, dir.home(), e, options);
+  }
+  // Every region's land file, empty, so that only the files a test fills draw.
+  void emptyLandFiles() {
+    for (int r = 0; r < kLineFileRegions; ++r) ASSERT_TRUE(writeLineFile(lineFile(r, kLandSuffixString), {}));
+  }
+
+  test::TempDir dir;
+  test::ScriptedHost host;
+  StringTable strings;
+  Messages messages{host, strings};
+  test::WorldDataSurface surface{200, 200};
+};
+
+TEST_F(WorldDataDraw, SegmentLeavingTheViewIsDrawnAsSeparatePieces) {
+  emptyLandFiles();
+  const LineSegment coast{1, {{-1800, 0}, {0, 0}, {2 * kDeg, 0}, {1800, 1800}, {1800, -1800}}};
+  ASSERT_TRUE(writeLineFile(lineFile(2, kLandSuffixString), {coast}));
+  const MapExtent e = centred(0, 0, 2, 200, 200);
+  EXPECT_EQ(draw(e), kLineFilesDrawn);
+  auto px = [&](ArcPoint p) { return std::pair{LonToX(e, p.lon), LatToY(e, p.lat)}; };
+  const auto moves = surface.only(SurfaceCall::Move);
+  const auto lines = surface.only(SurfaceCall::Line);
+  ASSERT_EQ(moves.size(), 2u);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(std::pair(moves[0].x, moves[0].y), px(coast.points[0]));
+  EXPECT_EQ(std::pair(lines[0].x, lines[0].y), px(coast.points[1]));
+  EXPECT_EQ(std::pair(moves[1].x, moves[1].y), px(coast.points[3]));
+  EXPECT_EQ(std::pair(lines[1].x, lines[1].y), px(coast.points[4]));
+  EXPECT_EQ(surface.count(SurfaceCall::Pixel), 2);  // each piece's first point
+  EXPECT_TRUE(host.popups.empty());
+}
+
+TEST_F(WorldDataDraw, PointsWithinOnePixelOfTheLastDrawnAreNotDrawn) {
+  emptyLandFiles();
+  // 2 degrees on 200 pixels: 36 arc-seconds a pixel.
+  ASSERT_TRUE(writeLineFile(lineFile(2, kLandSuffixString), {{1, {{0, 0}, {20, 0}, {40, 0}, {60, 0}, {100, 0}}}}));
+  const MapExtent e = centred(0, 0, 2, 200, 200);
+  draw(e);
+  const auto lines = surface.only(SurfaceCall::Line);
+  ASSERT_EQ(lines.size(), 1u) << "steps of under two pixels from the last drawn point are skipped";
+  EXPECT_EQ(lines[0].x, LonToX(e, 100));
+}
+
+TEST_F(WorldDataDraw, ColourFollowsTheClassAndChangesOnlyWithIt) {
+  emptyLandFiles();
+  const std::vector<ArcPoint> pts{{0, 0}, {600, 600}};
+  ASSERT_TRUE(writeLineFile(lineFile(2, kLandSuffixString), {{1, pts}, {1, pts}, {8, pts}, {99, pts}}));
+  ASSERT_TRUE(writeLineFile(lineFile(2, kRiverSuffixString), {{2, pts}}));
+  ASSERT_TRUE(writeLineFile(lineFile(2, kBoundarySuffixString), {{3, pts}}));
+  draw(centred(0, 0, 2, 200, 200), {true, true, true});
+  std::vector<int> pens;
+  for (const SurfaceCall& c : surface.only(SurfaceCall::Pen)) pens.push_back(c.value);
+  // land 11 + class - 1 (an impossible class 99 held to the last land slot 23),
+  // then rivers 24 + 1, then boundaries 8 + 2.
+  EXPECT_EQ(pens, (std::vector<int>{11, 18, 23, 25, 10}));
+}
+
+TEST_F(WorldDataDraw, WithoutColourEverythingIsDrawnInTheCurrentPen) {
+  emptyLandFiles();
+  ASSERT_TRUE(writeLineFile(lineFile(2, kLandSuffixString), {{3, {{0, 0}, {600, 600}}}}));
+  draw(centred(0, 0, 2, 200, 200), {false, false, false});
+  EXPECT_EQ(surface.count(SurfaceCall::Pen), 0);
+  EXPECT_EQ(surface.count(SurfaceCall::Line), 1);
+}
+
+TEST_F(WorldDataDraw, RiversAndBoundariesOnlyWhenAskedAndOnlyWithLand) {
+  emptyLandFiles();
+  const std::vector<ArcPoint> pts{{0, 0}, {600, 600}};
+  ASSERT_TRUE(writeLineFile(lineFile(2, kRiverSuffixString), {{1, pts}}));
+  ASSERT_TRUE(writeLineFile(lineFile(2, kBoundarySuffixString), {{1, pts}}));
+  SettingsRecord settings;
+  settings.HOME_PATH = dir.home();
+  settings.RIVERS = settings.BOUNDARIES = 1;
+  settings.LAND = 0;
+  const MapExtent e = centred(0, 0, 2, 200, 200);
+  DrawLineLayer(surface, messages, settings, e);
+  EXPECT_TRUE(surface.calls.empty()) << "LAND off draws no river and no boundary";
+  EXPECT_TRUE(host.popups.empty());
+  settings.LAND = 1;
+  settings.BOUNDARIES = 0;
+  DrawLineLayer(surface, messages, settings, e);
+  EXPECT_EQ(surface.count(SurfaceCall::Line), 1);
+  EXPECT_EQ(surface.only(SurfaceCall::Pen).front().value, kRiverColourBase);
+}
+
+TEST_F(WorldDataDraw, BoxTestIsStrictAndUsesWrappedLongitudes) {
+  emptyLandFiles();
+  const MapExtent e = centred(0, 179.5, 2, 200, 200);
+  const int south = e.southSeconds;
+  ASSERT_TRUE(writeLineFile(lineFile(4, kLandSuffixString),
+                            {{1, {{-179 * kDeg - 2700, 0}, {-179 * kDeg - 2700, 600}}},  // east of 180, in view
+                             {2, {{179 * kDeg, south - 600}, {179 * kDeg + 60, south}}}}));  // touches the south edge only
+  draw(e);
+  EXPECT_EQ(surface.count(SurfaceCall::Line), 1);
+  EXPECT_EQ(surface.only(SurfaceCall::Pen).front().value, 11) << "the touching segment was not read";
+}
+
+TEST_F(WorldDataDraw, MissingFilesAreReportedAndSkipped) {
+  ASSERT_TRUE(writeLineFile(lineFile(4, kLandSuffixString), {{1, {{0, 0}, {600, 600}}}}));
+  EXPECT_EQ(draw(centred(0, 0, 2, 200, 200)), kLineFilesDrawn);
+  EXPECT_EQ(host.popups.size(), 4u);  // four land files missing
+  EXPECT_EQ(host.popups[0].text, strings.error(38, lineFile(0, kLandSuffixString)));
+  EXPECT_EQ(surface.count(SurfaceCall::Line), 1);
+}
+
+TEST_F(WorldDataDraw, WrongMagicOrDamageEndsTheLayer) {
+  emptyLandFiles();
+  dir.write(strings.text(StringFile::Prompt, kLineFileBaseNames) + strings.text(StringFile::Prompt, kLandSuffixString),
+            std::string("\x78\x56\x34\x12") + std::string(60, '\0'));
+  EXPECT_EQ(draw(centred(0, 0, 2, 200, 200)), kLineFileBadMagic);
+  ASSERT_EQ(host.popups.size(), 1u);
+  EXPECT_EQ(host.popups[0].text, strings.error(39, lineFile(0, kLandSuffixString), 305419896, 544669698));
+
+  std::vector<std::uint8_t> bytes;
+  ASSERT_TRUE(encodeLineFile({{1, {{0, 0}, {1000, 1000}}}}, bytes));
+  writeUint32(bytes.data() + 16, 1);
+  dir.write(strings.text(StringFile::Prompt, kLineFileBaseNames) + strings.text(StringFile::Prompt, kLandSuffixString),
+            std::string(bytes.begin(), bytes.end()));
+  host.popups.clear();
+  EXPECT_EQ(draw(centred(0, 0, 2, 200, 200)), kLineFileSegmentTooLong);
+  ASSERT_EQ(host.popups.size(), 1u);
+  EXPECT_EQ(host.popups[0].text, strings.error(40, lineFile(0, kLandSuffixString), 1, 8, 2));
+}
+
+// --- Place names ---------------------------------------------------------
+
+TEST(PlaceNameLevels, ThresholdIsTheWholeLog2OfTheViewWidth) {
+  EXPECT_EQ(placeNameThreshold(2 * kDeg), 12);
+  EXPECT_EQ(placeNameThreshold(170 * kDeg), 19);
+  EXPECT_EQ(placeNameThreshold(kDeg / 2), 10);
+  EXPECT_EQ(placeNameThreshold(-2 * kDeg), 12);
+  EXPECT_EQ(placeNameThreshold(0), 0);
+}
+
+TEST_F(WorldDataDraw, LevelElevenNameHiddenAtTwoDegreesShownAtHalfADegree) {
+  ASSERT_TRUE(writePlaceNameFile(dir.file(kPortFile), {{"Aden", 11, 0, 0}, {"Suez", kAlwaysShown, 60, 60}}));
+  const PlaceNameStyle style{200, 200, true, 14, 2};
+  EXPECT_EQ(DrawPlaceNames(surface, messages, PlaceNameKind::Ports, dir.home(), centred(0, 0, 2, 200, 200), style), 1);
+  ASSERT_EQ(surface.count(SurfaceCall::Text), 1);
+  EXPECT_EQ(surface.only(SurfaceCall::Text)[0].text, "Suez");
+  surface.calls.clear();
+  DrawPlaceNames(surface, messages, PlaceNameKind::Ports, dir.home(), centred(0, 0, 0.5, 200, 200), style);
+  EXPECT_EQ(surface.count(SurfaceCall::Text), 2);
+  EXPECT_EQ(surface.only(SurfaceCall::Pen)[0].value, kPortColour);
+  EXPECT_EQ(surface.only(SurfaceCall::TextColour)[0].value, kPortColour);
+}
+
+TEST_F(WorldDataDraw, LabelsStayInsideTheRightAndBottomEdges) {
+  const MapExtent e = centred(0, 0, 2, 200, 200);
+  const int nearEast = e.eastSeconds - 100, nearSouth = e.southSeconds + 10;
+  ASSERT_TRUE(writePlaceNameFile(dir.file(kSeaNameFile), {{"Red Sea", 0, 0, 0}, {"Edge", 0, nearSouth, nearEast}}));
+  DrawPlaceNames(surface, messages, PlaceNameKind::SeaNames, dir.home(), e, {200, 200, true, 14, 2});
+  const auto texts = surface.only(SurfaceCall::Text);
+  const auto circles = surface.only(SurfaceCall::Circle);
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0].x, circles[0].x + 2) << "a label starts two pixels right of its point";
+  EXPECT_EQ(texts[0].y, circles[0].y);
+  EXPECT_EQ(texts[1].x, 200 - 4 * 7) << "near the right edge the label ends at the edge";
+  EXPECT_EQ(texts[1].y, 200 - 14) << "near the bottom the label is raised inside";
+  EXPECT_EQ(circles[1].value, 2);
+  EXPECT_EQ(surface.only(SurfaceCall::Pen)[0].value, kSeaNameColour);
+}
+
+TEST_F(WorldDataDraw, PlaceNameFileProblemsAreReported) {
+  const PlaceNameStyle style{200, 200, true, 14, 2};
+  const MapExtent e = centred(0, 0, 2, 200, 200);
+  EXPECT_EQ(DrawPlaceNames(surface, messages, PlaceNameKind::SeaNames, dir.home(), e, style), 0);
+  ASSERT_EQ(host.popups.size(), 1u);
+  EXPECT_EQ(host.popups[0].text, strings.error(38, dir.file(kSeaNameFile)));
+  dir.write(kSeaNameFile, std::string(64, 'x'));
+  EXPECT_EQ(DrawPlaceNames(surface, messages, PlaceNameKind::SeaNames, dir.home(), e, style), 0);
+  EXPECT_EQ(host.popups.back().text, strings.error(39, dir.file(kSeaNameFile), 0x78787878, 305419896));
+}
+
+// --- User points ---------------------------------------------------------
+
+TEST_F(WorldDataDraw, UserPointsAreRingedAndLabelledInTheirColour) {
+  const std::string path = dir.write("points.txt", "Buoy\n// a comment between its lines\n00-10N\n000-10E\nFar\n40N\n40E\n");
+  const PointFileStyle style{true, 200, 200, 5, true, 14, 3};
+  std::vector<ErrorLocation> errors;
+  const MapExtent e = centred(0, 0, 2, 200, 200);
+  EXPECT_EQ(DrawPointFile(surface, messages, errors, path, e, style), 0);
+  const auto circles = surface.only(SurfaceCall::Circle);
+  ASSERT_EQ(circles.size(), 1u) << "the point outside the view is skipped";
+  EXPECT_EQ(circles[0].x, LonToX(e, 600));
+  EXPECT_EQ(circles[0].y, LatToY(e, 600));
+  EXPECT_EQ(circles[0].value, 3);
+  EXPECT_EQ(surface.only(SurfaceCall::Text)[0].text, "Buoy");
+  EXPECT_EQ(surface.only(SurfaceCall::Pen)[0].value, 5);
+  EXPECT_TRUE(errors.empty());
+  EXPECT_TRUE(host.popups.empty());
+}
+
+TEST_F(WorldDataDraw, UserPointFileEndingAfterANameKeepsWhatWasDrawn) {
+  const std::string path = dir.write("points.txt", "Buoy\n00-10N\n000-10E\nHalf\n");
+  std::vector<ErrorLocation> errors;
+  const int result = DrawPointFile(surface, messages, errors, path, centred(0, 0, 2, 200, 200),
+                                   {false, 200, 200, 5, true, 14, 3});
+  EXPECT_EQ(result, 16);
+  EXPECT_EQ(surface.count(SurfaceCall::Circle), 1);
+  EXPECT_EQ(surface.count(SurfaceCall::Text), 0) << "labels off";
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0].file, path);
+  EXPECT_EQ(errors[0].line, 4);
+  EXPECT_EQ(errors[0].lineText, "Half");
+  EXPECT_EQ(errors[0].message, strings.error(16, 4, path, 2));
+  ASSERT_EQ(host.popups.size(), 1u);
+  EXPECT_EQ(host.popups[0].milliseconds, 8000);
+}
+
+TEST_F(WorldDataDraw, BadLongitudeIsReportedAndMissingPointFileIsNot) {
+  std::vector<ErrorLocation> errors;
+  const PointFileStyle style{true, 200, 200, 5, true, 14, 3};
+  const MapExtent e = centred(0, 0, 2, 200, 200);
+  EXPECT_EQ(DrawPointFile(surface, messages, errors, dir.file("none.txt"), e, style), 0);
+  EXPECT_TRUE(host.popups.empty());
+  const std::string path = dir.write("points.txt", "A\n10N\n200E\n");
+  EXPECT_EQ(DrawPointFile(surface, messages, errors, path, e, style), 19);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0].line, 3);
+  EXPECT_EQ(errors[0].lineText, "200E");
+}
+
+}  // namespace
+}  // namespace z5
