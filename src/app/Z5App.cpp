@@ -34,6 +34,7 @@ bool Z5App::loadSettings(SettingsMode mode) {
 
 bool Z5App::startUp(const std::string& programDirectory) {
   establishHomeDirectory(programDirectory);
+  mapFonts_.load(store_);
   applyPaletteDefaults(settings_);
   applyGpsOptionDefaults(settings_);
   if (!loadSettings(SettingsMode::Stored)) {
@@ -74,6 +75,10 @@ Z5App::StartExtraction Z5App::extractStartDocument() {
   return done;
 }
 
-void Z5App::shutDown() { saveSettings(settings_, store_); }
+void Z5App::shutDown() {
+  if (settings_.noSave) return;
+  saveSettings(settings_, store_);
+  mapFonts_.save(store_);
+}
 
 }  // namespace z5

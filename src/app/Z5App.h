@@ -14,6 +14,7 @@
 #include "app/SettingsStore.h"
 #include "app/StringTable.h"
 #include "map/MapExtent.h"
+#include "map/MapFont.h"
 #include "map/MapViewState.h"
 #include "map/RouteChartTable.h"
 #include "nav/CalculatorState.h"
@@ -54,7 +55,8 @@ class Z5App {
   // Loads the settings with the resets of the values that are not stored.
   bool loadSettings(SettingsMode mode);
 
-  // Exit: the settings are written back unless the no-save flag is set.
+  // Exit: the settings and the map fonts that changed are written back
+  // unless the no-save flag is set.
   void shutDown();
 
   SettingsRecord& settings() { return settings_; }
@@ -66,6 +68,7 @@ class Z5App {
   MapExtent& mapExtent() { return mapExtent_; }
   RouteChartTable& routeCharts() { return routeCharts_; }
   CalculatorState& calculators() { return calculators_; }
+  MapFonts& mapFonts() { return mapFonts_; }
   const Clock& clock() const { return clock_; }
   SettingsStore& store() { return store_; }
   Host& host() { return host_; }
@@ -91,6 +94,7 @@ class Z5App {
   MapExtent mapExtent_;
   RouteChartTable routeCharts_;
   CalculatorState calculators_;
+  MapFonts mapFonts_;
 };
 
 }  // namespace z5
