@@ -30,7 +30,8 @@ build: deps $(BUILD)/build.ninja
 
 # The window when a display is available, otherwise the headless report and map.
 run: build
-	cd $(BUILD) && if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./z5 README.TXT; else ./z5 README.TXT; fi
+	cd $(BUILD) && if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./z5 README.TXT; \
+	  else ./z5 --output --stdout README.TXT && ./z5 --map "$$PWD/README-map.png" README.TXT; fi
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 300

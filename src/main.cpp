@@ -6,23 +6,29 @@
 #include <unistd.h>
 
 #include <atomic>
-
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QString>
 
 #include "app/Clock.h"
 #include "app/CommandLine.h"
 #include "app/ConsoleHost.h"
+#include "app/EpochClock.h"
 #include "app/OverlaySettingsStore.h"
 #include "app/Z5App.h"
 #include "gps/GpsTerminal.h"
+#include "report/ReportJobs.h"
 #include "route/VoyageEngine.h"
+#include "ui/MapImage.h"
 #include "ui/QtSettingsStore.h"
 
 namespace {
@@ -41,19 +47,90 @@ int badCommandLine(const std::string& message) {
   return kBadCommandLine;
 }
 
-// --gps PORT [--goto N] [ROUTE]: the GPS display in the terminal until
-// Ctrl-C (or SIGTERM), which stops the monitor; nothing is saved.
-int runGps(z5::Z5App& app, const z5::CommandLine& line) {
-  if (line.gotoWaypoint && !line.route) return badCommandLine("--goto needs a ROUTE to choose the waypoint from");
-  if (line.route && z5::VoyageEngine(app).extractRouteFile(*line.route) != z5::kVoyageBuilt) return kFileError;
-  // The signals are taken by a thread of their own: blocked here, before
-  // the reader thread starts and inherits the mask.
+// A route named without a directory that is not in the current directory
+// is looked for in the home directory.
+std::string routePath(const z5::Z5App& app, const std::string& route) {
+  std::error_code error;
+  if (route.find('/') != std::string::npos || std::filesystem::exists(route, error)) return route;
+  const std::string inHome = app.homeFile(route);
+  return std::filesystem::exists(inHome, error) ? inHome : route;
+}
+
+// The computer's clock, or the moment SOURCE_DATE_EPOCH names, so that a
+// report made again is the same to the byte.
+std::unique_ptr<z5::Clock> programClock() {
+  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+  if (epoch != nullptr) {
+    if (const auto seconds = z5::parseEpochSeconds(epoch)) return std::make_unique<z5::EpochClock>(*seconds);
+  }
+  return std::make_unique<z5::SystemClock>();
+}
+
+// --list and --output: the route is extracted once for both.
+int runReportJobs(z5::Z5App& app, const z5::CommandLine& line) {
+  int status = z5::extractRouteJob(app, routePath(app, *line.route), std::cerr);
+  if (status == z5::kJobDone && line.list) status = z5::writeListJob(app, std::cout);
+  if (status == z5::kJobDone && line.output) {
+    const int format = line.outputFormat.value_or(app.settings().OUTPUT_FORMAT);
+    status = z5::writeOutputJob(app, format, line.toStdout, std::cout, std::cerr);
+  }
+  return status;
+}
+
+// Pictures are drawn off-screen: no display is needed, and none is used.
+void useOffscreenPlatform() {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Qt wants a private runtime directory; a session without one gets its own.
+  if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
+    const std::string runtime = "/tmp/z5-runtime-" + std::to_string(getuid());
+    std::error_code error;
+    std::filesystem::create_directory(runtime, error);
+    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all, error);
+    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
+  }
+}
+
+// `z5 --map FILE.png ROUTE`: the map of the route, the whole voyage or a
+// centred view, written as a PNG whose path is printed.
+int writeMap(z5::Z5App& app, const z5::CommandLine& line) {
+  z5::MapViewState& view = app.mapView();
+  view.drawingWidth = line.mapWidth;
+  view.drawingHeight = line.mapHeight;
+  if (line.centre) {
+    view.viewPointMode = true;
+    view.viewLatitude = line.centre->first;
+    view.viewLongitude = line.centre->second;
+    view.degreeSpan = *line.span;
+  }
+  const int extracted = z5::VoyageEngine(app).extractRouteFile(routePath(app, *line.route));
+  if (extracted == z5::kRouteFailed || extracted == z5::kFatal) return kFileError;
+  const z5::MapImage map = z5::renderMapImage(app, line.mapWidth, line.mapHeight);
+  if (map.result != z5::kMapPainted) return kFileError;
+  if (!map.image.save(QString::fromStdString(*line.mapFile), "PNG")) {
+    std::fprintf(stderr, "z5: cannot write the map picture %s\n", line.mapFile->c_str());
+    return kFileError;
+  }
+  std::printf("%s\n", line.mapFile->c_str());
+  return kDone;
+}
+
+// SIGINT and SIGTERM blocked in this thread and in every thread it starts
+// later (the GPS reader inherits the mask), so that only sigwait sees them.
+sigset_t blockStopSignals() {
   sigset_t stopSignals;
   sigemptyset(&stopSignals);
   sigaddset(&stopSignals, SIGINT);
   sigaddset(&stopSignals, SIGTERM);
   pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+  return stopSignals;
+}
 
+// `z5 --gps PORT [--goto N] [ROUTE]`: the GPS display in the terminal until
+// Ctrl-C (or SIGTERM), which stops the monitor; nothing is saved.
+int runGps(z5::Z5App& app, const z5::CommandLine& line) {
+  if (line.gotoWaypoint && !line.route) return badCommandLine("--goto needs a ROUTE to choose the waypoint from");
+  if (line.route && z5::extractRouteJob(app, routePath(app, *line.route), std::cerr) != z5::kJobDone) return kFileError;
+  const sigset_t stopSignals = blockStopSignals();
   z5::GpsMonitor& gps = app.gps();
   app.settings().GPS_PORT = *line.gpsPort;
   gps.toggle();
@@ -84,11 +161,13 @@ int main(int argc, char** argv) {
     std::fputs(z5::kUsage, stdout);
     return kDone;
   }
-  if (line.output) return badCommandLine("--output is not available in this build yet");
-  if (line.list) return badCommandLine("--list is not available in this build yet");
-  if (line.mapFile) return badCommandLine("--map is not available in this build yet");
-
-  QCoreApplication qt(argc, argv);
+  std::unique_ptr<QCoreApplication> qt;
+  if (line.mapFile) {
+    useOffscreenPlatform();
+    qt = std::make_unique<QGuiApplication>(argc, argv);
+  } else {
+    qt = std::make_unique<QCoreApplication>(argc, argv);
+  }
   auto profile = line.settingsFile ? std::make_unique<z5::QtSettingsStore>(*line.settingsFile)
                                    : std::make_unique<z5::QtSettingsStore>();
   // Without its window the program never writes the settings back.
@@ -97,12 +176,19 @@ int main(int argc, char** argv) {
   for (const auto& [key, value] : line.sets) store.set(z5::kSettingsSection, key, value);
 
   z5::ConsoleHost host;
-  z5::SystemClock clock;
-  z5::Z5App app(host, store, clock);
+  const std::unique_ptr<z5::Clock> clock = programClock();
+  z5::Z5App app(host, store, *clock);
   if (!app.startUp(programDirectory(argv[0]))) return kFileError;
   if (line.gpsPort) return runGps(app, line);
-  std::fprintf(stderr, "z5: home directory %s, route %s\n", app.settings().HOME_PATH.c_str(),
-               app.startDocument().path.c_str());
+  int status = kDone;
+  if (line.list || line.output) status = runReportJobs(app, line);
+  if (status == kDone && line.mapFile) status = writeMap(app, line);
+  if (!line.headless()) {
+    std::fprintf(stderr,
+                 "z5: home directory %s, route %s\n"
+                 "z5: this build has no desktop window; use --output, --list or --map (z5 --help)\n",
+                 app.settings().HOME_PATH.c_str(), app.startDocument().path.c_str());
+  }
   app.shutDown();
-  return kDone;
+  return status;
 }

@@ -2,6 +2,9 @@
 
 #include <fstream>
 
+#include "report/OutputSink.h"
+#include "report/WaypointList.h"
+#include "route/VoyageEngine.h"
 #include "route/VoyageHeader.h"
 
 namespace z5 {
@@ -37,6 +40,7 @@ bool Z5App::loadSettings(SettingsMode mode) {
 
 bool Z5App::startUp(const std::string& programDirectory) {
   establishHomeDirectory(programDirectory);
+  mapFonts_.load(store_);
   applyPaletteDefaults(settings_);
   applyGpsOptionDefaults(settings_);
   if (!loadSettings(SettingsMode::Stored)) {
@@ -55,9 +59,34 @@ Z5App::StartDocument Z5App::startDocument() const {
   return {homeFile(kReadme), false};
 }
 
+Z5App::StartExtraction Z5App::extractStartDocument() {
+  // An error location is selected only when its line says more than a line end.
+  constexpr std::size_t kSelectableLineText = 2;
+  StartExtraction done;
+  const StartDocument document = startDocument();
+  if (!document.isRoute) return done;
+  done.result = VoyageEngine(*this).extractRouteFile(document.path);
+  if (done.result == kFatal) {
+    host_.wait(kStartFailurePauseMs);
+    return done;
+  }
+  if (done.result == kVoyageBuilt) {
+    OutputSink window(messages_);
+    writeWaypointList(reportContext(*this), window);
+  }
+  if (!voyage_.errors.empty()) {
+    ErrorLocation last = voyage_.errors.back();
+    voyage_.errors.clear();
+    if (last.lineText.size() > kSelectableLineText) done.selection = std::move(last);
+  }
+  return done;
+}
+
 void Z5App::shutDown() {
   gps_.stop();
+  if (settings_.noSave) return;
   saveSettings(settings_, store_);
+  mapFonts_.save(store_);
 }
 
 }  // namespace z5

@@ -3,6 +3,7 @@
 // headless runs share (settings, numbered strings, messages, voyage, map
 // view), and the start-up and exit sequences.
 
+#include <optional>
 #include <string>
 
 #include "app/Clock.h"
@@ -14,8 +15,10 @@
 #include "app/StringTable.h"
 #include "gps/GpsMonitor.h"
 #include "map/MapExtent.h"
+#include "map/MapFont.h"
 #include "map/MapViewState.h"
 #include "map/RouteChartTable.h"
+#include "nav/CalculatorState.h"
 #include "route/Voyage.h"
 
 namespace z5 {
@@ -38,10 +41,23 @@ class Z5App {
   };
   StartDocument startDocument() const;
 
+  // Start-up's extraction of the start document when it is a route: the
+  // voyage is built and its waypoints listed in the message window. After
+  // the fatal result (kFatal) it has paused kStartFailurePauseMs and the
+  // program must end. When the route had errors, the last one is returned
+  // for the editor to select its line (only when that line's text is longer
+  // than 2 characters) and the list is emptied.
+  struct StartExtraction {
+    int result = 0;  // the engine's result
+    std::optional<ErrorLocation> selection;
+  };
+  StartExtraction extractStartDocument();
+
   // Loads the settings with the resets of the values that are not stored.
   bool loadSettings(SettingsMode mode);
 
-  // Exit: the settings are written back unless the no-save flag is set.
+  // Exit: the settings and the map fonts that changed are written back
+  // unless the no-save flag is set.
   void shutDown();
 
   SettingsRecord& settings() { return settings_; }
@@ -52,6 +68,8 @@ class Z5App {
   MapViewState& mapView() { return mapView_; }
   MapExtent& mapExtent() { return mapExtent_; }
   RouteChartTable& routeCharts() { return routeCharts_; }
+  CalculatorState& calculators() { return calculators_; }
+  MapFonts& mapFonts() { return mapFonts_; }
   GpsMonitor& gps() { return gps_; }
   const Clock& clock() const { return clock_; }
   SettingsStore& store() { return store_; }
@@ -77,6 +95,8 @@ class Z5App {
   MapViewState mapView_;
   MapExtent mapExtent_;
   RouteChartTable routeCharts_;
+  CalculatorState calculators_;
+  MapFonts mapFonts_;
   GpsMonitor gps_;  // last: its reader ends before the state it reads goes
 };
 

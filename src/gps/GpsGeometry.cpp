@@ -1,6 +1,7 @@
 #include "gps/GpsGeometry.h"
 
 #include "nav/LegGeometry.h"
+#include "nav/TimeText.h"
 #include "route/PositionText.h"
 
 namespace z5 {
@@ -19,5 +20,10 @@ CourseDistance greatCircleBetween(double lat1, double lon1, double lat2, double 
 
 std::string latitudeText(double degrees) { return formatPosition(degrees, PositionKind::Latitude, true); }
 std::string longitudeText(double degrees) { return formatPosition(degrees, PositionKind::Longitude, true); }
+
+std::string etaText(const DateTime& at, double hours) {
+  constexpr int kToTheMinute = 1;
+  return formatTimeText(at, hours, kToTheMinute);
+}
 
 }  // namespace z5

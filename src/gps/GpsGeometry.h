@@ -27,7 +27,7 @@ CourseDistance greatCircleBetween(double lat1, double lon1, double lat2, double 
 std::string latitudeText(double degrees);
 std::string longitudeText(double degrees);
 
-// The report time text "HHMM DD MON YY" of `at` plus `hours` (unrounded).
+// The report time text "HHMM DD MON YY" of `at` plus `hours`, to the minute.
 std::string etaText(const DateTime& at, double hours);
 
 }  // namespace z5

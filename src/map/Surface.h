@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "app/Rgb.h"
+#include "map/MapFont.h"
 
 namespace z5 {
 
@@ -24,6 +25,12 @@ class Surface {
   virtual void setTextColour(int colourIndex) = 0;
   virtual void setTextColourRgb(Rgb colour) = 0;
   virtual void fillBackground(Rgb colour) = 0;
+
+  // The font of the text calls that follow. `followsScreen`: the font was
+  // made for the screen and is scaled by the surface's pixels per inch over
+  // the screen's (a printer font derived from the display font). Surfaces
+  // that measure text their own way may ignore it.
+  virtual void selectFont(const MapFontDescription& /*font*/, bool /*followsScreen*/) {}
 
   virtual void setPixel(int x, int y) = 0;
   virtual void moveTo(int x, int y) = 0;

@@ -9,7 +9,11 @@
 #include <fmt/printf.h>
 
 #include "app/Z5App.h"
+#include "nav/ArrivalTime.h"
 #include "nav/LegPass.h"
+#include "nav/NavContext.h"
+#include "nav/ToWaypoint.h"
+#include "nav/VoyageTimes.h"
 #include "route/RouteReader.h"
 
 namespace z5 {
@@ -160,13 +164,20 @@ void VoyageEngine::reportCut(const std::string& fileName, int line) {
 }
 
 int VoyageEngine::computeVoyage() {
-  // The to-waypoint refresh runs here, before the test for an empty voyage;
-  // the arrival check and the time computation follow the leg pass.
+  // The to-waypoint refresh runs before the test for an empty voyage, so
+  // that a mode whose waypoint is gone ends; the arrival check and the time
+  // computation follow the leg pass.
+  NavContext nav = navContext(app_);
+  toWaypoint(nav, true, false, false);
   if (voyageIsEmpty(voyage_, mapView_)) return kVoyageEmpty;
-  if (computeLegs(legPassContext(app_), settings_.HOME_PATH, mapView_.centreIndex, mapView_.degreeSpan,
-                  settings_.LEN_LAT_LON, settings_.GC_PT_GCD) == kFatal) {
+  LegPassContext pass = legPassContext(app_);
+  pass.refreshToWaypoint = [&nav] { toWaypoint(nav, true, false, true); };
+  if (computeLegs(pass, settings_.HOME_PATH, mapView_.centreIndex, mapView_.degreeSpan, settings_.LEN_LAT_LON,
+                  settings_.GC_PT_GCD) == kFatal) {
     return kFatal;
   }
+  checkArrivalTime(nav);
+  updateVoyageTimes(nav);
   return kVoyageBuilt;
 }
 

@@ -1,6 +1,11 @@
 #include "ui/QtSurface.h"
 
+#include "ui/MapFontQt.h"
+
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPaintDevice>
+#include <QScreen>
 #include <QPen>
 #include <QString>
 
@@ -45,6 +50,16 @@ void QtSurface::setTextColourRgb(Rgb colour) { text_ = toQColor(colour); }
 
 void QtSurface::fillBackground(Rgb colour) {
   painter_.fillRect(origin_.x(), origin_.y(), width_, height_, toQColor(colour));
+}
+
+void QtSurface::selectFont(const MapFontDescription& font, bool followsScreen) {
+  double scale = 1.0;
+  const QPaintDevice* device = painter_.device();
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (followsScreen && device && screen && screen->logicalDotsPerInchY() > 0) {
+    scale = device->logicalDpiY() / screen->logicalDotsPerInchY();
+  }
+  painter_.setFont(toQFont(font, scale));
 }
 
 void QtSurface::setPixel(int x, int y) { painter_.drawPoint(at(x, y)); }

@@ -30,6 +30,7 @@ class QtSurface final : public Surface {
   void setTextColour(int colourIndex) override;
   void setTextColourRgb(Rgb colour) override;
   void fillBackground(Rgb colour) override;
+  void selectFont(const MapFontDescription& font, bool followsScreen) override;
 
   void setPixel(int x, int y) override;
   void moveTo(int x, int y) override;

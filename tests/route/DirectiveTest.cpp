@@ -213,15 +213,20 @@ TEST_F(Directives, SetFixesTheSpeedForTheWaypointsThatFollowUntilUnset) {
 }
 
 TEST_F(Directives, ReleasedStateClearsTheSpeedWhenPlanningToAnArrivalTime) {
+  // Without an arrival time the extraction's arrival check ends the mode
+  // and clears the file speed, so the mode is set before each extraction
+  // and the speed the route text left is read from routeFileSpeed.
   voyage.arrivalTimeMode = true;
   ASSERT_EQ(extract("!SPEED 12\n" + kOnePoint + waypointText("B", "11N", "20W")), kVoyageBuilt);
-  EXPECT_DOUBLE_EQ(voyage.fileSpeed, 0);
+  EXPECT_DOUBLE_EQ(voyage.routeFileSpeed, 0);
 
+  voyage.arrivalTimeMode = true;
   ASSERT_EQ(extract("!SPEED 12\n!SET\n" + kOnePoint + "!AVE\n" + waypointText("B", "11N", "20W")), kVoyageBuilt);
-  EXPECT_DOUBLE_EQ(voyage.fileSpeed, 0);
+  EXPECT_DOUBLE_EQ(voyage.routeFileSpeed, 0);
 
+  voyage.arrivalTimeMode = true;
   ASSERT_EQ(extract("!SPEED 12\n!SET\n" + kOnePoint + waypointText("B", "11N", "20W")), kVoyageBuilt);
-  EXPECT_DOUBLE_EQ(voyage.fileSpeed, 12);
+  EXPECT_DOUBLE_EQ(voyage.routeFileSpeed, 12);
 }
 
 TEST_F(Directives, OffHidesEverythingUntilOn) {

@@ -146,6 +146,8 @@ TEST_F(VoyageEngineTest, IndicesThatNoLongerNameAWaypointAreCleared) {
   const std::string two = waypointText("A", "1N", "1W") + waypointText("B", "2N", "1W");
   mapView.centreIndex = 1;
   voyage.toWaypoint.index = 1;
+  voyage.toWaypoint.start.latitude = 1.5;  // the mode needs its start position
+  voyage.toWaypoint.start.longitude = -1;
   ASSERT_EQ(extract(two), kVoyageBuilt);
   EXPECT_EQ(mapView.centreIndex, 1);
   EXPECT_EQ(voyage.toWaypoint.index, 1);

@@ -1,0 +1,73 @@
+// Any route text, extracted and written in all six output formats and as
+// the waypoint listing: the report writer never crashes, whatever voyage
+// the text gives. The first byte chooses the settings that change the
+// reports, the second the to-waypoint target.
+
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "app/Clock.h"
+#include "app/SilentHost.h"
+#include "app/SettingsStore.h"
+#include "app/Z5App.h"
+#include "report/OutputSink.h"
+#include "report/ReportContext.h"
+#include "report/VoyageReport.h"
+#include "report/WaypointList.h"
+#include "route/VoyageEngine.h"
+
+namespace {
+
+void check(bool condition) {
+  if (!condition) __builtin_trap();
+}
+
+class StillClock final : public z5::Clock {
+ public:
+  z5::ClockTime localNow() const override { return {2002, 3, 15, 10, 30, 0, 5}; }
+  z5::ClockTime utcNow() const override { return localNow(); }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 2) return 0;
+  z5::SilentHost host;
+  z5::MemorySettingsStore store;
+  StillClock clock;
+  z5::Z5App app(host, store, clock);
+  z5::SettingsRecord& s = app.settings();
+  const uint8_t choice = data[0];
+  s.NO_CALC_GC_OUT = choice & 1;
+  s.NO_ETA_OUT = (choice >> 1) & 1;
+  s.EXTRA_PRECISION = (choice >> 2) & 1;
+  s.GC_PT_GCD = (choice >> 3) & 1;
+  s.backwardsRouting = (choice >> 4) & 1;
+  s.ROUNDING = (choice >> 5) & 1 ? 15 : 1;
+  if ((choice >> 6) & 1) s.departure = {2002, 12, 31, 23, 30};
+  s.NO_CALC_CHART_OUT = 0;
+  s.SEPARATOR_CHAR = (choice >> 7) & 1 ? ';' : ',';
+  if (data[1] < 20) {
+    z5::ToWaypointState& tw = app.voyage().toWaypoint;
+    tw.index = data[1];
+    tw.start.name = z5::paddedWaypointName("POS");
+    tw.start.latitude = 45.5;
+    tw.start.longitude = -20.25;
+  }
+
+  const std::string_view text(reinterpret_cast<const char*>(data + 2), size - 2);
+  z5::VoyageEngine(app).extractRoute(text, "fuzz.txt");
+  for (int format = z5::kNormalOutput; format <= z5::kWaypointSentenceOutput; ++format) {
+    std::ostringstream report;
+    z5::OutputSink sink(report);
+    const z5::ReportResult result = z5::writeVoyageReport(z5::reportContext(app), sink, format);
+    check(result != z5::ReportResult::WriteFailed);
+    check(result == z5::ReportResult::Written || report.str().empty());
+  }
+  std::ostringstream listing;
+  z5::OutputSink sink(listing);
+  check(z5::writeWaypointList(z5::reportContext(app), sink));
+  return 0;
+}

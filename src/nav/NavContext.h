@@ -1,0 +1,28 @@
+#pragma once
+// What the navigation calculators and time commands work on: the parts of
+// the application object they read and change, handed by reference.
+
+#include "app/Clock.h"
+#include "app/Messages.h"
+#include "app/SettingsRecord.h"
+#include "map/MapExtent.h"
+#include "nav/CalculatorState.h"
+#include "route/Voyage.h"
+
+namespace z5 {
+
+class Z5App;
+
+struct NavContext {
+  SettingsRecord& settings;
+  Voyage& voyage;
+  Messages& messages;
+  CalculatorState& calculators;
+  const Clock& clock;
+  MapExtent& extent;  // holds the reference meridian of every longitude difference
+};
+
+// The context over the application's own state.
+NavContext navContext(Z5App& app);
+
+}  // namespace z5

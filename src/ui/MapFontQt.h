@@ -1,0 +1,25 @@
+#pragma once
+// Map font descriptions as QFonts. A face the system lacks is replaced by a
+// metric-compatible one where there is one (Times New Roman by Liberation
+// Serif, Arial by Liberation Sans, Courier New by Liberation Mono), else by
+// the font the description's family and pitch ask for.
+
+#include <QFont>
+#include <QString>
+
+#include "map/MapFont.h"
+
+namespace z5 {
+
+// The family the system will draw `face` with: the face itself when
+// installed, its metric-compatible substitute when that is, else empty.
+QString availableFace(const QString& face);
+
+// The QFont of a description, its pixel sizes multiplied by `scale` (the
+// device's pixels per inch over the screen's for a printer font derived
+// from the display font; else 1). A negative height is the height of the
+// characters (the font's pixel size); a positive one that of the character
+// cell (ascent plus descent); 0 leaves the size at the system's default.
+QFont toQFont(const MapFontDescription& description, double scale = 1.0);
+
+}  // namespace z5
