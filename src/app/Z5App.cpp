@@ -82,6 +82,10 @@ Z5App::StartExtraction Z5App::extractStartDocument() {
   return done;
 }
 
+void Z5App::startGpsAtStart() {
+  if (settings_.GPS_AT_START == 1 && !gps_.running()) gps_.toggle();
+}
+
 void Z5App::shutDown() {
   gps_.stop();
   if (settings_.noSave) return;

@@ -69,6 +69,9 @@ class GpsMonitor {
   // and the monitor stays stopped.
   void toggle();
   bool running() const { return running_ != 0; }
+  // The reader thread exists (main thread only). After stop() it does not,
+  // while running() still shows the menu's check mark.
+  bool reading() const { return reader_.joinable(); }
   // Ends the reader thread (waiting a bounded time for it) without a
   // message and without changing the running flag; for program exit.
   void stop();
