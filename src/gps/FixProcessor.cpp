@@ -78,12 +78,10 @@ bool FixProcessor::process(std::string_view sentence) {
 }
 
 FixTime FixProcessor::dateFix(const RmcFix& fix) {
-  DateTime date;
-  if (!havePrevious_) date = firstFixDate(s_.clock.utcNow(), fix.hour, fix.minute, fix.second);
-  else if (previous_.at.hour > fix.hour) date = nextDay(fixDate_);  // midnight passed
-  else date = fixDate_;
-  date.hour = fix.hour;
-  date.minute = fix.minute;
+  const DateTime date =
+      havePrevious_ ? laterFixDate(previous_, fix.hour, fix.minute, fix.second)
+                    : firstFixDate(s_.clock.utcNow(), s_.clock.localNow(), fix.hour, fix.minute, fix.second,
+                                   fix.longitude);
   return {date, fix.second};
 }
 

@@ -44,19 +44,29 @@ DateTime nextDay(DateTime date) {
   return withDays(toDays(date.year, date.month, date.day) + std::chrono::days{1}, date.hour, date.minute);
 }
 
-DateTime firstFixDate(const ClockTime& utcNow, int hour, int minute, double second) {
+DateTime firstFixDate(const ClockTime& utcNow, const ClockTime& localNow, int hour, int minute, double second,
+                      double longitude) {
   const Days clockDay = toDays(utcNow.year, utcNow.month, utcNow.day);
+  if (utcNow.hour == hour) return withDays(clockDay, hour, minute);
   const double clock = absoluteSeconds(clockDay, utcNow.hour, utcNow.minute, utcNow.second);
-  Days best = clockDay;
-  double bestDistance = std::fabs(absoluteSeconds(clockDay, hour, minute, second) - clock);
-  for (const Days candidate : {clockDay - std::chrono::days{1}, clockDay + std::chrono::days{1}}) {
-    const double distance = std::fabs(absoluteSeconds(candidate, hour, minute, second) - clock);
-    if (distance < bestDistance) {
-      best = candidate;
-      bestDistance = distance;
-    }
+  for (const Days candidate : {clockDay, clockDay - std::chrono::days{1}, clockDay + std::chrono::days{1}}) {
+    if (std::fabs(absoluteSeconds(candidate, hour, minute, second) - clock) <= kClockToleranceSeconds)
+      return withDays(candidate, hour, minute);
   }
-  return withDays(best, hour, minute);
+  Days localDay = toDays(localNow.year, localNow.month, localNow.day);
+  if (longitude < 0 && localNow.hour > hour) localDay += std::chrono::days{1};
+  if (longitude > 0 && localNow.hour < hour) localDay -= std::chrono::days{1};
+  return withDays(localDay, hour, minute);
+}
+
+DateTime laterFixDate(const FixTime& previous, int hour, int minute, double second) {
+  const DateTime& before = previous.at;
+  const double stepBack =
+      secondsOfDay(before.hour, before.minute, previous.second) - secondsOfDay(hour, minute, second);
+  DateTime date = before.hour > hour && stepBack >= kClockStepBackSeconds ? nextDay(before) : before;
+  date.hour = hour;
+  date.minute = minute;
+  return date;
 }
 
 }  // namespace z5

@@ -37,23 +37,66 @@ TEST(GpsFixTime, SecondsBetweenFixesCountAcrossMidnightAndBackwards) {
 
 struct FirstFixRow {
   const char* legend;
-  ClockTime utcClock;
+  ClockTime utcClock, localClock;
+  int hour, minute;
+  double second;
+  double longitude;
+  DateTime expected;
+};
+
+TEST(GpsFixTime, TheFirstFixTakesItsUtcDateFromTheComputersClock) {
+  const FirstFixRow rows[] = {
+      {"clock and fix agree",  //
+       {2002, 3, 23, 12, 35, 10}, {2002, 3, 23, 13, 35, 10}, 12, 35, 19, 11.5, {2002, 3, 23, 12, 35}},
+      {"clock a moment behind a new hour (hour compared alone)",  //
+       {2002, 3, 23, 12, 59, 59.9}, {2002, 3, 23, 13, 59, 59.9}, 13, 0, 0, 11.5, {2002, 3, 23, 13, 0}},
+      {"clock still before midnight, fix after it (clock date taken)",  //
+       {2001, 12, 31, 23, 59, 58}, {2001, 12, 31, 18, 59, 58}, 0, 0, 1, -75, {2002, 1, 1, 0, 0}},
+      {"clock past midnight, fix before it, local zone of another ocean (local rule alone gives 1 March)",
+       {2002, 3, 1, 0, 0, 2}, {2002, 3, 1, 1, 0, 2}, 23, 59, 59, -60, {2002, 2, 28, 23, 59}},
+      {"zone set to UTC, ship's time on the clock, west: UTC is a day on (one day back given)",
+       {2002, 1, 1, 22, 0, 0}, {2002, 1, 1, 22, 0, 0}, 2, 0, 0, -60, {2002, 1, 2, 2, 0}},
+      {"zone set to UTC, ship's time on the clock, east: UTC is a day behind (one day on given)",
+       {2002, 1, 2, 9, 0, 0}, {2002, 1, 2, 9, 0, 0}, 23, 0, 0, 150, {2002, 1, 1, 23, 0}},
+      {"zone wrong, east, same day (a day back given)",  //
+       {2002, 3, 23, 15, 0, 0}, {2002, 3, 23, 15, 0, 0}, 12, 0, 0, 45, {2002, 3, 23, 12, 0}},
+      {"zone wrong, west, same day (a day on given)",  //
+       {2002, 3, 23, 8, 0, 0}, {2002, 3, 23, 8, 0, 0}, 12, 0, 0, -60, {2002, 3, 23, 12, 0}},
+      {"ship's time thirteen hours ahead of UTC (nearest clock date is a day late)",
+       {2002, 1, 2, 12, 30, 0}, {2002, 1, 2, 12, 30, 0}, 23, 30, 0, 175, {2002, 1, 1, 23, 30}},
+      {"on the meridian the local date stands",  //
+       {2002, 3, 23, 15, 0, 0}, {2002, 3, 23, 15, 0, 0}, 12, 0, 0, 0, {2002, 3, 23, 12, 0}},
+      {"west of Greenwich on new year's eve: UTC is in the new year (year not rolled)",
+       {2001, 12, 31, 22, 0, 0}, {2001, 12, 31, 22, 0, 0}, 3, 0, 0, -75, {2002, 1, 1, 3, 0}},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(firstFixDate(row.utcClock, row.localClock, row.hour, row.minute, row.second, row.longitude),
+              row.expected)
+        << row.legend;
+  }
+}
+
+struct LaterFixRow {
+  const char* legend;
+  FixTime previous;
   int hour, minute;
   double second;
   DateTime expected;
 };
 
-TEST(GpsFixTime, TheFirstFixTakesTheClockDateNearestItsTime) {
-  const FirstFixRow rows[] = {
-      {"clock and fix agree", {2002, 3, 23, 12, 35, 10}, 12, 35, 19, {2002, 3, 23, 12, 35}},
-      {"clock a moment behind a new hour", {2002, 3, 23, 12, 59, 59.9}, 13, 0, 0, {2002, 3, 23, 13, 0}},
-      {"clock still before midnight, fix after it", {2001, 12, 31, 23, 59, 58}, 0, 0, 1, {2002, 1, 1, 0, 0}},
-      {"clock past midnight, fix before it", {2002, 3, 1, 0, 0, 2}, 23, 59, 59, {2002, 2, 28, 23, 59}},
-      {"clock three hours fast", {2002, 3, 23, 15, 0, 0}, 12, 0, 0, {2002, 3, 23, 12, 0}},
-      {"clock three hours fast across midnight", {2002, 3, 24, 1, 0, 0}, 22, 0, 0, {2002, 3, 23, 22, 0}},
+TEST(GpsFixTime, ALaterFixMovesToTheNextDayOnlyWhenMidnightPassed) {
+  const LaterFixRow rows[] = {
+      {"midnight passed (date kept)", {{2001, 12, 31, 23, 59}, 59}, 0, 0, 1, {2002, 1, 1, 0, 0}},
+      {"the next second (date moved)", {{2002, 3, 23, 12, 0}, 0}, 12, 0, 1, {2002, 3, 23, 12, 0}},
+      {"the next hour (date moved)", {{2002, 3, 23, 12, 59}, 59}, 13, 0, 0, {2002, 3, 23, 13, 0}},
+      {"the receiver's time steps back across the hour (a day lost)",
+       {{2002, 3, 23, 12, 0}, 0}, 11, 59, 59.7, {2002, 3, 23, 11, 59}},
+      {"two captures joined, 52 minutes back (a day lost)",
+       {{2009, 12, 9, 15, 25}, 5}, 14, 33, 8.5, {2009, 12, 9, 14, 33}},
+      {"thirteen silent hours across midnight (date kept)", {{2002, 3, 23, 20, 0}, 0}, 9, 0, 0, {2002, 3, 24, 9, 0}},
   };
   for (const auto& row : rows)
-    EXPECT_EQ(firstFixDate(row.utcClock, row.hour, row.minute, row.second), row.expected) << row.legend;
+    EXPECT_EQ(laterFixDate(row.previous, row.hour, row.minute, row.second), row.expected) << row.legend;
 }
 
 }  // namespace
