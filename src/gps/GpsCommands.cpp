@@ -38,6 +38,14 @@ constexpr IntegerSetting kSampleInterval{20, 1, 3600};
 constexpr IntegerSetting kLogInterval{60, 10, 3600};
 constexpr int kBaudStep = 1200;
 
+// An answer that only adds to a name closed by its colon ("COM1:x" to
+// "COM1:") names the same port; a longer device path ("/dev/ttyUSB10" to
+// "/dev/ttyUSB1") is another device.
+bool samePortName(const std::string& current, const std::string& answer) {
+  if (answer == current) return true;
+  return !current.empty() && current.back() == ':' && answer.starts_with(current);
+}
+
 }  // namespace
 
 int nearestBaud(int answer) {
@@ -55,7 +63,7 @@ void GpsMonitor::setPortPrompt() {
   const StringTable& strings = messages_.strings();
   std::string answer = settings_.GPS_PORT;
   if (!messages_.prompt(strings.prompt(kPortQuestion, settings_.GPS_PORT, kDefaultPortName), answer, true)) return;
-  if (answer.empty() || answer == settings_.GPS_PORT) return;
+  if (answer.empty() || samePortName(settings_.GPS_PORT, answer)) return;
   settings_.GPS_PORT = answer.substr(0, kPortNameLength);
   messages_.appendLine(messages_.statusLine(strings.prompt(kPortLabel), settings_.GPS_PORT));
   restartIfRunning();

@@ -28,16 +28,21 @@ constexpr int kArrivedText = 296;
 }  // namespace
 
 std::string serialDevicePath(std::string_view portName) {
+  constexpr std::string_view kDeviceDirectory = "/dev/";
+  constexpr std::string_view kSerialPortDevice = "/dev/ttyS";
+  constexpr std::size_t kMaxPortDigits = 3;
   std::string_view name = portName;
   if (!name.empty() && name.back() == ':') name.remove_suffix(1);
-  const bool com = name.size() > 3 && std::toupper(static_cast<unsigned char>(name[0])) == 'C' &&
-                   std::toupper(static_cast<unsigned char>(name[1])) == 'O' &&
-                   std::toupper(static_cast<unsigned char>(name[2])) == 'M' &&
+  const auto upper = [](char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); };
+  const bool com = name.size() > 3 && upper(name[0]) == 'C' && upper(name[1]) == 'O' && upper(name[2]) == 'M' &&
+                   name.size() - 3 <= kMaxPortDigits &&
                    std::all_of(name.begin() + 3, name.end(), [](char c) { return c >= '0' && c <= '9'; });
-  if (!com || name.size() > 6) return std::string(portName);
-  const int number = std::stoi(std::string(name.substr(3)));
-  if (number < 1) return std::string(portName);
-  return "/dev/ttyS" + std::to_string(number - 1);
+  if (com) {
+    const int number = std::stoi(std::string(name.substr(3)));
+    if (number >= 1) return std::string(kSerialPortDevice) + std::to_string(number - 1);
+  }
+  if (portName.find('/') == std::string_view::npos) return std::string(kDeviceDirectory) + std::string(portName);
+  return std::string(portName);
 }
 
 GpsMonitor::GpsMonitor(SettingsRecord& settings, Messages& messages, Voyage& voyage, MapViewState& mapView,

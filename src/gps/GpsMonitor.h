@@ -162,8 +162,10 @@ class GpsMonitor {
   std::chrono::steady_clock::time_point lastHeard_;
 };
 
-// The device opened for a port name: "COMn:" (or "COMn", any case) is the
-// n-th serial port, /dev/ttyS(n-1); any other name is a device path as given.
+// The device opened for a port name: "COMn:" (or "COMn", any case, n from
+// 1 to 999) is the n-th serial port, /dev/ttyS(n-1), as the settings have
+// always named it; a name without "/" is a device in /dev ("ttyUSB0" for a
+// USB receiver); any other name is a device path as given.
 std::string serialDevicePath(std::string_view portName);
 
 // A baud answer moved to the nearest multiple of 1200 (600 rounds up).

@@ -11,6 +11,8 @@
 #include <cerrno>
 #include <utility>
 
+#include "gps/LineRate.h"
+
 namespace z5 {
 namespace {
 
@@ -19,8 +21,7 @@ struct BaudSpeed {
   speed_t speed;
 };
 // The rates the terminal interface names. The settings allow every multiple
-// of 1200 up to 9600; 3600, 6000, 7200 and 8400 have no constant and are
-// refused as a configuration the line cannot take.
+// of 1200 up to 9600; 3600, 6000, 7200 and 8400 are set as arbitrary rates.
 constexpr std::array<BaudSpeed, 4> kBaudSpeeds = {{
     {1200, B1200}, {2400, B2400}, {4800, B4800}, {9600, B9600}}};
 
@@ -54,8 +55,6 @@ PosixSerialPort::~PosixSerialPort() {
   closeQuietly(wakeWrite_.exchange(-1));
 }
 
-bool PosixSerialPort::supportsBaud(int baud) { return findBaud(baud) != nullptr; }
-
 SerialPort::OpenResult PosixSerialPort::open(const std::string& device, int baud) {
   close();
   const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
@@ -78,8 +77,9 @@ SerialPort::OpenResult PosixSerialPort::open(const std::string& device, int baud
 bool PosixSerialPort::configure(int baud) {
   const BaudSpeed* speed = findBaud(baud);
   termios t{};
-  if (speed == nullptr || ::tcgetattr(device_, &t) != 0) return false;
-  if (::cfsetispeed(&t, speed->speed) != 0 || ::cfsetospeed(&t, speed->speed) != 0) return false;
+  if (::tcgetattr(device_, &t) != 0) return false;
+  if (speed != nullptr && (::cfsetispeed(&t, speed->speed) != 0 || ::cfsetospeed(&t, speed->speed) != 0))
+    return false;
   // 8 data bits, no parity, one stop bit; the receiver's modem-status lines
   // are not watched.
   t.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB);
@@ -92,8 +92,12 @@ bool PosixSerialPort::configure(int baud) {
   t.c_cc[VMIN] = 0;
   t.c_cc[VTIME] = 0;
   if (::tcsetattr(device_, TCSANOW, &t) != 0) return false;
-  termios applied{};
-  if (::tcgetattr(device_, &applied) != 0 || ::cfgetispeed(&applied) != speed->speed) return false;
+  if (speed == nullptr) {
+    if (!setArbitraryLineRate(device_, baud)) return false;
+  } else {
+    termios applied{};
+    if (::tcgetattr(device_, &applied) != 0 || ::cfgetispeed(&applied) != speed->speed) return false;
+  }
   // DTR held on (powers many receivers), RTS held off. Lines without modem
   // control (pseudo-terminals, some adapters) refuse these; that is harmless.
   int dtr = TIOCM_DTR;

@@ -22,9 +22,6 @@ class PosixSerialPort final : public SerialPort {
   void cancelRead() override;
   void clearCancel() override;
 
-  // True when the terminal driver has a speed constant for `baud`.
-  static bool supportsBaud(int baud);
-
  private:
   bool configure(int baud);
 

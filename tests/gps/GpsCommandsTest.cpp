@@ -69,20 +69,45 @@ TEST(GpsCommands, ThePortAnswerReplacesThePortUnlessItIsTheSame) {
             std::string::npos);
 }
 
-TEST(GpsCommands, ALongerPortNameThatStartsWithTheCurrentOneIsANewPort) {
-  MonitorBench b;
-  b.settings.GPS_PORT = "/dev/ttyUSB1";
-  b.host.answer("/dev/ttyUSB10");
-  b.monitor.setPortPrompt();
-  EXPECT_EQ(b.settings.GPS_PORT, "/dev/ttyUSB10");
+struct PortAnswerRow {
+  const char* legend;
+  const char* current;
+  const char* answer;
+  const char* expected;
+};
+
+TEST(GpsCommands, AnAnswerThatOnlyAddsToAColonClosedNameKeepsThePort) {
+  const PortAnswerRow rows[] = {
+      {"text after the colon is not part of the name (port changed)", "COM1:", "COM1:x", "COM1:"},
+      {"another port number is another port (prefix taken as the same)", "COM1:", "COM2:", "COM2:"},
+      {"a longer device path is another device (prefix rule on paths)", "/dev/ttyUSB1", "/dev/ttyUSB10",
+       "/dev/ttyUSB10"},
+      {"the same path changes nothing (restart for nothing)", "/dev/ttyUSB1", "/dev/ttyUSB1", "/dev/ttyUSB1"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.legend);
+    MonitorBench b;
+    b.settings.GPS_PORT = row.current;
+    b.host.answer(row.answer);
+    b.monitor.setPortPrompt();
+    EXPECT_EQ(b.settings.GPS_PORT, row.expected);
+    EXPECT_EQ(b.messages.text().empty(), std::string(row.current) == row.expected);
+  }
 }
 
 TEST(GpsCommands, PortNamesMapToDevices) {
-  const std::pair<const char*, const char*> rows[] = {
-      {"COM1:", "/dev/ttyS0"},       {"com3", "/dev/ttyS2"},  {"COM12:", "/dev/ttyS11"},
-      {"/dev/ttyUSB0", "/dev/ttyUSB0"}, {"COM0:", "COM0:"},    {"COMX:", "COMX:"},
-      {"COM:", "COM:"},              {"COM99999:", "COM99999:"}};
-  for (const auto& [name, device] : rows) EXPECT_EQ(serialDevicePath(name), device) << name;
+  const PortAnswerRow rows[] = {
+      {"the first serial port (numbered from 0 on Linux)", "", "COM1:", "/dev/ttyS0"},
+      {"without colon, lower case", "", "com3", "/dev/ttyS2"},
+      {"two digits", "", "COM12:", "/dev/ttyS11"},
+      {"a device path stays as given", "", "/dev/ttyUSB0", "/dev/ttyUSB0"},
+      {"a bare device name is looked for in /dev", "", "ttyACM0", "/dev/ttyACM0"},
+      {"COM0 names no serial port (ttyS-1)", "", "COM0:", "/dev/COM0:"},
+      {"letters after COM are no port number", "", "COMX:", "/dev/COMX:"},
+      {"no number at all", "", "COM:", "/dev/COM:"},
+      {"a number too long for a port (integer overflow)", "", "COM99999999999:", "/dev/COM99999999999:"},
+  };
+  for (const auto& row : rows) EXPECT_EQ(serialDevicePath(row.answer), row.expected) << row.legend;
 }
 
 TEST(GpsCommands, LoggingOffAlsoStopsDisplayingTheTrack) {

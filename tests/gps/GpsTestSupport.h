@@ -78,6 +78,8 @@ class PtyPair {
 
   bool ok() const { return master_ >= 0 && !slaveName_.empty(); }
   const std::string& slaveName() const { return slaveName_; }
+  // The receiver's side; its terminal settings are the line's.
+  int master() const { return master_; }
   void write(std::string_view bytes) {
     while (!bytes.empty()) {
       const ssize_t n = ::write(master_, bytes.data(), bytes.size());

@@ -7,6 +7,7 @@
 #include <future>
 
 #include "GpsTestSupport.h"
+#include "gps/LineRate.h"
 #include "gps/PosixSerialPort.h"
 
 namespace z5 {
@@ -23,12 +24,16 @@ TEST(SerialPort, OpeningFailsForAMissingDeviceAndForAFileThatIsNoTerminal) {
   EXPECT_FALSE(port.isOpen());
 }
 
-TEST(SerialPort, ARateWithoutATerminalSpeedIsRefused) {
+TEST(SerialPort, EveryRateTheSettingsOfferIsSetOnTheLine) {
   PtyPair pty;
   ASSERT_TRUE(pty.ok());
+  for (int baud = 1200; baud <= 9600; baud += 1200) {
+    PosixSerialPort port;
+    ASSERT_EQ(port.open(pty.slaveName(), baud), SerialPort::OpenResult::Opened) << baud;
+    EXPECT_EQ(lineRate(pty.master()), baud) << "the line runs at another rate";
+  }
   PosixSerialPort port;
-  EXPECT_EQ(port.open(pty.slaveName(), 7200), SerialPort::OpenResult::CannotConfigure);
-  EXPECT_EQ(port.open(pty.slaveName(), 9600), SerialPort::OpenResult::Opened);
+  EXPECT_EQ(port.open(pty.slaveName(), 0), SerialPort::OpenResult::CannotConfigure) << "no rate at all";
 }
 
 TEST(SerialPort, APortHeldByAnotherUserCannotBeOpened) {
