@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+#include <numbers>
+
 #include "GpsTestSupport.h"
 #include "gps/GotoWaypoint.h"
 
@@ -59,6 +63,87 @@ TEST(GpsGotoNavigation, AShipBesideTheWaypointIsOffTheLeg) {
   const auto t = gotoNavigationTexts(eastboundLeg(), ship(0.5, 1), false, kNotices);
   EXPECT_EQ(text(t, T::kRlXte), "off leg");
   EXPECT_EQ(text(t, T::kGcXte), "off leg");
+}
+
+// A position `miles` NM from (latitude, longitude) on `bearing` degrees,
+// flat: good to a few thousandths of a mile within tens of miles of the equator.
+ShipState shipFrom(double latitude, double longitude, double bearing, double miles) {
+  const double b = bearing * std::numbers::pi / 180;
+  return ship(latitude + miles * std::cos(b) * kMinute, longitude + miles * std::sin(b) * kMinute);
+}
+
+struct SideRow {
+  const char* legend;
+  double legCourse;     // the leg's course into the waypoint
+  double fromWaypoint;  // bearing of the ship from the waypoint
+  const char* side;     // "L ", "R " or the whole text
+  double miles;         // the cross-track error shown
+};
+
+TEST(GpsGotoNavigation, TheCrossTrackAngleIsTakenTheShortWayRound) {
+  // 10 NM from the waypoint at 1E on the equator: 10 sin 10 = 1.74 NM.
+  const SideRow rows[] = {
+      {"west of a northbound leg is its left (sides swapped)", 0, 190, "L ", 1.74},
+      {"east of a northbound leg is its right (sides swapped)", 0, 170, "R ", 1.74},
+      {"reference 355, ship at 005: 10 degrees left, not 350 degrees off", 175, 5, "L ", 1.74},
+      {"reference 005, ship at 355: 10 degrees right, not 350 degrees off", 185, 355, "R ", 1.74},
+      {"1.19 rad off the leg is still on it (limit too tight)", 90, 270 - 1.19 * 180 / std::numbers::pi, "R ", 9.28},
+      {"1.21 rad off the leg is off it (limit too loose)", 90, 270 - 1.21 * 180 / std::numbers::pi, "off leg", 0},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.legend);
+    GotoLeg leg = eastboundLeg();
+    leg.legCourse = row.legCourse;
+    const std::string xte = text(gotoNavigationTexts(leg, shipFrom(0, 1, row.fromWaypoint, 10), false, kNotices),
+                                 T::kRlXte);
+    ASSERT_TRUE(xte.starts_with(row.side)) << xte;
+    if (row.miles > 0) EXPECT_NEAR(std::stod(xte.substr(2)), row.miles, 0.015) << xte;
+  }
+}
+
+// A point a fraction `f` of the way along the great circle from 1 to 2, on
+// the sphere.
+std::pair<double, double> alongGreatCircle(double lat1, double lon1, double lat2, double lon2, double f) {
+  constexpr double r = std::numbers::pi / 180;
+  auto unit = [&](double lat, double lon) {
+    return std::array<double, 3>{std::cos(lat * r) * std::cos(lon * r), std::cos(lat * r) * std::sin(lon * r),
+                                 std::sin(lat * r)};
+  };
+  const auto a = unit(lat1, lon1), b = unit(lat2, lon2);
+  const double omega = std::acos(a[0] * b[0] + a[1] * b[1] + a[2] * b[2]);
+  std::array<double, 3> p{};
+  for (int i = 0; i < 3; ++i)
+    p[i] = (std::sin((1 - f) * omega) * a[i] + std::sin(f * omega) * b[i]) / std::sin(omega);
+  return {std::asin(p[2]) / r, std::atan2(p[1], p[0]) / r};
+}
+
+TEST(GpsGotoNavigation, OnTheGreatCircleOfTheLegOnlyTheRhumbLineShowsAnError) {
+  // From 50N 030W to 50N 000: the rhumb line runs along the parallel, the
+  // great circle bulges about 58 NM to the north of it (to 50-58.3N).
+  GotoLeg leg;
+  leg.index = 1;
+  leg.latitude = 50;
+  leg.longitude = 0;
+  leg.legCourse = 90;
+  leg.legKnown = true;
+  leg.previousLatitude = 50;
+  leg.previousLongitude = -30;
+  const auto [lat, lon] = alongGreatCircle(50, -30, 50, 0, 0.5);
+  const auto t = gotoNavigationTexts(leg, ship(lat, lon), false, kNotices);
+  EXPECT_TRUE(text(t, T::kGcXte).ends_with(" 0.00")) << text(t, T::kGcXte) << ": the great circle's own reference";
+  const std::string rl = text(t, T::kRlXte);
+  ASSERT_TRUE(rl.starts_with("L ")) << rl << ": north of an eastbound rhumb line";
+  EXPECT_NEAR(std::stod(rl.substr(2)), 58.3, 0.5);
+}
+
+TEST(GpsGotoNavigation, ArrivalIsFoundAcrossTheDateLine) {
+  GotoLeg leg = eastboundLeg();
+  leg.longitude = 180;
+  const auto t = gotoNavigationTexts(leg, ship(0.00003, -179.99995), false, kNotices);
+  for (const auto& s : t) EXPECT_EQ(s, "arrived");
+  const auto near = gotoNavigationTexts(leg, ship(0, -179.5), false, kNotices);
+  EXPECT_EQ(text(near, T::kGcDistance), "30.00 NM") << "the short way across the 180th meridian";
+  EXPECT_EQ(text(near, T::kRlBearing), "270.00 T");
 }
 
 TEST(GpsGotoNavigation, ACrossTrackErrorBeyondAThousandMilesIsNotShown) {

@@ -8,6 +8,8 @@
 #include <sstream>
 #include <thread>
 
+#include <fmt/printf.h>
+
 #include "GpsTestSupport.h"
 #include "gps/GpsGeometry.h"
 #include "gps/PosixSerialPort.h"
@@ -184,6 +186,71 @@ TEST_F(Reader, MidnightOnTheLineAdvancesTheDate) {
   pty.write(rmc("000001", "4807.038", "N", "01131.000", "E"));
   ASSERT_TRUE(wakes.waitFor(2));
   EXPECT_EQ(dialog(T::kFixDate), "03/24/2002");
+}
+
+// An RMC line of a recorded log with its time of day moved on by `seconds`
+// (and its checksum made anew); other lines as they are.
+std::string shiftedFix(const std::string& line, int seconds) {
+  if (!line.starts_with("$GPRMC,")) return line;
+  const std::size_t star = line.find('*');
+  const std::string body = line.substr(1, star - 1);
+  const int hhmmss = std::stoi(body.substr(6, 6));
+  const int t = (hhmmss / 10000 * 3600 + hhmmss / 100 % 100 * 60 + hhmmss % 100 + seconds) % 86400;
+  const std::string time = fmt::format("{:02d}{:02d}{:02d}", t / 3600, t / 60 % 60, t % 60);
+  return test::nmea(body.substr(0, 6) + time + body.substr(12));
+}
+
+TEST_F(Reader, ARecordedLogAcrossMidnightDatesItsLaterFixesOnTheNextDay) {
+  // The plotter log (09:47:37 to 09:50:03 UTC) moved to run from 23:59:07
+  // to 00:01:33, with the computer's clock at 23:59 on the 20th.
+  constexpr int kShift = 14 * 3600 + 11 * 60 + 30;
+  b.clock.set({2018, 8, 21, 1, 59, 0}, {2018, 8, 20, 23, 59, 0});
+  b.settings.GPS_LOG = 1;
+  b.settings.GPS_LOGGING_INTERVAL = 30;
+  start();
+  const auto lines = receiverLines("bundg_zeus_9.log");
+  int fixes = 0;
+  for (const auto& line : lines) {
+    if (line.starts_with("$GPRMC")) ++fixes;
+    pty.write(shiftedFix(line, kShift));
+  }
+  ASSERT_TRUE(wakes.waitFor(fixes));
+  EXPECT_EQ(dialog(T::kUtcTime), "00:01:33.00");
+  EXPECT_EQ(dialog(T::kFixDate), "08/21/2018");
+  // Every 30 s from the first fix, and at the full hour (minute 0, second
+  // below 2 or above 58); the log has gaps of a second here and there.
+  std::vector<std::string> headers;
+  std::istringstream log(test::readFile(b.monitor.trackLog().path()));
+  for (std::string line; std::getline(log, line);)
+    if (line.starts_with("GPS UTC ")) headers.push_back(line.substr(8));
+  EXPECT_EQ(headers, (std::vector<std::string>{"23:59:37.00  08/20/2018", "00:00:00.00  08/21/2018",
+                                               "00:00:01.00  08/21/2018", "00:00:31.00  08/21/2018",
+                                               "00:00:59.00  08/21/2018", "00:01:29.00  08/21/2018"}));
+}
+
+TEST_F(Reader, TheGotoWaypointIsNavigatedFromTheCopyTakenWhenItWasChosen) {
+  Waypoint before, target;
+  before.latitude = 52.9;
+  before.longitude = 5.4;
+  target.latitude = 52.8;
+  target.longitude = 5.2;
+  target.rhumbLineCourse = rhumbLineBetween(52.9, 5.4, 52.8, 5.2, false).course;
+  target.name = paddedWaypointName("ENKHUIZEN");
+  b.voyage.waypoints = {before, target};
+  start();
+  ASSERT_TRUE(b.monitor.chooseGotoNumber(2));
+  b.voyage.waypoints.clear();  // extracted anew, from another route
+  const auto lines = receiverLines("bundg_zeus_9.log");
+  for (const auto& line : lines) pty.write(line);
+  ASSERT_TRUE(wakes.waitFor(countStarting(lines, "$GPRMC")));
+  const double lat = 52 + 50.8736 / 60, lon = 5 + 18.5095 / 60;  // the last fix
+  const CourseDistance rl = rhumbLineBetween(lat, lon, 52.8, 5.2, false);
+  EXPECT_EQ(dialog(T::kRlDistance), fmt::sprintf("%5.2f NM", rl.distance));
+  EXPECT_EQ(dialog(T::kRlBearing), fmt::sprintf("%1.2f T", rl.course));
+  EXPECT_FALSE(dialog(T::kRlXte).empty()) << "the leg from the waypoint before is known";
+  EXPECT_FALSE(dialog(T::kGcTtg).empty()) << "5.3 kn towards the waypoint";
+  EXPECT_FALSE(dialog(T::kRlEta).empty());
+  EXPECT_EQ(b.monitor.texts().main().gotoName, paddedWaypointName("ENKHUIZEN"));
 }
 
 TEST_F(Reader, AnUnpluggedReceiverLeavesTheMonitorRunningAndItStopsCleanly) {
