@@ -41,9 +41,9 @@ TEST(GpsProgram, ShowsLiveFixesAndStopsOnASignalWithoutSaving) {
   ASSERT_FALSE(pty.slave.empty());
   test::TempDir dir;
   // The program runs in the background (where a shell may ignore Ctrl-C for
-  // it); the termination signal reaches it after 3 s.
+  // it, which the program takes anyway); Ctrl-C's SIGINT reaches it after 3 s.
   const std::string command = "(" + z5Command(dir, "--gps " + pty.slave + " --goto 2 " Z5_DATA_DIR "/README.TXT") +
-                              " 2>&1 & pid=$!; sleep 3; kill -TERM $pid; wait $pid)";
+                              " 2>&1 & pid=$!; sleep 3; kill -INT $pid; wait $pid)";
   std::atomic<bool> done{false};
   test::ProgramRun run;
   std::thread program([&] {
@@ -62,6 +62,24 @@ TEST(GpsProgram, ShowsLiveFixesAndStopsOnASignalWithoutSaving) {
   EXPECT_NE(run.output.find("Goto 2 "), std::string::npos);
   EXPECT_NE(run.output.find("RL  BRG "), std::string::npos);
   EXPECT_EQ(test::readFile(dir.file("z5.ini")), "") << "the run saved settings";
+}
+
+// gpsfake (Debian gpsd-clients) presents a log on a pseudo-terminal of its
+// own, as GPS developers replay them; the test is skipped without it.
+TEST(GpsProgram, ALogReplayedByGpsfakeShowsItsLastFix) {
+  constexpr const char* kPython = "/usr/bin/python3";
+  if (test::runProgram(std::string(kPython) + " -c 'import gps.fake' 2>&1").status != 0)
+    GTEST_SKIP() << "gpsfake is not installed (Debian package gpsd-clients)";
+  test::TempDir dir;
+  const test::ProgramRun run =
+      test::runProgram(std::string(kPython) + " " Z5_SOURCE_DIR "/tests/manual/gpsfake_replay.py " Z5_PROGRAM
+                       " " Z5_DATA_DIR "/README.TXT " Z5_FIXTURES_DIR "/nmea/bundg_zeus_9.log --home " Z5_DATA_DIR
+                       " --settings " + dir.file("z5.ini") + " 2>&1");
+  EXPECT_NE(run.output.find("exit 0 sentences 5000 displays "), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("UTC 09:50:03.00"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("Rx? yes"), std::string::npos);
+  EXPECT_NE(run.output.find("Latitude 52-50.874N  Longitude 005-18.510E  SMG  5.30 kts  CMG 233.10 T"),
+            std::string::npos);
 }
 
 TEST(GpsProgram, APortThatCannotBeOpenedEndsWithItsMessage) {
