@@ -195,6 +195,11 @@ void GpsMonitor::labelTrackCommand() {
   mapView_.redrawPending = true;
 }
 
+void GpsMonitor::viewLog(const std::function<bool(const std::string& path)>& openInEditor,
+                         const std::function<bool(const std::string& path)>& openOnDesktop) {
+  trackLog_.read([&](const std::string& path) { openInEditor(path) || openOnDesktop(path); });
+}
+
 int GpsMonitor::gotoIndex() {
   Lock hold(locks_.gotoWaypoint);
   return gotoLeg_.index;

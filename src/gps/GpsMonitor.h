@@ -98,6 +98,12 @@ class GpsMonitor {
   // The "Label Track" command: the toggle and a map redraw.
   void labelTrackCommand();
   void resetLog() { trackLog_.reset(); }
+  // The "View log" command: the track log opened in the editor, or, when the
+  // editor cannot open it, by the desktop's own program for it; each is
+  // asked while no record can be appended. Nothing is reported when neither
+  // opens it.
+  void viewLog(const std::function<bool(const std::string& path)>& openInEditor,
+               const std::function<bool(const std::string& path)>& openOnDesktop);
 
   // --- Goto waypoint (main thread) ---
   // Asks for the goto waypoint (first the Change / Disable / Abort choice

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <future>
+
 #include "GpsTestSupport.h"
 
 namespace z5 {
@@ -213,6 +215,47 @@ TEST(GpsCommands, AnUnwritableLogLosesTheRecordQuietly) {
   EXPECT_FALSE(b.monitor.trackLog().append("GPS UTC", "lat", "lon"));
   b.monitor.resetLog();
   EXPECT_TRUE(b.host.popups.empty());
+}
+
+TEST(GpsCommands, ViewingTheLogFallsBackToTheDesktopWhileNoRecordCanBeWritten) {
+  MonitorBench b;
+  std::vector<std::string> asked;
+  auto& log = b.monitor.locks().log;
+  auto lockedElsewhere = [&log] {
+    return !std::async(std::launch::async, [&log] {
+              const bool taken = log.try_lock();
+              if (taken) log.unlock();
+              return taken;
+            }).get();
+  };
+  auto editor = [&](bool opens) {
+    return [&, opens](const std::string& path) {
+      EXPECT_TRUE(lockedElsewhere()) << "a record could be appended meanwhile";
+      asked.push_back("editor " + path);
+      return opens;
+    };
+  };
+  auto desktop = [&](const std::string& path) {
+    asked.push_back("desktop " + path);
+    return false;
+  };
+  const std::string path = b.monitor.trackLog().path();
+  b.monitor.viewLog(editor(true), desktop);
+  EXPECT_EQ(asked, (std::vector<std::string>{"editor " + path}));
+  asked.clear();
+  b.monitor.viewLog(editor(false), desktop);
+  EXPECT_EQ(asked, (std::vector<std::string>{"editor " + path, "desktop " + path}));
+  EXPECT_TRUE(b.host.popups.empty()) << "nothing is reported when neither opens it";
+}
+
+TEST(GpsCommands, LabellingTheTrackTogglesAndRedrawsTheMap) {
+  MonitorBench b;
+  b.settings.GPS_LABEL_TRACK = 1;
+  b.monitor.labelTrackCommand();
+  EXPECT_EQ(b.settings.GPS_LABEL_TRACK, 0);
+  EXPECT_TRUE(b.mapView.redrawPending);
+  EXPECT_TRUE(b.messages.text().ends_with(b.messages.statusLine(b.prompt(276), b.prompt(208)))) << b.messages.text();
+  EXPECT_EQ(lineCount(b.messages.text()), 1);
 }
 
 TEST(GpsCommands, AResetClearsTheTextsAndTheChoice) {

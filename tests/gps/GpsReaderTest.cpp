@@ -285,6 +285,24 @@ TEST_F(Reader, TheMonitorRestartsOnANewBaudAndReadsOn) {
   EXPECT_EQ(dialog(T::kUtcTime), "12:00:00.00");
 }
 
+TEST_F(Reader, APortAnswerMovesARunningMonitorToTheNewPort) {
+  start();
+  PtyPair other;
+  ASSERT_TRUE(other.ok());
+  b.host.answer(other.slaveName());
+  b.monitor.setPortPrompt();
+  EXPECT_TRUE(b.monitor.running());
+  EXPECT_EQ(b.settings.GPS_PORT, other.slaveName());
+  pty.write(rmc("120000", "4807.038", "N", "01131.000", "E"));
+  other.write(rmc("120001", "4807.038", "N", "01131.000", "E"));
+  ASSERT_TRUE(wakes.waitFor(1));
+  std::this_thread::sleep_for(50ms);
+  EXPECT_EQ(wakes.count(), 1) << "the old port is still read";
+  EXPECT_EQ(dialog(T::kUtcTime), "12:00:01.00");
+  EXPECT_EQ(std::count(b.messages.text().begin(), b.messages.text().end(), '\n'), 4)
+      << "on, the new port, off and on again";
+}
+
 TEST_F(Reader, APortHeldByAnotherProgramIsReported) {
   PosixSerialPort other;
   ASSERT_EQ(other.open(pty.slaveName(), 4800), SerialPort::OpenResult::Opened);
