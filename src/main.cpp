@@ -75,6 +75,14 @@ int runReportJobs(z5::Z5App& app, const z5::CommandLine& line) {
 // Pictures are drawn off-screen: no display is needed, and none is used.
 void useOffscreenPlatform() {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Qt wants a private runtime directory; a session without one gets its own.
+  if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
+    const std::string runtime = "/tmp/z5-runtime-" + std::to_string(getuid());
+    std::error_code error;
+    std::filesystem::create_directory(runtime, error);
+    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all, error);
+    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
+  }
 }
 
 // `z5 --map FILE.png ROUTE`: the map of the route, the whole voyage or a
