@@ -69,7 +69,7 @@ bench: build
 # Natural Earth, written into WORLD_OUT (default data/, the shipped home).
 RES           ?= i
 WORLD_OUT     ?= data
-NATURAL_EARTH ?= $(firstword $(wildcard ../shared/data/naturalearth ../../shared/data/naturalearth /work/shared/data/naturalearth))
+NATURAL_EARTH ?= tools/naturalearth
 GSHHG_PACKAGE  = $(if $(filter h,$(RES)),gmt-gshhg-high,$(if $(filter f,$(RES)),gmt-gshhg-full,gmt-gshhg-low))
 
 worlddata: deps $(BUILD)/build.ninja

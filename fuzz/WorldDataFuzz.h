@@ -1,6 +1,6 @@
 #pragma once
-// Shared by the world data fuzz targets: a host and a surface that accept
-// everything silently, a view of the whole world and a scratch home folder.
+// Shared by the world data fuzz targets: a surface that accepts everything
+// silently, a view of the whole world and a scratch home folder.
 
 #include <unistd.h>
 
@@ -8,26 +8,11 @@
 #include <fstream>
 #include <string>
 
-#include "app/Host.h"
+#include "app/SilentHost.h"
 #include "map/ComputeMapExtent.h"
 #include "map/Surface.h"
 
 namespace z5::fuzz {
-
-class SilentHost final : public Host {
- public:
-  void messageTextChanged(const std::string&, std::string_view) override {}
-  void showMessageWindow() override {}
-  void hideMessageWindow() override {}
-  bool mainWindowMinimised() const override { return false; }
-  bool popupShowing() const override { return false; }
-  void closePopups() override {}
-  void showTimedPopup(const std::string&, int) override {}
-  void showNoticePopup(const std::string&, int) override {}
-  PromptEnding runPrompt(const std::string&, std::string&) override { return PromptEnding::Cancel; }
-  Confirmation confirm(const std::string&) override { return Confirmation::Abort; }
-  void wait(int) override {}
-};
 
 // Checks that every pixel handed over is a number; counts the calls.
 class CountingSurface final : public Surface {

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                            strings.text(StringFile::Prompt, kLandSuffixString);
   fuzz::writeFile(path, data, size);
   readAllSegments(path);
-  fuzz::SilentHost host;
+  SilentHost host;
   Messages messages(host, strings);
   fuzz::CountingSurface surface;
   DrawLineFiles(surface, messages, home, world, {true, false, false});

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::writeFile(home + kPortFile, data, size);
   for (const PlaceName& p : readAllPlaceNames(home + kPortFile))
     if (p.name.size() > 23) __builtin_trap();
-  fuzz::SilentHost host;
+  SilentHost host;
   Messages messages(host, strings);
   fuzz::CountingSurface surface;
   DrawPlaceNames(surface, messages, PlaceNameKind::Ports, home, world, {1024, 768, true, 14, 2});

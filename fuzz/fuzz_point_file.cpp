@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const MapExtent world = fuzz::worldView();
   const std::string path = fuzz::scratchHome() + "points.txt";
   fuzz::writeFile(path, data, size);
-  fuzz::SilentHost host;
+  SilentHost host;
   Messages messages(host, strings);
   fuzz::CountingSurface surface;
   std::vector<ErrorLocation> errors;

@@ -28,7 +28,9 @@ constexpr double kMinutesPerDegree = 60;
 constexpr double kEndOfRequests = -200;
 
 constexpr int kChartInterceptText = 47;  // prompt: chart, latitude, longitude, two waypoint numbers
-constexpr int kInterceptText = 48;       // prompt: latitude, longitude, two waypoint numbers
+constexpr int kInterceptText = 48;
+// Two crossings closer than this (degrees, about 0.2 m) are the same point.
+constexpr double kSamePointDegrees = 1e-6;       // prompt: latitude, longitude, two waypoint numbers
 constexpr int kEndOfOutput = 4;          // prompt: plain
 constexpr int kMissMs = 1000;
 constexpr const char* kProgram = "Z5";
@@ -80,10 +82,44 @@ std::string crossingText(const NavContext& nav, const InterceptCrossing& c, int 
   return s.prompt(kInterceptText, lat, lon, c.fromNumber, c.toNumber);
 }
 
+// With the calculated great-circle points left out of the reports, the rows
+// are numbered without them: a crossing on a piece of a divided leg is named
+// by the waypoints shown before and after it, and a crossing at a hidden
+// point (found on both pieces that meet there) is listed once.
+void nameByShownWaypoints(const Voyage& voyage, int firstRowNumber, std::vector<InterceptCrossing>& crossings) {
+  const int start = voyage.toWaypoint.active() ? voyage.toWaypoint.index : 0;
+  const auto hidden = [&](int index) {
+    return index >= start && index < voyage.count() && voyage.waypoints[index].kind == kGcCalcPoint;
+  };
+  const auto shownNumber = [&](int index) {
+    int number = index + firstRowNumber;
+    for (int j = start; j < index; ++j) number -= hidden(j) ? 1 : 0;
+    return number;
+  };
+  std::vector<InterceptCrossing> named;
+  for (InterceptCrossing c : crossings) {
+    int from = c.fromNumber - firstRowNumber;
+    int to = c.toNumber - firstRowNumber;
+    while (hidden(from)) --from;
+    while (hidden(to)) ++to;
+    c.fromNumber = shownNumber(from);
+    c.toNumber = shownNumber(to);
+    const bool repeat = !named.empty() && named.back().fromNumber == c.fromNumber &&
+                        named.back().toNumber == c.toNumber &&
+                        std::fabs(named.back().latitude - c.latitude) < kSamePointDegrees &&
+                        std::fabs(named.back().longitude - c.longitude) < kSamePointDegrees;
+    if (!repeat) named.push_back(c);
+  }
+  crossings = std::move(named);
+}
+
 std::vector<InterceptCrossing> crossingsFor(const NavContext& nav, const InterceptQuery& query, double value,
                                             const InterceptBox* box) {
   const LegGeometry geometry(nav.extent.referenceMeridian);
-  return query.crossings(nav.voyage, geometry, nav.settings.firstRowNumber, value, box);
+  std::vector<InterceptCrossing> crossings =
+      query.crossings(nav.voyage, geometry, nav.settings.firstRowNumber, value, box);
+  if (nav.settings.NO_CALC_GC_OUT == 1) nameByShownWaypoints(nav.voyage, nav.settings.firstRowNumber, crossings);
+  return crossings;
 }
 
 int writeIntercepts(NavContext& nav, const InterceptQuery& query, int chartNumber, double value,

@@ -173,11 +173,26 @@ TEST_F(TimeExtraction, FileInterceptsAreWrittenForTheRoutesRequests) {
               return true;
             }),
             1);
-  // 48N once; 8W at the GC point for both its legs and again off Portugal.
-  ASSERT_EQ(lines.size(), 4u);
+  // 48N once; 8W at the hidden GC point once, named by the shown waypoints
+  // around it (Ushant 3, Finisterre 4), and again off Portugal (5 and 6).
+  ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[0].rfind("\tLon? ", 0), 0u);
   EXPECT_NE(lines[0].find("2675"), std::string::npos) << "the chart of the request is named";
-  for (int i = 1; i < 4; ++i) EXPECT_EQ(lines[i].rfind("\tLat? ", 0), 0u);
+  for (int i = 1; i < 3; ++i) EXPECT_EQ(lines[i].rfind("\tLat? ", 0), 0u);
+  EXPECT_NE(lines[1].find("3 and 4"), std::string::npos);
+  EXPECT_NE(lines[2].find("5 and 6"), std::string::npos);
+}
+
+TEST_F(TimeExtraction, FileInterceptsNameTheTableRowsWhenGreatCirclePointsAreShown) {
+  settings.NO_CALC_GC_OUT = 0;
+  ASSERT_EQ(extract(), kVoyageBuilt);
+  std::vector<std::string> lines;
+  writeFileIntercepts(nav, [&lines](const std::string& t) {
+    lines.push_back(t);
+    return true;
+  });
+  // 8W at the GC point is listed for both legs that meet there.
+  ASSERT_EQ(lines.size(), 4u);
   EXPECT_NE(lines[1].find("3 and 4"), std::string::npos);
   EXPECT_NE(lines[2].find("4 and 5"), std::string::npos);
   EXPECT_NE(lines[3].find("6 and 7"), std::string::npos);
