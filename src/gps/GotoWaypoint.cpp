@@ -13,8 +13,8 @@ namespace {
 
 // At the waypoint: latitude plus longitude difference below this (degrees).
 constexpr double kArrivalDegrees = 0.0001;
-// Speeds and velocities at or below this count as none (knots); the
-// single-precision value the original arithmetic compared with.
+// Speeds and velocities at or below this count as none (knots), written as
+// the single-precision constant the monitor's arithmetic is defined with.
 constexpr double kNoSpeed = static_cast<double>(0.0001f);
 // A ship more than this far off the leg's direction (radians, about 69
 // degrees) is not on the leg: no cross-track error is shown.

@@ -12,7 +12,8 @@ namespace z5 {
 
 class LineAssembler {
  public:
-  // Bytes held at most, the terminating zero of the original buffer aside.
+  // The line buffer's size: it holds at most one byte less, the room of
+  // the terminating zero a receiver line buffer keeps.
   static constexpr std::size_t kCapacity = 1024;
 
   LineAssembler() { buffer_.reserve(kCapacity + 1); }

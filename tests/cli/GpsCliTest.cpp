@@ -72,7 +72,7 @@ TEST(GpsProgram, ALogReplayedByGpsfakeShowsItsLastFix) {
     GTEST_SKIP() << "gpsfake is not installed (Debian package gpsd-clients)";
   test::TempDir dir;
   const test::ProgramRun run =
-      test::runProgram(std::string(kPython) + " " Z5_SOURCE_DIR "/tests/manual/gpsfake_replay.py " Z5_PROGRAM
+      test::runProgram(std::string(kPython) + " " Z5_SOURCE_DIR "/tests/support/gpsfake_replay.py " Z5_PROGRAM
                        " " Z5_DATA_DIR "/README.TXT " Z5_FIXTURES_DIR "/nmea/bundg_zeus_9.log --home " Z5_DATA_DIR
                        " --settings " + dir.file("z5.ini") + " 2>&1");
   EXPECT_NE(run.output.find("exit 0 sentences 5000 displays "), std::string::npos) << run.output;

@@ -5,7 +5,7 @@
 # (SIGINT). Run by tests/cli/GpsCliTest.cpp when gpsfake is installed, or
 # by hand:
 #
-#   /usr/bin/python3 tests/manual/gpsfake_replay.py build/z5 build/README.TXT \
+#   /usr/bin/python3 tests/support/gpsfake_replay.py build/z5 build/README.TXT \
 #       tests/fixtures/nmea/bundg_zeus_9.log [more z5 options]
 #
 # Prints z5's exit status, the number of sentences replayed and of displays
