@@ -1,14 +1,18 @@
 // z5: the desktop program, or, with the options of the command line, a
 // headless run that writes a report, a map or the GPS display and exits.
 
+#include <pthread.h>
+#include <signal.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <QCoreApplication>
@@ -21,6 +25,7 @@
 #include "app/EpochClock.h"
 #include "app/OverlaySettingsStore.h"
 #include "app/Z5App.h"
+#include "gps/GpsTerminal.h"
 #include "report/ReportJobs.h"
 #include "route/VoyageEngine.h"
 #include "ui/MapImage.h"
@@ -109,6 +114,42 @@ int writeMap(z5::Z5App& app, const z5::CommandLine& line) {
   return kDone;
 }
 
+// SIGINT and SIGTERM blocked in this thread and in every thread it starts
+// later (the GPS reader inherits the mask), so that only sigwait sees them.
+sigset_t blockStopSignals() {
+  sigset_t stopSignals;
+  sigemptyset(&stopSignals);
+  sigaddset(&stopSignals, SIGINT);
+  sigaddset(&stopSignals, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+  return stopSignals;
+}
+
+// `z5 --gps PORT [--goto N] [ROUTE]`: the GPS display in the terminal until
+// Ctrl-C (or SIGTERM), which stops the monitor; nothing is saved.
+int runGps(z5::Z5App& app, const z5::CommandLine& line) {
+  if (line.gotoWaypoint && !line.route) return badCommandLine("--goto needs a ROUTE to choose the waypoint from");
+  if (line.route && z5::extractRouteJob(app, routePath(app, *line.route), std::cerr) != z5::kJobDone) return kFileError;
+  const sigset_t stopSignals = blockStopSignals();
+  z5::GpsMonitor& gps = app.gps();
+  app.settings().GPS_PORT = *line.gpsPort;
+  gps.toggle();
+  if (!gps.running()) return kFileError;
+  if (line.gotoWaypoint && !gps.chooseGotoNumber(*line.gotoWaypoint)) {
+    gps.stop();
+    return badCommandLine("--goto " + std::to_string(*line.gotoWaypoint) + " names no waypoint of the route");
+  }
+  std::atomic<bool> stop{false};
+  std::thread signalWaiter([&] {
+    int signal = 0;
+    sigwait(&stopSignals, &signal);
+    stop = true;
+  });
+  z5::runGpsTerminal(gps, stdout, stop);
+  signalWaiter.join();
+  return kDone;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -120,8 +161,6 @@ int main(int argc, char** argv) {
     std::fputs(z5::kUsage, stdout);
     return kDone;
   }
-  if (line.gpsPort) return badCommandLine("--gps is not available in this build yet");
-
   std::unique_ptr<QCoreApplication> qt;
   if (line.mapFile) {
     useOffscreenPlatform();
@@ -140,6 +179,7 @@ int main(int argc, char** argv) {
   const std::unique_ptr<z5::Clock> clock = programClock();
   z5::Z5App app(host, store, *clock);
   if (!app.startUp(programDirectory(argv[0]))) return kFileError;
+  if (line.gpsPort) return runGps(app, line);
   int status = kDone;
   if (line.list || line.output) status = runReportJobs(app, line);
   if (status == kDone && line.mapFile) status = writeMap(app, line);

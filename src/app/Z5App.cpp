@@ -10,7 +10,11 @@
 namespace z5 {
 
 Z5App::Z5App(Host& host, SettingsStore& store, const Clock& clock)
-    : host_(host), store_(store), clock_(clock), messages_(host, strings_) {}
+    : host_(host),
+      store_(store),
+      clock_(clock),
+      messages_(host, strings_),
+      gps_(settings_, messages_, voyage_, mapView_, clock) {}
 
 std::string Z5App::homeFile(std::string_view name) const { return z5::homeFile(settings_.HOME_PATH, name); }
 
@@ -24,6 +28,8 @@ void Z5App::establishHomeDirectory(const std::string& programDirectory) {
 }
 
 bool Z5App::loadSettings(SettingsMode mode) {
+  // The GPS reader reads the settings and the map view under its locks.
+  const auto hold = gps_.locks().all();
   mapView_.degreeSpan = MapViewState::kDefaultSpan;
   mapView_.centreIndex = kNoIndex;
   voyage_.toWaypoint.index = kNoIndex;
@@ -41,6 +47,7 @@ bool Z5App::startUp(const std::string& programDirectory) {
     host_.wait(kStartFailurePauseMs);
     return false;
   }
+  gps_.resetState();
   return true;
 }
 
@@ -75,7 +82,12 @@ Z5App::StartExtraction Z5App::extractStartDocument() {
   return done;
 }
 
+void Z5App::startGpsAtStart() {
+  if (settings_.GPS_AT_START == 1 && !gps_.running()) gps_.toggle();
+}
+
 void Z5App::shutDown() {
+  gps_.stop();
   if (settings_.noSave) return;
   saveSettings(settings_, store_);
   mapFonts_.save(store_);

@@ -3,6 +3,7 @@
 // headless runs share (settings, numbered strings, messages, voyage, map
 // view), and the start-up and exit sequences.
 
+#include <mutex>
 #include <optional>
 #include <string>
 
@@ -13,6 +14,7 @@
 #include "app/SettingsRecord.h"
 #include "app/SettingsStore.h"
 #include "app/StringTable.h"
+#include "gps/GpsMonitor.h"
 #include "map/MapExtent.h"
 #include "map/MapFont.h"
 #include "map/MapViewState.h"
@@ -55,8 +57,13 @@ class Z5App {
   // Loads the settings with the resets of the values that are not stored.
   bool loadSettings(SettingsMode mode);
 
-  // Exit: the settings and the map fonts that changed are written back
-  // unless the no-save flag is set.
+  // The end of the window program's start-up: the GPS monitor is started,
+  // as by its menu command, when GPS_AT_START is 1. Headless runs do not
+  // call it.
+  void startGpsAtStart();
+
+  // Exit: the GPS monitor is stopped; then the settings and the map fonts
+  // that changed are written back unless the no-save flag is set.
   void shutDown();
 
   SettingsRecord& settings() { return settings_; }
@@ -69,6 +76,9 @@ class Z5App {
   RouteChartTable& routeCharts() { return routeCharts_; }
   CalculatorState& calculators() { return calculators_; }
   MapFonts& mapFonts() { return mapFonts_; }
+  GpsMonitor& gps() { return gps_; }
+  // Guards the map view's position fields, which the GPS reader moves.
+  std::recursive_mutex& mapLock() { return gps_.locks().map; }
   const Clock& clock() const { return clock_; }
   SettingsStore& store() { return store_; }
   Host& host() { return host_; }
@@ -95,6 +105,7 @@ class Z5App {
   RouteChartTable routeCharts_;
   CalculatorState calculators_;
   MapFonts mapFonts_;
+  GpsMonitor gps_;  // last: its reader ends before the state it reads goes
 };
 
 }  // namespace z5

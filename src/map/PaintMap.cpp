@@ -32,10 +32,24 @@ class QuietWhileBuilding {
   bool was_;
 };
 
+// The view as it stands, copied under the map lock when there is one.
+MapViewState copyView(const MapPaintContext& context) {
+  if (context.viewLock == nullptr) return context.view;
+  std::lock_guard<std::recursive_mutex> hold(*context.viewLock);
+  return context.view;
+}
+
+void storeDrawingSize(MapPaintContext& context, int width, int height) {
+  std::unique_lock<std::recursive_mutex> hold;
+  if (context.viewLock != nullptr) hold = std::unique_lock<std::recursive_mutex>(*context.viewLock);
+  context.view.drawingWidth = width;
+  context.view.drawingHeight = height;
+}
+
 class Painter {
  public:
-  Painter(Surface& surface, MapPaintContext& context)
-      : surface_(surface, labelSpace_), c_(context), s_(context.settings), inColour_(s_.IN_COLOR == 1) {}
+  Painter(Surface& surface, MapPaintContext& context, const MapViewState& view)
+      : surface_(surface, labelSpace_), c_(context), s_(context.settings), view_(view), inColour_(s_.IN_COLOR == 1) {}
 
   // The layers in their order. The route's labels are placed before the
   // names so that the names give way to them; a name that would cover
@@ -80,9 +94,8 @@ class Painter {
   }
 
   void computeExtent() {
-    c_.view.drawingWidth = surface_.width();
-    c_.view.drawingHeight = surface_.height();
-    c_.extent = ComputeMapExtent(c_.voyage, mapExtentRequest(c_.view, surface_.width(), surface_.height()));
+    storeDrawingSize(c_, surface_.width(), surface_.height());
+    c_.extent = ComputeMapExtent(c_.voyage, mapExtentRequest(view_, surface_.width(), surface_.height()));
   }
 
   void drawGrid() {
@@ -127,6 +140,7 @@ class Painter {
   UnclutteredSurface surface_;
   MapPaintContext& c_;
   const SettingsRecord& s_;
+  const MapViewState& view_;
   bool inColour_;
   int textHeight_ = 0;
 };
@@ -146,20 +160,24 @@ MapExtentRequest mapExtentRequest(const MapViewState& view, int width, int heigh
 }
 
 MapPaintContext mapPaintContext(Z5App& app) {
-  return MapPaintContext(app.settings(), app.voyage(), app.mapView(), app.routeCharts(), app.mapFonts(),
-                         app.messages(), app.mapExtent());
+  MapPaintContext context(app.settings(), app.voyage(), app.mapView(), app.routeCharts(), app.mapFonts(),
+                          app.messages(), app.mapExtent());
+  context.trackLog = [&app](const auto& draw) { app.gps().trackLog().read(draw); };
+  context.viewLock = &app.mapLock();
+  return context;
 }
 
 int PaintMap(Surface& surface, MapPaintContext& context) {
   if (surface.width() <= 0 || surface.height() <= 0) return kMapNotPainted;
-  if (context.voyage.empty() && !context.view.viewPointMode) {
+  const MapViewState view = copyView(context);
+  if (context.voyage.empty() && !view.viewPointMode) {
     const std::string& route =
         context.voyage.routeFileName.empty() ? context.settings.DATA_FILE : context.voyage.routeFileName;
     context.messages.showError(kErrorNoVoyage, kNoVoyageMessageMs, route);
     return kMapNotPainted;
   }
   QuietWhileBuilding quiet(context.messages);
-  Painter(surface, context).paint();
+  Painter(surface, context, view).paint();
   return kMapPainted;
 }
 

@@ -5,10 +5,12 @@
 // between paints; the world data are read from disk every time.
 
 #include <functional>
+#include <mutex>
 #include <string>
 
 #include "app/Messages.h"
 #include "app/SettingsRecord.h"
+#include "gps/TrackLog.h"
 #include "map/ComputeMapExtent.h"
 #include "map/MapExtent.h"
 #include "map/MapFont.h"
@@ -31,7 +33,7 @@ inline constexpr int kErrorNoVoyage = 24;
 inline constexpr int kNoVoyageMessageMs = 4000;
 
 // The file name of the GPS track log in the home directory.
-inline constexpr const char* kTrackLogFileName = "Z5GPSLOG.DOC";
+inline constexpr const char* kTrackLogFileName = TrackLog::kFileName;
 
 // Text measured for the height of the map's text.
 inline constexpr const char* kTextHeightSample = "Hello World";
@@ -51,16 +53,21 @@ struct MapPaintContext {
 
   const SettingsRecord& settings;
   Voyage& voyage;                 // the errors of a malformed point file are added to its list
-  MapViewState& view;             // read once per paint; receives the drawing size
+  MapViewState& view;             // copied once per paint; receives the drawing size
   const RouteChartTable& charts;  // outlined when CHARTS is 1
   const MapFonts& fonts;
   Messages& messages;
   MapExtent& extent;              // receives the paint's extent, for the mouse
   // Empty: the track log is read from the home directory without a lock.
   TrackLogReader trackLog;
+  // The map lock, under which `view` is copied and the drawing size stored,
+  // when another thread (the GPS reader) moves the view point; null when
+  // nothing else touches the view.
+  std::recursive_mutex* viewLock = nullptr;
 };
 
-// The context over the application's own state.
+// The context over the application's own state: the track is read through
+// the GPS monitor's track log and the view copied under the map lock.
 MapPaintContext mapPaintContext(Z5App& app);
 
 // Paints the map on `surface` (its width() x height() pixels). Returns

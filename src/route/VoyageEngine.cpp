@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <mutex>
 #include <new>
 #include <sstream>
 
@@ -127,6 +128,7 @@ void VoyageEngine::moveAmverDestinationToEnd(int destination) {
 
 void VoyageEngine::clearStaleIndices() {
   const int count = voyage_.count();
+  std::unique_lock<std::recursive_mutex> mapHold(app_.mapLock());
   int& centre = mapView_.centreIndex;
   if (count == 1) {
     centre = 0;  // the only waypoint
@@ -134,6 +136,7 @@ void VoyageEngine::clearStaleIndices() {
     centre = kNoIndex;
   }
   if (mapView_.viewPointMode) centre = kNoIndex;
+  mapHold.unlock();
 
   if (voyage_.toWaypoint.index >= count) {
     voyage_.toWaypoint.index = kNoIndex;
@@ -169,10 +172,16 @@ int VoyageEngine::computeVoyage() {
   // computation follow the leg pass.
   NavContext nav = navContext(app_);
   toWaypoint(nav, true, false, false);
-  if (voyageIsEmpty(voyage_, mapView_)) return kVoyageEmpty;
+  MapViewState view;
+  {
+    // The GPS reader moves the view point under the map lock.
+    std::lock_guard<std::recursive_mutex> hold(app_.mapLock());
+    view = mapView_;
+  }
+  if (voyageIsEmpty(voyage_, view)) return kVoyageEmpty;
   LegPassContext pass = legPassContext(app_);
   pass.refreshToWaypoint = [&nav] { toWaypoint(nav, true, false, true); };
-  if (computeLegs(pass, settings_.HOME_PATH, mapView_.centreIndex, mapView_.degreeSpan, settings_.LEN_LAT_LON,
+  if (computeLegs(pass, settings_.HOME_PATH, view.centreIndex, view.degreeSpan, settings_.LEN_LAT_LON,
                   settings_.GC_PT_GCD) == kFatal) {
     return kFatal;
   }

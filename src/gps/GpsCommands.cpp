@@ -1,0 +1,274 @@
+// The GPS monitor's commands on the main thread: port and baud, the
+// sampling and logging settings, and the goto-waypoint choice.
+
+#include <cstdlib>
+
+#include "app/TextUtil.h"
+#include "gps/GpsGeometry.h"
+#include "gps/GpsMonitor.h"
+
+namespace z5 {
+namespace {
+
+// Prompt strings: labels of the status lines and toggles, and the questions.
+constexpr int kPortLabel = 267;
+constexpr int kBaudLabel = 268;
+constexpr int kPortQuestion = 269;
+constexpr int kBaudQuestion = 270;
+constexpr int kUnitLabel = 271;
+constexpr int kLogLabel = 274;
+constexpr int kDisplayTrackLabel = 275;
+constexpr int kLabelTrackLabel = 276;
+constexpr int kLogIntervalLabel = 278;
+constexpr int kSampleIntervalLabel = 279;
+constexpr int kSamplesLabel = 280;
+constexpr int kSamplesQuestion = 281;
+constexpr int kSampleIntervalQuestion = 282;
+constexpr int kLogIntervalQuestion = 283;
+constexpr int kGotoSetQuestion = 288;
+constexpr int kWaypointRangeQuestion = 18;
+constexpr int kWaypointChoiceQuestion = 19;
+
+struct IntegerSetting {
+  int reset, minimum, maximum;
+};
+constexpr IntegerSetting kBaud{4800, 1200, 9600};
+constexpr IntegerSetting kSamples{20, 1, 50};
+constexpr IntegerSetting kSampleInterval{20, 1, 3600};
+constexpr IntegerSetting kLogInterval{60, 10, 3600};
+constexpr int kBaudStep = 1200;
+
+// An answer that only adds to a name closed by its colon ("COM1:x" to
+// "COM1:") names the same port; a longer device path ("/dev/ttyUSB10" to
+// "/dev/ttyUSB1") is another device.
+bool samePortName(const std::string& current, const std::string& answer) {
+  if (answer == current) return true;
+  return !current.empty() && current.back() == ':' && answer.starts_with(current);
+}
+
+}  // namespace
+
+int nearestBaud(int answer) {
+  const int remainder = answer % kBaudStep;
+  return answer - remainder + (remainder >= kBaudStep / 2 ? kBaudStep : 0);
+}
+
+void GpsMonitor::restartIfRunning() {
+  if (!running()) return;
+  toggle();
+  toggle();
+}
+
+void GpsMonitor::setPortPrompt() {
+  const StringTable& strings = messages_.strings();
+  std::string answer = settings_.GPS_PORT;
+  if (!messages_.prompt(strings.prompt(kPortQuestion, settings_.GPS_PORT, kDefaultPortName), answer, true)) return;
+  if (answer.empty() || samePortName(settings_.GPS_PORT, answer)) return;
+  settings_.GPS_PORT = answer.substr(0, kPortNameLength);
+  messages_.appendLine(messages_.statusLine(strings.prompt(kPortLabel), settings_.GPS_PORT));
+  restartIfRunning();
+}
+
+void GpsMonitor::setBaudPrompt() {
+  int answer = settings_.GPS_BAUD;
+  if (!messages_.integerPrompt(kBaud.reset, answer, kBaud.minimum, kBaud.maximum, kBaudQuestion, kBaudLabel)) return;
+  const int baud = nearestBaud(answer);
+  if (baud == settings_.GPS_BAUD) return;
+  settings_.GPS_BAUD = baud;
+  baudText_ = std::to_string(baud);
+  messages_.appendLine(messages_.statusLine(messages_.strings().prompt(kBaudLabel), baudText_));
+  restartIfRunning();
+}
+
+void GpsMonitor::toggleUnitSmgCmg() {
+  int fromUnit = 0;
+  {
+    Lock hold(locks_.unit);
+    messages_.toggle(settings_.GPS_SMG_CMG, messages_.strings().prompt(kUnitLabel));
+    fromUnit = settings_.GPS_SMG_CMG;
+  }
+  if (!fromUnit) {
+    Lock hold(locks_.sample);
+    samples_.empty();
+  }
+  setSamplingTexts();
+}
+
+void GpsMonitor::setNumberOfSamples() {
+  int count = 0;
+  {
+    Lock hold(locks_.sampleCount);
+    count = settings_.GPS_MAX_SAMPLES;
+  }
+  if (!messages_.integerPrompt(kSamples.reset, count, kSamples.minimum, kSamples.maximum, kSamplesQuestion,
+                               kSamplesLabel))
+    return;
+  {
+    Lock hold(locks_.sampleCount);
+    settings_.GPS_MAX_SAMPLES = count;
+  }
+  bool fromUnit = false;
+  {
+    Lock hold(locks_.unit);
+    fromUnit = settings_.GPS_SMG_CMG != 0;
+  }
+  if (fromUnit) toggleUnitSmgCmg();
+  {
+    Lock hold(locks_.sample);
+    samples_.empty();
+  }
+  setSamplingTexts();
+  texts_.takeSnapshot();
+}
+
+void GpsMonitor::setSampleInterval() {
+  int interval = 0;
+  {
+    Lock hold(locks_.sampleInterval);
+    interval = settings_.GPS_SAMPLE_INTERVAL;
+  }
+  if (!messages_.integerPrompt(kSampleInterval.reset, interval, kSampleInterval.minimum, kSampleInterval.maximum,
+                               kSampleIntervalQuestion, kSampleIntervalLabel))
+    return;
+  {
+    Lock hold(locks_.sampleInterval);
+    settings_.GPS_SAMPLE_INTERVAL = interval;
+  }
+  bool fromUnit = false;
+  {
+    Lock hold(locks_.unit);
+    fromUnit = settings_.GPS_SMG_CMG != 0;
+  }
+  if (fromUnit) toggleUnitSmgCmg();
+  {
+    Lock hold(locks_.sample);
+    samples_.empty();
+  }
+  setSamplingTexts();
+  texts_.takeSnapshot();
+}
+
+void GpsMonitor::setLogInterval() {
+  int interval = 0;
+  {
+    Lock hold(locks_.logInterval);
+    interval = settings_.GPS_LOGGING_INTERVAL;
+  }
+  if (!messages_.integerPrompt(kLogInterval.reset, interval, kLogInterval.minimum, kLogInterval.maximum,
+                               kLogIntervalQuestion, kLogIntervalLabel))
+    return;
+  Lock hold(locks_.logInterval);
+  settings_.GPS_LOGGING_INTERVAL = interval;
+  texts_.main().logInterval = std::to_string(interval);
+}
+
+// Logging and displaying the track are coupled: a displayed track is a
+// logged one. Each toggle may call the other while holding the log-switch
+// lock, which is re-entrant.
+void GpsMonitor::toggleLog() {
+  Lock hold(locks_.logSwitch);
+  messages_.toggle(settings_.GPS_LOG, messages_.strings().prompt(kLogLabel));
+  if (settings_.GPS_DISPLAY_TRACK == 1 && settings_.GPS_LOG == 0) toggleDisplayTrack();
+}
+
+void GpsMonitor::toggleDisplayTrack() {
+  Lock hold(locks_.logSwitch);
+  messages_.toggle(settings_.GPS_DISPLAY_TRACK, messages_.strings().prompt(kDisplayTrackLabel));
+  if (settings_.GPS_DISPLAY_TRACK == 1 && settings_.GPS_LOG == 0) toggleLog();
+}
+
+void GpsMonitor::displayTrackCommand() {
+  toggleDisplayTrack();
+  int displayed = 0;
+  {
+    Lock hold(locks_.logSwitch);
+    displayed = settings_.GPS_DISPLAY_TRACK;
+  }
+  Lock hold(locks_.map);
+  if (!displayed) mapView_.viewPointMode = false;
+  mapView_.redrawPending = true;
+}
+
+void GpsMonitor::labelTrackCommand() {
+  messages_.toggle(settings_.GPS_LABEL_TRACK, messages_.strings().prompt(kLabelTrackLabel));
+  Lock hold(locks_.map);
+  mapView_.redrawPending = true;
+}
+
+void GpsMonitor::viewLog(const std::function<bool(const std::string& path)>& openInEditor,
+                         const std::function<bool(const std::string& path)>& openOnDesktop) {
+  trackLog_.read([&](const std::string& path) { openInEditor(path) || openOnDesktop(path); });
+}
+
+int GpsMonitor::gotoIndex() {
+  Lock hold(locks_.gotoWaypoint);
+  return gotoLeg_.index;
+}
+
+void GpsMonitor::selectGotoWaypoint() {
+  const int current = gotoIndex();
+  if (current == kNoIndex) {
+    setGoto(askGotoIndex(current));
+    return;
+  }
+  switch (messages_.confirm(messages_.strings().prompt(kGotoSetQuestion))) {
+    case Host::Confirmation::Abort:
+      return;
+    case Host::Confirmation::Disable:
+      setGoto(kNoIndex);
+      return;
+    case Host::Confirmation::Change:
+      setGoto(askGotoIndex(current));
+      return;
+  }
+}
+
+// The waypoint prompt: a number from the next waypoint (the first without a
+// present position) to the last, as numbered in the reports.
+int GpsMonitor::askGotoIndex(int current) {
+  if (voyage_.empty()) return kNoIndex;
+  const int labelStart = settings_.firstRowNumber;
+  const int first = (voyage_.toWaypoint.active() ? voyage_.toWaypoint.index : 0) + labelStart;
+  const int last = voyage_.count() - 1 + labelStart;
+  const bool haveCurrent = current != kNoIndex;
+  const std::string question = haveCurrent ? messages_.strings().prompt(kWaypointChoiceQuestion, first, last,
+                                                                         current + labelStart)
+                                           : messages_.strings().prompt(kWaypointRangeQuestion, first, last);
+  while (true) {
+    std::string answer = haveCurrent ? std::to_string(current + labelStart) : std::string();
+    if (!messages_.prompt(question, answer, true)) return kNoIndex;
+    if (answer.empty()) return current;
+    const long number = std::strtol(answer.c_str(), nullptr, 10);
+    if (number >= first && number <= last) return static_cast<int>(number) - labelStart;
+  }
+}
+
+bool GpsMonitor::chooseGotoNumber(int number) {
+  setGoto(number - settings_.firstRowNumber);
+  return gotoIndex() != kNoIndex;
+}
+
+void GpsMonitor::clearGotoWaypoint() { setGoto(kNoIndex); }
+
+void GpsMonitor::setGoto(int index) {
+  const GotoLeg leg = gotoLegFor(voyage_, index);
+  {
+    Lock hold(locks_.gotoWaypoint);
+    gotoLeg_ = leg;
+  }
+  auto& main = texts_.main();
+  if (!leg.chosen()) {
+    main.gotoNumber.clear();
+    main.gotoName.clear();
+    main.gotoLatitude.clear();
+    main.gotoLongitude.clear();
+    texts_.clearNavigation();
+    return;
+  }
+  main.gotoNumber = std::to_string(index + settings_.firstRowNumber);
+  main.gotoName = voyage_.waypoints[index].name;
+  main.gotoLatitude = latitudeText(leg.latitude);
+  main.gotoLongitude = longitudeText(leg.longitude);
+}
+
+}  // namespace z5

@@ -1,0 +1,233 @@
+#include "gps/GpsMonitor.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <system_error>
+
+#include "gps/LineAssembler.h"
+#include "gps/NmeaLine.h"
+#include "gps/PosixSerialPort.h"
+
+namespace z5 {
+namespace {
+
+// Error strings of the port.
+constexpr int kCannotOpenPort = 82;
+constexpr int kCannotConfigurePort = 83;
+// Prompt strings.
+constexpr int kMonitorLabel = 266;
+constexpr int kRefusedFixText = 272;
+constexpr int kFromUnitText = 273;
+constexpr int kOffLegText = 292;
+constexpr int kTooFarText = 293;
+constexpr int kLeftText = 294;
+constexpr int kRightText = 295;
+constexpr int kArrivedText = 296;
+
+}  // namespace
+
+std::string serialDevicePath(std::string_view portName) {
+  constexpr std::string_view kDeviceDirectory = "/dev/";
+  constexpr std::string_view kSerialPortDevice = "/dev/ttyS";
+  constexpr std::size_t kMaxPortDigits = 3;
+  std::string_view name = portName;
+  if (!name.empty() && name.back() == ':') name.remove_suffix(1);
+  const auto upper = [](char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); };
+  const bool com = name.size() > 3 && upper(name[0]) == 'C' && upper(name[1]) == 'O' && upper(name[2]) == 'M' &&
+                   name.size() - 3 <= kMaxPortDigits &&
+                   std::all_of(name.begin() + 3, name.end(), [](char c) { return c >= '0' && c <= '9'; });
+  if (com) {
+    const int number = std::stoi(std::string(name.substr(3)));
+    if (number >= 1) return std::string(kSerialPortDevice) + std::to_string(number - 1);
+  }
+  if (portName.find('/') == std::string_view::npos) return std::string(kDeviceDirectory) + std::string(portName);
+  return std::string(portName);
+}
+
+GpsMonitor::GpsMonitor(SettingsRecord& settings, Messages& messages, Voyage& voyage, MapViewState& mapView,
+                       const Clock& clock, std::unique_ptr<SerialPort> port)
+    : settings_(settings),
+      messages_(messages),
+      voyage_(voyage),
+      mapView_(mapView),
+      port_(port ? std::move(port) : std::make_unique<PosixSerialPort>()),
+      fixes_(GpsShared{locks_, texts_, samples_, trackLog_, gotoLeg_, settings_, mapView_, clock, notices_}) {}
+
+GpsMonitor::~GpsMonitor() { stop(); }
+
+void GpsMonitor::setWakeUp(std::function<void()> wakeUp) {
+  Lock hold(locks_.gps);
+  wakeUp_ = std::move(wakeUp);
+}
+
+void GpsMonitor::loadNoticeTexts() {
+  const StringTable& strings = messages_.strings();
+  notices_.refused = strings.prompt(kRefusedFixText);
+  notices_.fromUnit = strings.prompt(kFromUnitText);
+  notices_.gotoTexts = {strings.prompt(kOffLegText), strings.prompt(kTooFarText), strings.prompt(kLeftText),
+                        strings.prompt(kRightText), strings.prompt(kArrivedText)};
+}
+
+void GpsMonitor::resetState() {
+  if (running()) return;
+  loadNoticeTexts();
+  texts_.clearAll();
+  {
+    Lock hold(locks_.gotoWaypoint);
+    gotoLeg_ = GotoLeg{};
+  }
+  {
+    Lock hold(locks_.logInterval);
+    texts_.main().logInterval = std::to_string(settings_.GPS_LOGGING_INTERVAL);
+  }
+  baudText_ = std::to_string(settings_.GPS_BAUD);
+  setSamplingTexts();
+  {
+    Lock hold(locks_.sample);
+    samples_.empty();
+  }
+  fixes_.reset();
+  Lock hold(locks_.gps);
+  dataUpdated_ = false;
+}
+
+void GpsMonitor::setSamplingTexts() {
+  int fromUnit = 0;
+  {
+    Lock hold(locks_.unit);
+    fromUnit = settings_.GPS_SMG_CMG;
+  }
+  auto& main = texts_.main();
+  if (fromUnit) {
+    main.samples = main.sampleInterval = notices_.fromUnit;
+    return;
+  }
+  {
+    Lock hold(locks_.sampleCount);
+    main.samples = std::to_string(settings_.GPS_MAX_SAMPLES);
+  }
+  Lock hold(locks_.sampleInterval);
+  main.sampleInterval = std::to_string(settings_.GPS_SAMPLE_INTERVAL);
+}
+
+void GpsMonitor::toggle() {
+  if (running()) {
+    stop();
+    messages_.toggle(running_, messages_.strings().prompt(kMonitorLabel));
+    return;
+  }
+  start();
+}
+
+void GpsMonitor::start() {
+  resetState();
+  const std::string device = serialDevicePath(settings_.GPS_PORT);
+  const int baud = settings_.GPS_BAUD;
+  port_->clearCancel();
+  switch (port_->open(device, baud)) {
+    case SerialPort::OpenResult::CannotOpen:
+      messages_.showError(kCannotOpenPort, kAlertMilliseconds, settings_.GPS_PORT);
+      return;
+    case SerialPort::OpenResult::CannotConfigure:
+      messages_.showError(kCannotConfigurePort, kAlertMilliseconds, settings_.GPS_PORT);
+      return;
+    case SerialPort::OpenResult::Opened:
+      break;
+  }
+  stopRequested_ = false;
+  {
+    std::lock_guard<std::mutex> hold(stoppedMutex_);
+    stopped_ = false;
+  }
+  try {
+    reader_ = std::thread(&GpsMonitor::readerLoop, this, device, baud);
+  } catch (const std::system_error&) {
+    port_->close();
+    return;
+  }
+  messages_.toggle(running_, messages_.strings().prompt(kMonitorLabel));
+}
+
+void GpsMonitor::stop() {
+  if (!reader_.joinable()) return;
+  stopRequested_ = true;
+  port_->cancelRead();
+  {
+    std::unique_lock<std::mutex> hold(stoppedMutex_);
+    stoppedSignal_.wait_for(hold, kStopWait, [this] { return stopped_; });
+  }
+  // The reader ends promptly once woken (its only other waits are short
+  // lock and file operations); joining means no two readers ever share the
+  // monitor's state.
+  reader_.join();
+}
+
+bool GpsMonitor::takeUpdate() {
+  Lock hold(locks_.gps);
+  return std::exchange(dataUpdated_, false);
+}
+
+void GpsMonitor::announceUpdate() {
+  texts_.takeSnapshot();
+  Lock hold(locks_.gps);
+  dataUpdated_ = true;
+  if (wakeUp_) wakeUp_();
+}
+
+void GpsMonitor::readerLoop(std::string device, int baud) {
+  using Clock = std::chrono::steady_clock;
+  LineAssembler lines;
+  std::array<char, kReadSize> bytes{};
+  lastHeard_ = Clock::now();
+  auto nextReopen = Clock::now();
+  while (!stopRequested_) {
+    const auto now = Clock::now();
+    auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(lastHeard_ + quietPeriod_ - now);
+    wait = std::clamp(wait, std::chrono::milliseconds{1}, kReadWait);
+    if (!port_->isOpen()) wait = std::min(wait, kReopenInterval);
+    const SerialPort::ReadResult got = port_->read(bytes, wait);
+    if (stopRequested_) break;
+    if (got.status == SerialPort::ReadStatus::Failed) {
+      // The device is gone (a receiver unplugged): keep trying it again.
+      port_->close();
+      lines.clear();
+      nextReopen = Clock::now() + kReopenInterval;
+    }
+    if (!port_->isOpen() && Clock::now() >= nextReopen) {
+      port_->open(device, baud);
+      nextReopen = Clock::now() + kReopenInterval;
+    }
+    quietCheck(Clock::now());
+    if (got.status != SerialPort::ReadStatus::Data || got.count == 0) continue;
+    lines.append(std::string_view(bytes.data(), got.count));
+    while (const auto line = lines.nextLine()) handleLine(*line);
+  }
+  port_->close();
+  {
+    std::lock_guard<std::mutex> hold(stoppedMutex_);
+    stopped_ = true;
+  }
+  stoppedSignal_.notify_all();
+}
+
+void GpsMonitor::quietCheck(std::chrono::steady_clock::time_point now) {
+  if (now - lastHeard_ <= quietPeriod_) return;
+  lastHeard_ = now;
+  texts_.setReceived(false);
+  announceUpdate();
+}
+
+void GpsMonitor::handleLine(std::string_view line) {
+  // A sentence begins at its "$": one glued to the tail of noise is still read.
+  if (const std::size_t dollar = line.rfind('$'); dollar != std::string_view::npos) line.remove_prefix(dollar);
+  const NmeaLineKind kind = classifyNmeaLine(line);
+  if (kind == NmeaLineKind::Other) return;
+  texts_.setReceived(true);
+  lastHeard_ = std::chrono::steady_clock::now();
+  if (kind != NmeaLineKind::Fix) return;
+  if (!fixes_.process(line)) texts_.set(GpsTextSet::kFixDate, notices_.refused);
+  announceUpdate();
+}
+
+}  // namespace z5

@@ -1,0 +1,330 @@
+// The reader thread on a pseudo-terminal: real receiver logs replayed paced
+// and in bursts, void fixes, other talkers, quiet lines, noise, a receiver
+// unplugged, stopping, and ports that cannot be used.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include <fmt/printf.h>
+
+#include "GpsTestSupport.h"
+#include "gps/GpsGeometry.h"
+#include "gps/PosixSerialPort.h"
+
+namespace z5 {
+namespace {
+
+using namespace std::chrono_literals;
+using test::MonitorBench;
+using test::PtyPair;
+using test::rmc;
+using test::WakeCounter;
+using T = GpsTextSet;
+
+// The receiver output of a recorded log: its comment lines left out.
+std::vector<std::string> receiverLines(const std::string& name) {
+  std::ifstream in(std::string(Z5_FIXTURES_DIR) + "/nmea/" + name, std::ios::binary);
+  std::vector<std::string> lines;
+  std::string line;
+  while (std::getline(in, line))
+    if (!line.starts_with("#")) lines.push_back(line + "\n");
+  return lines;
+}
+
+int countStarting(const std::vector<std::string>& lines, std::string_view prefix) {
+  return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const auto& l) { return l.starts_with(prefix); }));
+}
+
+// A monitor reading the slave side of a fresh pseudo-terminal.
+struct Reader : ::testing::Test {
+  Reader() {
+    b.settings.GPS_PORT = pty.slaveName();
+    b.monitor.setWakeUp(wakes.callback());
+  }
+  void start(std::chrono::milliseconds quiet = GpsMonitor::kQuietPeriod) {
+    ASSERT_TRUE(pty.ok());
+    b.monitor.setQuietPeriod(quiet);
+    b.monitor.toggle();
+    ASSERT_TRUE(b.monitor.running()) << b.messages.text();
+  }
+  std::string dialog(T::Text text) {
+    b.monitor.refreshDialog();
+    return b.monitor.texts().dialog(text);
+  }
+  bool received() {
+    b.monitor.refreshDialog();
+    return b.monitor.texts().dialogReceived();
+  }
+  PtyPair pty;
+  WakeCounter wakes;  // outlives the monitor that calls it
+  MonitorBench b;
+};
+
+TEST_F(Reader, APacedPlotterLogGivesEveryFix) {
+  start();
+  const auto lines = receiverLines("bundg_zeus_9.log");
+  for (const auto& line : lines) {
+    pty.write(line);
+    std::this_thread::sleep_for(100us);
+  }
+  const int fixes = countStarting(lines, "$GPRMC");
+  ASSERT_EQ(fixes, 146);
+  ASSERT_TRUE(wakes.waitFor(fixes));
+  EXPECT_EQ(dialog(T::kUtcTime), "09:50:03.00");
+  EXPECT_EQ(dialog(T::kLatitude), latitudeText(52 + 50.8736 / 60));
+  EXPECT_EQ(dialog(T::kLongitude), longitudeText(5 + 18.5095 / 60));
+  EXPECT_EQ(dialog(T::kSmg), " 5.30 kts");
+  EXPECT_EQ(dialog(T::kCmg), "233.10 T");
+  EXPECT_TRUE(received());
+  EXPECT_TRUE(b.monitor.takeUpdate());
+  EXPECT_FALSE(b.monitor.takeUpdate()) << "the idle hand-over clears the flag";
+}
+
+TEST_F(Reader, TheSameLogInOneBurstLosesNothing) {
+  start();
+  std::string all;
+  const auto lines = receiverLines("bundg_zeus_9.log");
+  for (const auto& line : lines) all += line;
+  pty.write(all);
+  ASSERT_TRUE(wakes.waitFor(countStarting(lines, "$GPRMC")));
+  EXPECT_EQ(dialog(T::kUtcTime), "09:50:03.00");
+}
+
+TEST_F(Reader, VoidFixesShowTheRefusedDateAndStillRefresh) {
+  start();
+  const auto lines = receiverLines("GPSmap-76S.log");
+  for (const auto& line : lines) pty.write(line);
+  ASSERT_TRUE(wakes.waitFor(countStarting(lines, "$GPRMC")));
+  EXPECT_EQ(dialog(T::kFixDate), b.strings.prompt(272));
+  EXPECT_EQ(dialog(T::kUtcTime), "");
+  EXPECT_TRUE(received());
+}
+
+TEST_F(Reader, AMultiSystemReceiverGivesFixes) {
+  start();
+  const auto lines = receiverLines("ch-4711.log");
+  for (const auto& line : lines) pty.write(line);
+  const int rmcLines = countStarting(lines, "$GNRMC") + countStarting(lines, "$GLRMC") + countStarting(lines, "$GPRMC");
+  ASSERT_TRUE(wakes.waitFor(rmcLines));
+  EXPECT_TRUE(dialog(T::kLatitude).starts_with("55-43.0")) << dialog(T::kLatitude);
+  EXPECT_EQ(dialog(T::kFixDate), b.strings.prompt(272)) << "it ends with void GPS fixes";
+}
+
+TEST_F(Reader, AStationaryReceiverWithMixedLineEndsGivesFixes) {
+  start();
+  const auto lines = receiverLines("bt451.log");
+  for (const auto& line : lines) pty.write(line);
+  ASSERT_TRUE(wakes.waitFor(countStarting(lines, "$GPRMC")));
+  EXPECT_EQ(dialog(T::kUtcTime), "14:33:08.50");
+  EXPECT_EQ(dialog(T::kSmg), "32.27 kts");
+}
+
+TEST_F(Reader, OtherTalkersAreIgnoredAndTheReceivedFlagClearsWhenTheLineIsQuiet) {
+  start(1000ms);
+  pty.write("$IIRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*7D\r\n");
+  pty.write("$gprmc,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n");
+  std::this_thread::sleep_for(100ms);
+  EXPECT_EQ(wakes.count(), 0);
+  EXPECT_FALSE(received());
+  pty.write(rmc("123519", "4807.038", "N", "01131.000", "E"));
+  ASSERT_TRUE(wakes.waitFor(1));
+  EXPECT_TRUE(received());
+  EXPECT_EQ(dialog(T::kUtcTime), "12:35:19.00");
+  ASSERT_TRUE(wakes.waitFor(2)) << "no wake-up when the line went quiet";
+  EXPECT_FALSE(received());
+  EXPECT_EQ(dialog(T::kUtcTime), "12:35:19.00") << "the last fix stays shown";
+}
+
+TEST_F(Reader, OtherGpsSentencesKeepTheLineAlive) {
+  start(600ms);
+  pty.write(rmc("123519", "4807.038", "N", "01131.000", "E"));
+  ASSERT_TRUE(wakes.waitFor(1));
+  for (int i = 0; i < 8; ++i) {
+    pty.write(test::nmea("GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"));
+    std::this_thread::sleep_for(150ms);
+  }
+  EXPECT_EQ(wakes.count(), 1) << "a receiver sending only GGA is heard";
+}
+
+TEST_F(Reader, SplitSentencesNoiseAndOverlongLinesDoNotStopReception) {
+  start();
+  const std::string first = rmc("120000", "4807.038", "N", "01131.000", "E");
+  pty.write(first.substr(0, 20));
+  std::this_thread::sleep_for(50ms);
+  pty.write(first.substr(20));
+  ASSERT_TRUE(wakes.waitFor(1));
+  EXPECT_EQ(dialog(T::kUtcTime), "12:00:00.00");
+
+  std::string noise;
+  for (int i = 0; i < 1100; ++i) noise += static_cast<char>(0x80 + i % 0x70);
+  pty.write(noise);
+  std::this_thread::sleep_for(50ms);
+  pty.write(rmc("120001", "4807.038", "N", "01131.000", "E"));
+  ASSERT_TRUE(wakes.waitFor(2));
+  EXPECT_EQ(dialog(T::kUtcTime), "12:00:01.00") << "a sentence after noise is read";
+
+  pty.write(std::string(5000, 'A'));
+  std::this_thread::sleep_for(50ms);
+  pty.write(rmc("120002", "4807.038", "N", "01131.000", "E"));
+  ASSERT_TRUE(wakes.waitFor(3));
+  EXPECT_EQ(dialog(T::kUtcTime), "12:00:02.00");
+
+  pty.write(std::string("\0\0\xff\n\n", 5) + "garbage\r\n$GPRMC,,,\r\n");
+  pty.write(rmc("120003", "4807.038", "N", "01131.000", "E"));
+  ASSERT_TRUE(wakes.waitFor(5));
+  EXPECT_EQ(dialog(T::kUtcTime), "12:00:03.00");
+  EXPECT_TRUE(b.monitor.running());
+}
+
+TEST_F(Reader, MidnightOnTheLineAdvancesTheDate) {
+  b.clock.set({2002, 3, 24, 0, 59, 55}, {2002, 3, 23, 23, 59, 55});
+  start();
+  pty.write(rmc("235959", "4807.038", "N", "01131.000", "E"));
+  pty.write(rmc("000001", "4807.038", "N", "01131.000", "E"));
+  ASSERT_TRUE(wakes.waitFor(2));
+  EXPECT_EQ(dialog(T::kFixDate), "03/24/2002");
+}
+
+// An RMC line of a recorded log with its time of day moved on by `seconds`
+// (and its checksum made anew); other lines as they are.
+std::string shiftedFix(const std::string& line, int seconds) {
+  if (!line.starts_with("$GPRMC,")) return line;
+  const std::size_t star = line.find('*');
+  const std::string body = line.substr(1, star - 1);
+  const int hhmmss = std::stoi(body.substr(6, 6));
+  const int t = (hhmmss / 10000 * 3600 + hhmmss / 100 % 100 * 60 + hhmmss % 100 + seconds) % 86400;
+  const std::string time = fmt::format("{:02d}{:02d}{:02d}", t / 3600, t / 60 % 60, t % 60);
+  return test::nmea(body.substr(0, 6) + time + body.substr(12));
+}
+
+TEST_F(Reader, ARecordedLogAcrossMidnightDatesItsLaterFixesOnTheNextDay) {
+  // The plotter log (09:47:37 to 09:50:03 UTC) moved to run from 23:59:07
+  // to 00:01:33, with the computer's clock at 23:59 on the 20th.
+  constexpr int kShift = 14 * 3600 + 11 * 60 + 30;
+  b.clock.set({2018, 8, 21, 1, 59, 0}, {2018, 8, 20, 23, 59, 0});
+  b.settings.GPS_LOG = 1;
+  b.settings.GPS_LOGGING_INTERVAL = 30;
+  start();
+  const auto lines = receiverLines("bundg_zeus_9.log");
+  int fixes = 0;
+  for (const auto& line : lines) {
+    if (line.starts_with("$GPRMC")) ++fixes;
+    pty.write(shiftedFix(line, kShift));
+  }
+  ASSERT_TRUE(wakes.waitFor(fixes));
+  EXPECT_EQ(dialog(T::kUtcTime), "00:01:33.00");
+  EXPECT_EQ(dialog(T::kFixDate), "08/21/2018");
+  // Every 30 s from the first fix, and at the full hour (minute 0, second
+  // below 2 or above 58); the log has gaps of a second here and there.
+  std::vector<std::string> headers;
+  std::istringstream log(test::readFile(b.monitor.trackLog().path()));
+  for (std::string line; std::getline(log, line);)
+    if (line.starts_with("GPS UTC ")) headers.push_back(line.substr(8));
+  EXPECT_EQ(headers, (std::vector<std::string>{"23:59:37.00  08/20/2018", "00:00:00.00  08/21/2018",
+                                               "00:00:01.00  08/21/2018", "00:00:31.00  08/21/2018",
+                                               "00:00:59.00  08/21/2018", "00:01:29.00  08/21/2018"}));
+}
+
+TEST_F(Reader, TheGotoWaypointIsNavigatedFromTheCopyTakenWhenItWasChosen) {
+  Waypoint before, target;
+  before.latitude = 52.9;
+  before.longitude = 5.4;
+  target.latitude = 52.8;
+  target.longitude = 5.2;
+  target.rhumbLineCourse = rhumbLineBetween(52.9, 5.4, 52.8, 5.2, false).course;
+  target.name = paddedWaypointName("ENKHUIZEN");
+  b.voyage.waypoints = {before, target};
+  start();
+  ASSERT_TRUE(b.monitor.chooseGotoNumber(2));
+  b.voyage.waypoints.clear();  // extracted anew, from another route
+  const auto lines = receiverLines("bundg_zeus_9.log");
+  for (const auto& line : lines) pty.write(line);
+  ASSERT_TRUE(wakes.waitFor(countStarting(lines, "$GPRMC")));
+  const double lat = 52 + 50.8736 / 60, lon = 5 + 18.5095 / 60;  // the last fix
+  const CourseDistance rl = rhumbLineBetween(lat, lon, 52.8, 5.2, false);
+  EXPECT_EQ(dialog(T::kRlDistance), fmt::sprintf("%5.2f NM", rl.distance));
+  EXPECT_EQ(dialog(T::kRlBearing), fmt::sprintf("%1.2f T", rl.course));
+  EXPECT_FALSE(dialog(T::kRlXte).empty()) << "the leg from the waypoint before is known";
+  EXPECT_FALSE(dialog(T::kGcTtg).empty()) << "5.3 kn towards the waypoint";
+  EXPECT_FALSE(dialog(T::kRlEta).empty());
+  EXPECT_EQ(b.monitor.texts().main().gotoName, paddedWaypointName("ENKHUIZEN"));
+}
+
+TEST_F(Reader, AnUnpluggedReceiverLeavesTheMonitorRunningAndItStopsCleanly) {
+  start(300ms);
+  pty.write(rmc("120000", "4807.038", "N", "01131.000", "E"));
+  ASSERT_TRUE(wakes.waitFor(1));
+  pty.closeMaster();
+  ASSERT_TRUE(wakes.waitFor(2)) << "the quiet check goes on";
+  EXPECT_FALSE(received());
+  EXPECT_TRUE(b.monitor.running());
+  b.monitor.toggle();
+  EXPECT_FALSE(b.monitor.running());
+}
+
+TEST_F(Reader, AStopEndsAPendingReadAtOnce) {
+  start();
+  std::this_thread::sleep_for(50ms);
+  const auto before = std::chrono::steady_clock::now();
+  b.monitor.toggle();
+  EXPECT_LT(std::chrono::steady_clock::now() - before, 1s) << "the stop waited for the read's time-out";
+  EXPECT_FALSE(b.monitor.running());
+  EXPECT_EQ(std::count(b.messages.text().begin(), b.messages.text().end(), '\n'), 2) << "on and off";
+}
+
+TEST_F(Reader, TheMonitorRestartsOnANewBaudAndReadsOn) {
+  start();
+  b.host.answer("9600");
+  b.monitor.setBaudPrompt();
+  EXPECT_TRUE(b.monitor.running());
+  pty.write(rmc("120000", "4807.038", "N", "01131.000", "E"));
+  ASSERT_TRUE(wakes.waitFor(1));
+  EXPECT_EQ(dialog(T::kUtcTime), "12:00:00.00");
+}
+
+TEST_F(Reader, APortAnswerMovesARunningMonitorToTheNewPort) {
+  start();
+  PtyPair other;
+  ASSERT_TRUE(other.ok());
+  b.host.answer(other.slaveName());
+  b.monitor.setPortPrompt();
+  EXPECT_TRUE(b.monitor.running());
+  EXPECT_EQ(b.settings.GPS_PORT, other.slaveName());
+  pty.write(rmc("120000", "4807.038", "N", "01131.000", "E"));
+  other.write(rmc("120001", "4807.038", "N", "01131.000", "E"));
+  ASSERT_TRUE(wakes.waitFor(1));
+  std::this_thread::sleep_for(50ms);
+  EXPECT_EQ(wakes.count(), 1) << "the old port is still read";
+  EXPECT_EQ(dialog(T::kUtcTime), "12:00:01.00");
+  EXPECT_EQ(std::count(b.messages.text().begin(), b.messages.text().end(), '\n'), 4)
+      << "on, the new port, off and on again";
+}
+
+TEST_F(Reader, APortHeldByAnotherProgramIsReported) {
+  PosixSerialPort other;
+  ASSERT_EQ(other.open(pty.slaveName(), 4800), SerialPort::OpenResult::Opened);
+  b.monitor.toggle();
+  EXPECT_FALSE(b.monitor.running());
+  ASSERT_EQ(b.host.popups.size(), 1u);
+  EXPECT_EQ(b.host.popups[0].text, b.strings.error(82, pty.slaveName()));
+  EXPECT_EQ(b.host.popups[0].milliseconds, 2000);
+}
+
+TEST(GpsReaderPorts, MissingAndUnusablePortsAreReported) {
+  MonitorBench b;
+  b.settings.GPS_PORT = "/dev/z5-none";
+  b.monitor.toggle();
+  EXPECT_FALSE(b.monitor.running());
+  b.settings.GPS_PORT = "/dev/null";
+  b.monitor.toggle();
+  EXPECT_FALSE(b.monitor.running());
+  ASSERT_EQ(b.host.popups.size(), 2u);
+  EXPECT_EQ(b.host.popups[0].text, b.strings.error(82, std::string("/dev/z5-none")));
+  EXPECT_EQ(b.host.popups[1].text, b.strings.error(83, std::string("/dev/null")));
+}
+
+}  // namespace
+}  // namespace z5

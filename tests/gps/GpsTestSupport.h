@@ -1,0 +1,146 @@
+#pragma once
+// Shared pieces of the GPS tests: a fix processor with everything it
+// touches, a monitor with a scripted host, a pseudo-terminal pair standing
+// in for the receiver, and sentences with their checksums.
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <string>
+#include <string_view>
+
+#include <fmt/format.h>
+
+#include "FixedClock.h"
+#include "ScriptedHost.h"
+#include "TempDir.h"
+#include "app/Messages.h"
+#include "app/Settings.h"
+#include "app/StringTable.h"
+#include "gps/FixProcessor.h"
+#include "gps/GpsMonitor.h"
+
+namespace z5::test {
+
+// "$<body>*hh\r\n" with the right checksum.
+inline std::string nmea(std::string_view body) {
+  unsigned char sum = 0;
+  for (char c : body) sum ^= static_cast<unsigned char>(c);
+  return fmt::format("${}*{:02X}\r\n", body, sum);
+}
+
+// An RMC sentence at hhmmss with the given position, speed and course.
+inline std::string rmc(std::string_view time, std::string_view latitude, std::string_view northSouth,
+                       std::string_view longitude, std::string_view eastWest, std::string_view speed = "000.0",
+                       std::string_view course = "000.0", char status = 'A') {
+  return nmea(fmt::format("GPRMC,{},{},{},{},{},{},{},{},230394,003.1,W", time, status, latitude, northSouth,
+                          longitude, eastWest, speed, course));
+}
+
+// The fix processor alone, on the test's thread.
+struct FixBench {
+  FixBench() {
+    settings.HOME_PATH = home.home();
+    notices.refused = "refused";
+    notices.fromUnit = "unit";
+    notices.gotoTexts = {"off leg", "too far", "L", "R", "arrived"};
+  }
+  std::string text(GpsTextSet::Text t) const { return texts.fix(t); }
+
+  TempDir home;
+  SettingsRecord settings;
+  GpsLocks locks;
+  GpsTextSet texts{locks.text};
+  SampleRing samples;
+  TrackLog trackLog{locks.log, settings};
+  GotoLeg gotoLeg;
+  MapViewState mapView;
+  FixedClock clock{ClockTime{2002, 3, 23, 13, 35, 0, 6}, ClockTime{2002, 3, 23, 12, 35, 0, 6}};
+  GpsNoticeTexts notices;
+  FixProcessor fixes{GpsShared{locks, texts, samples, trackLog, gotoLeg, settings, mapView, clock, notices}};
+};
+
+// A pseudo-terminal: the test writes at the master side what a receiver
+// would send; the monitor opens the slave side by its name.
+class PtyPair {
+ public:
+  PtyPair() {
+    master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0) slaveName_ = ::ptsname(master_);
+  }
+  ~PtyPair() { closeMaster(); }
+  PtyPair(const PtyPair&) = delete;
+  PtyPair& operator=(const PtyPair&) = delete;
+
+  bool ok() const { return master_ >= 0 && !slaveName_.empty(); }
+  const std::string& slaveName() const { return slaveName_; }
+  // The receiver's side; its terminal settings are the line's.
+  int master() const { return master_; }
+  void write(std::string_view bytes) {
+    while (!bytes.empty()) {
+      const ssize_t n = ::write(master_, bytes.data(), bytes.size());
+      if (n <= 0) return;
+      bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+  }
+  // The receiver is unplugged: the slave side hangs up.
+  void closeMaster() {
+    if (master_ >= 0) ::close(master_);
+    master_ = -1;
+  }
+
+ private:
+  int master_ = -1;
+  std::string slaveName_;
+};
+
+// Counts the monitor's wake-up calls and lets the test wait for them.
+class WakeCounter {
+ public:
+  std::function<void()> callback() {
+    return [this] {
+      std::lock_guard<std::mutex> hold(mutex_);
+      ++count_;
+      signal_.notify_all();
+    };
+  }
+  // Waits until at least `n` wake-ups have come; false on time-out.
+  bool waitFor(int n, std::chrono::milliseconds timeout = std::chrono::seconds(10)) {
+    std::unique_lock<std::mutex> hold(mutex_);
+    return signal_.wait_for(hold, timeout, [&] { return count_ >= n; });
+  }
+  int count() {
+    std::lock_guard<std::mutex> hold(mutex_);
+    return count_;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable signal_;
+  int count_ = 0;
+};
+
+// A monitor with a scripted host and the default strings.
+struct MonitorBench {
+  MonitorBench() {
+    settings.HOME_PATH = home.home();
+    monitor.resetState();
+  }
+  std::string prompt(int n) const { return strings.prompt(n); }
+
+  TempDir home;
+  ScriptedHost host;
+  StringTable strings;
+  Messages messages{host, strings};
+  SettingsRecord settings;
+  Voyage voyage;
+  MapViewState mapView;
+  FixedClock clock;
+  GpsMonitor monitor{settings, messages, voyage, mapView, clock};
+};
+
+}  // namespace z5::test
