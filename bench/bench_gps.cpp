@@ -3,10 +3,7 @@
 // replayed receiver log), and how much processor time the monitor takes
 // while the line is quiet.
 
-#include <fcntl.h>
-#include <stdlib.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -20,6 +17,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "PtyPair.h"
 #include "app/Clock.h"
 #include "app/Messages.h"
 #include "app/SilentHost.h"
@@ -30,30 +28,11 @@ namespace {
 
 using Steady = std::chrono::steady_clock;
 
-struct Pty {
-  Pty() {
-    master = ::posix_openpt(O_RDWR | O_NOCTTY);
-    if (master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0) slave = ::ptsname(master);
-  }
-  ~Pty() {
-    if (master >= 0) ::close(master);
-  }
-  void write(const std::string& bytes) const {
-    for (std::size_t at = 0; at < bytes.size();) {
-      const ssize_t n = ::write(master, bytes.data() + at, bytes.size() - at);
-      if (n <= 0) return;
-      at += static_cast<std::size_t>(n);
-    }
-  }
-  int master = -1;
-  std::string slave;
-};
-
 // A running monitor on a fresh pseudo-terminal, counting its wake-ups.
 struct Rig {
   Rig() {
     settings.HOME_PATH = "/tmp/";
-    settings.GPS_PORT = pty.slave;
+    settings.GPS_PORT = pty.slaveName();
     monitor.setWakeUp([this] {
       std::lock_guard<std::mutex> hold(mutex);
       ++wakes;
@@ -67,7 +46,7 @@ struct Rig {
     return woken.wait_for(hold, std::chrono::seconds(5), [&] { return wakes >= n; });
   }
 
-  Pty pty;
+  z5::test::PtyPair pty;
   z5::SilentHost host;
   z5::StringTable strings;
   z5::Messages messages{host, strings};

@@ -38,6 +38,21 @@ constexpr IntegerSetting kSampleInterval{20, 1, 3600};
 constexpr IntegerSetting kLogInterval{60, 10, 3600};
 constexpr int kBaudStep = 1200;
 
+// Asks for an integer setting that the reader thread reads under `lock`;
+// true when an answer was stored.
+bool promptLockedSetting(Messages& messages, std::recursive_mutex& lock, int& setting, const IntegerSetting& range,
+                         int question, int label) {
+  int answer = 0;
+  {
+    Lock hold(lock);
+    answer = setting;
+  }
+  if (!messages.integerPrompt(range.reset, answer, range.minimum, range.maximum, question, label)) return false;
+  Lock hold(lock);
+  setting = answer;
+  return true;
+}
+
 // An answer that only adds to a name closed by its colon ("COM1:x" to
 // "COM1:") names the same port; a longer device path ("/dev/ttyUSB10" to
 // "/dev/ttyUSB1") is another device.
@@ -95,45 +110,28 @@ void GpsMonitor::toggleUnitSmgCmg() {
 }
 
 void GpsMonitor::setNumberOfSamples() {
-  int count = 0;
-  {
-    Lock hold(locks_.sampleCount);
-    count = settings_.GPS_MAX_SAMPLES;
-  }
-  if (!messages_.integerPrompt(kSamples.reset, count, kSamples.minimum, kSamples.maximum, kSamplesQuestion,
-                               kSamplesLabel))
-    return;
-  {
-    Lock hold(locks_.sampleCount);
-    settings_.GPS_MAX_SAMPLES = count;
-  }
-  bool fromUnit = false;
-  {
-    Lock hold(locks_.unit);
-    fromUnit = settings_.GPS_SMG_CMG != 0;
-  }
-  if (fromUnit) toggleUnitSmgCmg();
-  {
-    Lock hold(locks_.sample);
-    samples_.empty();
-  }
-  setSamplingTexts();
-  texts_.takeSnapshot();
+  if (promptLockedSetting(messages_, locks_.sampleCount, settings_.GPS_MAX_SAMPLES, kSamples, kSamplesQuestion,
+                          kSamplesLabel))
+    restartSampling();
 }
 
 void GpsMonitor::setSampleInterval() {
-  int interval = 0;
-  {
-    Lock hold(locks_.sampleInterval);
-    interval = settings_.GPS_SAMPLE_INTERVAL;
-  }
-  if (!messages_.integerPrompt(kSampleInterval.reset, interval, kSampleInterval.minimum, kSampleInterval.maximum,
-                               kSampleIntervalQuestion, kSampleIntervalLabel))
+  if (promptLockedSetting(messages_, locks_.sampleInterval, settings_.GPS_SAMPLE_INTERVAL, kSampleInterval,
+                          kSampleIntervalQuestion, kSampleIntervalLabel))
+    restartSampling();
+}
+
+void GpsMonitor::setLogInterval() {
+  if (!promptLockedSetting(messages_, locks_.logInterval, settings_.GPS_LOGGING_INTERVAL, kLogInterval,
+                           kLogIntervalQuestion, kLogIntervalLabel))
     return;
-  {
-    Lock hold(locks_.sampleInterval);
-    settings_.GPS_SAMPLE_INTERVAL = interval;
-  }
+  Lock hold(locks_.logInterval);
+  texts_.main().logInterval = std::to_string(settings_.GPS_LOGGING_INTERVAL);
+}
+
+// A new sample count or interval switches speed and course made good to
+// samples, taken afresh.
+void GpsMonitor::restartSampling() {
   bool fromUnit = false;
   {
     Lock hold(locks_.unit);
@@ -146,20 +144,6 @@ void GpsMonitor::setSampleInterval() {
   }
   setSamplingTexts();
   texts_.takeSnapshot();
-}
-
-void GpsMonitor::setLogInterval() {
-  int interval = 0;
-  {
-    Lock hold(locks_.logInterval);
-    interval = settings_.GPS_LOGGING_INTERVAL;
-  }
-  if (!messages_.integerPrompt(kLogInterval.reset, interval, kLogInterval.minimum, kLogInterval.maximum,
-                               kLogIntervalQuestion, kLogIntervalLabel))
-    return;
-  Lock hold(locks_.logInterval);
-  settings_.GPS_LOGGING_INTERVAL = interval;
-  texts_.main().logInterval = std::to_string(interval);
 }
 
 // Logging and displaying the track are coupled: a displayed track is a

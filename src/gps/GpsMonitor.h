@@ -135,6 +135,7 @@ class GpsMonitor {
   void setGoto(int index);
   int askGotoIndex(int current);
   void setSamplingTexts();
+  void restartSampling();
 
   SettingsRecord& settings_;
   Messages& messages_;

@@ -1,10 +1,6 @@
 // `z5 --gps PORT [--goto N] ROUTE`: the GPS display in the terminal, fed
 // through a pseudo-terminal, ended by Ctrl-C.
 
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -13,6 +9,7 @@
 #include <thread>
 
 #include "ProgramRun.h"
+#include "PtyPair.h"
 #include "TempDir.h"
 
 namespace z5 {
@@ -24,25 +21,13 @@ std::string z5Command(const test::TempDir& dir, const std::string& arguments) {
   return std::string(Z5_PROGRAM) + " --home " Z5_DATA_DIR " --settings " + dir.file("z5.ini") + " " + arguments;
 }
 
-struct Pty {
-  Pty() {
-    master = ::posix_openpt(O_RDWR | O_NOCTTY);
-    if (master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0) slave = ::ptsname(master);
-  }
-  ~Pty() {
-    if (master >= 0) ::close(master);
-  }
-  int master = -1;
-  std::string slave;
-};
-
 TEST(GpsProgram, ShowsLiveFixesAndStopsOnASignalWithoutSaving) {
-  Pty pty;
-  ASSERT_FALSE(pty.slave.empty());
+  test::PtyPair pty;
+  ASSERT_TRUE(pty.ok());
   test::TempDir dir;
   // The program runs in the background (where a shell may ignore Ctrl-C for
   // it, which the program takes anyway); Ctrl-C's SIGINT reaches it after 3 s.
-  const std::string command = "(" + z5Command(dir, "--gps " + pty.slave + " --goto 2 " Z5_DATA_DIR "/README.TXT") +
+  const std::string command = "(" + z5Command(dir, "--gps " + pty.slaveName() + " --goto 2 " Z5_DATA_DIR "/README.TXT") +
                               " 2>&1 & pid=$!; sleep 3; kill -INT $pid; wait $pid)";
   std::atomic<bool> done{false};
   test::ProgramRun run;
@@ -52,7 +37,7 @@ TEST(GpsProgram, ShowsLiveFixesAndStopsOnASignalWithoutSaving) {
   });
   const std::string fix = "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n";
   while (!done) {
-    [[maybe_unused]] const ssize_t written = ::write(pty.master, fix.data(), fix.size());
+    pty.write(fix);
     std::this_thread::sleep_for(100ms);
   }
   program.join();
@@ -90,14 +75,14 @@ TEST(GpsProgram, APortThatCannotBeOpenedEndsWithItsMessage) {
 }
 
 TEST(GpsProgram, AGotoNumberNeedsAWaypointOfTheRoute) {
-  Pty pty;
-  ASSERT_FALSE(pty.slave.empty());
+  test::PtyPair pty;
+  ASSERT_TRUE(pty.ok());
   test::TempDir dir;
   const test::ProgramRun beyond =
-      test::runProgram(z5Command(dir, "--gps " + pty.slave + " --goto 999 " Z5_DATA_DIR "/README.TXT 2>&1"));
+      test::runProgram(z5Command(dir, "--gps " + pty.slaveName() + " --goto 999 " Z5_DATA_DIR "/README.TXT 2>&1"));
   EXPECT_EQ(beyond.status, 2) << beyond.output;
   EXPECT_NE(beyond.output.find("--goto 999"), std::string::npos);
-  const test::ProgramRun noRoute = test::runProgram(z5Command(dir, "--gps " + pty.slave + " --goto 2 2>&1"));
+  const test::ProgramRun noRoute = test::runProgram(z5Command(dir, "--gps " + pty.slaveName() + " --goto 2 2>&1"));
   EXPECT_EQ(noRoute.status, 2) << noRoute.output;
 }
 

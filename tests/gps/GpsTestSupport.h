@@ -3,10 +3,6 @@
 // touches, a monitor with a scripted host, a pseudo-terminal pair standing
 // in for the receiver, and sentences with their checksums.
 
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -17,6 +13,7 @@
 
 #include "FixedClock.h"
 #include "ScriptedHost.h"
+#include "PtyPair.h"
 #include "TempDir.h"
 #include "app/Messages.h"
 #include "app/Settings.h"
@@ -62,40 +59,6 @@ struct FixBench {
   FixedClock clock{ClockTime{2002, 3, 23, 13, 35, 0, 6}, ClockTime{2002, 3, 23, 12, 35, 0, 6}};
   GpsNoticeTexts notices;
   FixProcessor fixes{GpsShared{locks, texts, samples, trackLog, gotoLeg, settings, mapView, clock, notices}};
-};
-
-// A pseudo-terminal: the test writes at the master side what a receiver
-// would send; the monitor opens the slave side by its name.
-class PtyPair {
- public:
-  PtyPair() {
-    master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
-    if (master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0) slaveName_ = ::ptsname(master_);
-  }
-  ~PtyPair() { closeMaster(); }
-  PtyPair(const PtyPair&) = delete;
-  PtyPair& operator=(const PtyPair&) = delete;
-
-  bool ok() const { return master_ >= 0 && !slaveName_.empty(); }
-  const std::string& slaveName() const { return slaveName_; }
-  // The receiver's side; its terminal settings are the line's.
-  int master() const { return master_; }
-  void write(std::string_view bytes) {
-    while (!bytes.empty()) {
-      const ssize_t n = ::write(master_, bytes.data(), bytes.size());
-      if (n <= 0) return;
-      bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-  }
-  // The receiver is unplugged: the slave side hangs up.
-  void closeMaster() {
-    if (master_ >= 0) ::close(master_);
-    master_ = -1;
-  }
-
- private:
-  int master_ = -1;
-  std::string slaveName_;
 };
 
 // Counts the monitor's wake-up calls and lets the test wait for them.
