@@ -1,6 +1,8 @@
 #include "map/DrawLineFiles.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
@@ -25,41 +27,72 @@ constexpr LineKind kLand{kLandSuffixString, kLandColourBase, 13};
 constexpr LineKind kRivers{kRiverSuffixString, kRiverColourBase, 11};
 constexpr LineKind kBoundaries{kBoundarySuffixString, kBoundaryColourBase, 3};
 
-// Plots one segment's points with the pen-up / pen-down rule: points outside
-// the box lift the pen; a point inside is joined to the last drawn one only
-// when it is more than one pixel away in x or y.
+// Where the step from a point inside the box to one outside it crosses the
+// box's edge, by linear interpolation in arc-seconds: data steps are short,
+// so the chord and the rhumb line agree to the pixel.
+ArcPoint edgeCrossing(const ViewBox& box, ArcPoint inside, ArcPoint outside) {
+  double t = 1;
+  auto limitBy = [&t](double from, double to, double lower, double upper) {
+    if (to > upper) t = std::min(t, (upper - from) / (to - from));
+    if (to < lower) t = std::min(t, (lower - from) / (to - from));
+  };
+  limitBy(inside.lon, outside.lon, static_cast<double>(box.west), static_cast<double>(box.east));
+  limitBy(inside.lat, outside.lat, static_cast<double>(box.south), static_cast<double>(box.north));
+  auto along = [t](std::int32_t from, std::int32_t to, std::int64_t lower, std::int64_t upper) {
+    const auto at = static_cast<std::int64_t>(std::lround(from + t * (static_cast<double>(to) - from)));
+    return static_cast<std::int32_t>(std::clamp(at, lower, upper));
+  };
+  return {along(inside.lon, outside.lon, box.west, box.east), along(inside.lat, outside.lat, box.south, box.north)};
+}
+
+// Plots one segment's points with the pen-up / pen-down rule: a point inside
+// the box is joined to the last drawn one only when it is more than one
+// pixel away in x or y. A step that leaves the box is drawn to the box's
+// edge and lifts the pen; a step that comes back in starts at the edge, so
+// coastlines reach the sides of the map.
 class SegmentPlotter {
  public:
   SegmentPlotter(Surface& surface, const MapExtent& extent, const ViewBox& box)
       : surface_(surface), extent_(extent), box_(box) {}
 
   void plot(const std::vector<ArcPoint>& points) {
-    bool penDown = false;
-    int lastX = 0, lastY = 0;
+    penDown_ = false;
+    const ArcPoint* previous = nullptr;
     for (const ArcPoint& p : points) {
       if (!box_.contains(p.lat, p.lon)) {
-        penDown = false;
-        continue;
-      }
-      const int x = LonToX(extent_, p.lon), y = LatToY(extent_, p.lat);
-      if (!penDown) {
-        surface_.moveTo(x, y);
-        surface_.setPixel(x, y);
-      } else if (std::max(std::abs(x - lastX), std::abs(y - lastY)) > 1) {
-        surface_.lineTo(x, y);
+        if (penDown_) lineTo(edgeCrossing(box_, *previous, p));
+        penDown_ = false;
+      } else if (penDown_) {
+        lineTo(p);
       } else {
-        continue;
+        start(previous != nullptr ? edgeCrossing(box_, p, *previous) : p);
+        lineTo(p);
       }
-      penDown = true;
-      lastX = x;
-      lastY = y;
+      previous = &p;
     }
   }
 
  private:
+  void start(ArcPoint p) {
+    lastX_ = LonToX(extent_, p.lon);
+    lastY_ = LatToY(extent_, p.lat);
+    surface_.moveTo(lastX_, lastY_);
+    surface_.setPixel(lastX_, lastY_);
+    penDown_ = true;
+  }
+  void lineTo(ArcPoint p) {
+    const int x = LonToX(extent_, p.lon), y = LatToY(extent_, p.lat);
+    if (std::max(std::abs(x - lastX_), std::abs(y - lastY_)) <= 1) return;
+    surface_.lineTo(x, y);
+    lastX_ = x;
+    lastY_ = y;
+  }
+
   Surface& surface_;
   const MapExtent& extent_;
   const ViewBox& box_;
+  bool penDown_ = false;
+  int lastX_ = 0, lastY_ = 0;
 };
 
 class LineLayer {

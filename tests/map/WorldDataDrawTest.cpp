@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -61,23 +63,49 @@ class WorldDataDraw : public ::testing::Test {
   test::WorldDataSurface surface{200, 200};
 };
 
-TEST_F(WorldDataDraw, SegmentLeavingTheViewIsDrawnAsSeparatePieces) {
+TEST_F(WorldDataDraw, ASegmentLeavingTheViewRunsToTheEdgeAndComesBackFromIt) {
   emptyLandFiles();
+  // Out of the view to 2E on the equator, back in at 0.5N 0.5E.
   const LineSegment coast{1, {{-1800, 0}, {0, 0}, {2 * kDeg, 0}, {1800, 1800}, {1800, -1800}}};
   ASSERT_TRUE(writeLineFile(lineFile(2, kLandSuffixString), {coast}));
   const MapExtent e = centred(0, 0, 2, 200, 200);
   EXPECT_EQ(draw(e), kLineFilesDrawn);
   auto px = [&](ArcPoint p) { return std::pair{LonToX(e, p.lon), LatToY(e, p.lat)}; };
+  const int eastEdge = static_cast<int>(e.eastSeconds);
+  // The step back in runs from 2E 0N to 0.5E 0.5N; it meets the east edge
+  // at the latitude of linear interpolation.
+  const double backIn = (eastEdge - 2.0 * kDeg) / (1800.0 - 2.0 * kDeg);
+  const ArcPoint reentry{eastEdge, static_cast<std::int32_t>(std::lround(backIn * 1800))};
   const auto moves = surface.only(SurfaceCall::Move);
   const auto lines = surface.only(SurfaceCall::Line);
   ASSERT_EQ(moves.size(), 2u);
-  ASSERT_EQ(lines.size(), 2u);
+  ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(std::pair(moves[0].x, moves[0].y), px(coast.points[0]));
   EXPECT_EQ(std::pair(lines[0].x, lines[0].y), px(coast.points[1]));
-  EXPECT_EQ(std::pair(moves[1].x, moves[1].y), px(coast.points[3]));
-  EXPECT_EQ(std::pair(lines[1].x, lines[1].y), px(coast.points[4]));
+  EXPECT_EQ(std::pair(lines[1].x, lines[1].y), px({eastEdge, 0})) << "out to the edge";
+  EXPECT_EQ(std::pair(moves[1].x, moves[1].y), px(reentry)) << "back in from the edge";
+  EXPECT_EQ(std::pair(lines[2].x, lines[2].y), px(coast.points[3]));
+  EXPECT_EQ(std::pair(lines[3].x, lines[3].y), px(coast.points[4]));
   EXPECT_EQ(surface.count(SurfaceCall::Pixel), 2);  // each piece's first point
   EXPECT_TRUE(host.popups.empty());
+}
+
+TEST_F(WorldDataDraw, ACoastlineAcrossTheViewReachesBothSidesAndOnlyThose) {
+  emptyLandFiles();
+  // 3W to 3E along 0.25N in 1-degree steps, on a 2-degree view: the points
+  // inside are 1W, 0 and 1E (or the edges themselves).
+  std::vector<ArcPoint> points;
+  for (int lon = -3; lon <= 3; ++lon) points.push_back({lon * kDeg, 900});
+  ASSERT_TRUE(writeLineFile(lineFile(2, kLandSuffixString), {{1, points}}));
+  const MapExtent e = centred(0, 0, 2, 200, 200);
+  draw(e);
+  const auto moves = surface.only(SurfaceCall::Move);
+  const auto lines = surface.only(SurfaceCall::Line);
+  ASSERT_EQ(moves.size(), 1u);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(moves[0].x, LonToX(e, static_cast<int>(e.westSeconds)));
+  EXPECT_EQ(lines.back().x, LonToX(e, static_cast<int>(e.eastSeconds)));
+  for (const auto& l : lines) EXPECT_EQ(l.y, LatToY(e, 900));
 }
 
 TEST_F(WorldDataDraw, PointsWithinOnePixelOfTheLastDrawnAreNotDrawn) {
