@@ -85,7 +85,11 @@ TEST(GpsFixProcessor, PassingMidnightAdvancesTheDate) {
 
 TEST(GpsFixProcessor, MadeGoodTextsUseThreeIntegerDigits) {
   const std::pair<double, const char*> rows[] = {
-      {5.5, "005.50"}, {45.5, "045.50 T"}, {245.5, "245.50 T"}, {0, "000.00"}, {99.999, "0100.00 T"}};
+      {5.5, "005.50"}, {45.5, "045.50 T"}, {245.5, "245.50 T"}, {0, "000.00"},
+      {99.999, "100.00 T"},  // a prefix chosen before rounding gives "0100.00 T"
+      {9.996, "010.00 T"},   // and "0010.00"
+      {99.994, "099.99 T"},  // rounding down keeps the prefix
+  };
   for (const auto& [course, text] : rows) EXPECT_EQ(gpsCourseText(course), text) << course;
 }
 
