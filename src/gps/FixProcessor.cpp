@@ -11,7 +11,7 @@
 namespace z5 {
 namespace {
 
-// Fixes further apart than this start the samples afresh (seconds).
+// Fixes further apart than this, forwards or back, start the samples afresh (seconds).
 constexpr double kGapSeconds = 60;
 // A record is also written at the full hour: minute 0 and a second below
 // the first or above the second of these.
@@ -62,7 +62,8 @@ bool FixProcessor::process(std::string_view sentence) {
     // The first fix only anchors the date and the log interval.
     lastLog_ = wholeSeconds(time);
   } else {
-    if (secondsBetween(previous_, time) > kGapSeconds) {
+    // A gap either way: a receiver clock stepping back leaves no continuous track either.
+    if (std::fabs(secondsBetween(previous_, time)) > kGapSeconds) {
       Lock hold(s_.locks.sample);
       s_.samples.empty();
     }

@@ -51,8 +51,9 @@ std::optional<SampleRing::Average> SampleRing::addFix(const FixTime& time, doubl
   for (int i = 0; i < count_; ++i) {
     Sample& s = slots_[i];
     if (!s.used()) continue;
-    const double ageHours = secondsBetween(s.start, time) / kSecondsPerHour;
-    if (s.elapsedHours < kOpenHours && ageHours * kSecondsPerHour >= intervalSeconds) {
+    const double ageSeconds = secondsBetween(s.start, time);
+    const double ageHours = ageSeconds / kSecondsPerHour;
+    if (s.elapsedHours < kOpenHours && ageSeconds >= intervalSeconds) {
       s.elapsedHours = ageHours;
       s.endLatitude = latitude;
       s.endLongitude = longitude;

@@ -206,6 +206,42 @@ TEST(GpsFixProcessor, APauseOfExactlyAMinuteKeepsTheSamples) {
   EXPECT_NE(b.text(T::kSmg), "");
 }
 
+TEST(GpsFixProcessor, AReceiverClockSteppingBackMoreThanAMinuteStartsTheSamplesAfresh) {
+  FixBench b;
+  b.settings.GPS_SMG_CMG = 0;
+  b.settings.GPS_SAMPLE_INTERVAL = 5;
+  b.clock.set({2002, 3, 23, 12, 0, 0}, {2002, 3, 23, 12, 0, 0});
+  steamNorth(b, 1800, 1800);
+  ASSERT_EQ(b.text(T::kSmg), "10.00 kts");
+  steamNorth(b, 1, 0);  // half an hour back: the same day, but no continuous track
+  EXPECT_EQ(b.text(T::kSmg), "") << "samples from before the step are averaged with the ones after it";
+  EXPECT_EQ(b.samples.count(), 1);
+}
+
+struct SampleIntervalRow {
+  const char* legend;
+  int interval;  // seconds
+};
+
+TEST(GpsFixProcessor, ASampleCompletesAtTheFixExactlyOneIntervalOnWhateverTheInterval) {
+  const SampleIntervalRow rows[] = {
+      {"20 s, whose hours convert back exactly", 20},
+      {"115 s, whose hours convert back a hair short (a fix late)", 115},
+      {"229 s, likewise", 229},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.legend);
+    FixBench b;
+    b.settings.GPS_SMG_CMG = 0;
+    b.settings.GPS_SAMPLE_INTERVAL = row.interval;
+    b.clock.set({2002, 3, 23, 12, 0, 0}, {2002, 3, 23, 12, 0, 0});
+    steamNorth(b, row.interval + 1);  // the first sample starts at the second fix, 1 s
+    EXPECT_EQ(b.text(T::kSmg), "");
+    steamNorth(b, 1, row.interval + 1);
+    EXPECT_EQ(b.text(T::kSmg), "10.00 kts");
+  }
+}
+
 TEST(GpsSampleRing, AFullRingTakesNoNewSampleUntilEveryOneIsCompleted) {
   SampleRing ring;
   auto at = [](int second) { return FixTime{{2002, 3, 23, 12, 0}, static_cast<double>(second)}; };
