@@ -39,6 +39,9 @@ std::optional<SampleRing::Average> SampleRing::addFix(const FixTime& time, doubl
   maxSamples = std::clamp(maxSamples, 1, kSlots);
   // The sample count was lowered without emptying the ring: start afresh.
   if (count_ > maxSamples || next_ >= maxSamples) empty();
+  // Until the ring is full the next slot is the first unused one; after the
+  // sample count was raised it is no longer the wrapped index.
+  if (count_ < maxSamples) next_ = count_;
 
   if (count_ < maxSamples) {
     ++count_;

@@ -280,5 +280,16 @@ TEST(GpsSampleRing, LoweringTheSampleCountWithoutEmptyingStartsAfresh) {
   EXPECT_EQ(ring.nextSlot(), 1);
 }
 
+TEST(GpsSampleRing, RaisingTheSampleCountWithoutEmptyingGrowsTheRingFromItsLastSlot) {
+  SampleRing ring;
+  auto at = [](int second) { return FixTime{{2002, 3, 23, 12, 0}, static_cast<double>(second)}; };
+  for (int t = 0; t < 3; ++t) ring.addFix(at(t), t, 0, 3, 100);
+  ring.addFix(at(3), 3, 0, 5, 100);
+  EXPECT_EQ(ring.count(), 4);
+  EXPECT_DOUBLE_EQ(ring.slot(0).start.second, 0) << "the oldest sample overwritten";
+  EXPECT_DOUBLE_EQ(ring.slot(3).start.second, 3) << "a counted slot left empty";
+  EXPECT_EQ(ring.nextSlot(), 4);
+}
+
 }  // namespace
 }  // namespace z5
