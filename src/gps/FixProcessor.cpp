@@ -101,7 +101,11 @@ void FixProcessor::logIfDue(const FixTime& time, const RmcFix& fix, const std::s
     interval = s_.settings.GPS_LOGGING_INTERVAL;
   }
   const bool fullHour = fix.minute == 0 && (fix.second < kFullHourEarly || fix.second > kFullHourLate);
-  if (secondsBetween(lastLog_, time) < interval && !fullHour) return;
+  const double sinceLastLog = secondsBetween(lastLog_, time);
+  // The receiver's clock stepped back behind the last record: the interval
+  // starts again from this fix.
+  if (sinceLastLog < 0) lastLog_ = wholeSeconds(time);
+  if (sinceLastLog < interval && !fullHour) return;
   // A record that cannot be written is lost; the interval starts again anyway.
   s_.trackLog.append(header, s_.texts.fix(GpsTextSet::kLatitude), s_.texts.fix(GpsTextSet::kLongitude));
   lastLog_ = wholeSeconds(time);

@@ -135,6 +135,16 @@ TEST(GpsFixProcessor, AMissingFixMakesTheNextRecordOneSecondLate) {
   EXPECT_EQ(loggedTimes(b), (std::vector<std::string>{"12:11:01.00", "12:12:01.00"}));
 }
 
+TEST(GpsFixProcessor, AReceiverClockSteppingBackRestartsTheLogInterval) {
+  FixBench b;
+  b.settings.GPS_LOG = 1;
+  b.clock.set({2002, 3, 23, 12, 30, 0}, {2002, 3, 23, 12, 30, 0});
+  feed(b, 12 * 3600 + 30 * 60, 12 * 3600 + 31 * 60 + 30);
+  feed(b, 12 * 3600 + 10 * 60, 12 * 3600 + 12 * 60);  // twenty minutes back, the same day
+  EXPECT_EQ(loggedTimes(b), (std::vector<std::string>{"12:31:00.00", "12:11:00.00", "12:12:00.00"}))
+      << "no record until the clock is back where the last one was";
+}
+
 TEST(GpsFixProcessor, ALoggedFixCentresTheMapWhenTheTrackIsDisplayed) {
   FixBench b;
   b.settings.GPS_LOG = 1;
