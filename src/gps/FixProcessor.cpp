@@ -11,7 +11,7 @@
 namespace z5 {
 namespace {
 
-// Fixes further apart than this start the samples afresh (seconds).
+// Fixes further apart than this, forwards or back, start the samples afresh (seconds).
 constexpr double kGapSeconds = 60;
 // A record is also written at the full hour: minute 0 and a second below
 // the first or above the second of these.
@@ -62,7 +62,8 @@ bool FixProcessor::process(std::string_view sentence) {
     // The first fix only anchors the date and the log interval.
     lastLog_ = wholeSeconds(time);
   } else {
-    if (secondsBetween(previous_, time) > kGapSeconds) {
+    // A gap either way: a receiver clock stepping back leaves no continuous track either.
+    if (std::fabs(secondsBetween(previous_, time)) > kGapSeconds) {
       Lock hold(s_.locks.sample);
       s_.samples.empty();
     }
@@ -100,7 +101,11 @@ void FixProcessor::logIfDue(const FixTime& time, const RmcFix& fix, const std::s
     interval = s_.settings.GPS_LOGGING_INTERVAL;
   }
   const bool fullHour = fix.minute == 0 && (fix.second < kFullHourEarly || fix.second > kFullHourLate);
-  if (secondsBetween(lastLog_, time) < interval && !fullHour) return;
+  const double sinceLastLog = secondsBetween(lastLog_, time);
+  // The receiver's clock stepped back behind the last record: the interval
+  // starts again from this fix.
+  if (sinceLastLog < 0) lastLog_ = wholeSeconds(time);
+  if (sinceLastLog < interval && !fullHour) return;
   // A record that cannot be written is lost; the interval starts again anyway.
   s_.trackLog.append(header, s_.texts.fix(GpsTextSet::kLatitude), s_.texts.fix(GpsTextSet::kLongitude));
   lastLog_ = wholeSeconds(time);

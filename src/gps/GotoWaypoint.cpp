@@ -85,9 +85,12 @@ GotoLeg gotoLegFor(const Voyage& voyage, int index) {
 }
 
 std::string gpsCourseText(double degrees) {
-  if (degrees >= 100) return fmt::sprintf("%1.2f T", degrees);
-  if (degrees >= 10) return fmt::sprintf("0%1.2f T", degrees);
-  return fmt::sprintf("00%1.2f", degrees);
+  // The leading zeros go by the number as printed: 99.996 is "100.00 T".
+  const std::string number = fmt::sprintf("%1.2f", degrees);
+  const std::size_t integerDigits = number.find('.');
+  if (integerDigits >= 3) return number + " T";
+  if (integerDigits == 2) return "0" + number + " T";
+  return "00" + number;
 }
 
 std::string timeToGoText(double hours) {

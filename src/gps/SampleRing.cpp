@@ -39,6 +39,9 @@ std::optional<SampleRing::Average> SampleRing::addFix(const FixTime& time, doubl
   maxSamples = std::clamp(maxSamples, 1, kSlots);
   // The sample count was lowered without emptying the ring: start afresh.
   if (count_ > maxSamples || next_ >= maxSamples) empty();
+  // Until the ring is full the next slot is the first unused one; after the
+  // sample count was raised it is no longer the wrapped index.
+  if (count_ < maxSamples) next_ = count_;
 
   if (count_ < maxSamples) {
     ++count_;
@@ -51,8 +54,9 @@ std::optional<SampleRing::Average> SampleRing::addFix(const FixTime& time, doubl
   for (int i = 0; i < count_; ++i) {
     Sample& s = slots_[i];
     if (!s.used()) continue;
-    const double ageHours = secondsBetween(s.start, time) / kSecondsPerHour;
-    if (s.elapsedHours < kOpenHours && ageHours * kSecondsPerHour >= intervalSeconds) {
+    const double ageSeconds = secondsBetween(s.start, time);
+    const double ageHours = ageSeconds / kSecondsPerHour;
+    if (s.elapsedHours < kOpenHours && ageSeconds >= intervalSeconds) {
       s.elapsedHours = ageHours;
       s.endLatitude = latitude;
       s.endLongitude = longitude;

@@ -85,7 +85,11 @@ TEST(GpsFixProcessor, PassingMidnightAdvancesTheDate) {
 
 TEST(GpsFixProcessor, MadeGoodTextsUseThreeIntegerDigits) {
   const std::pair<double, const char*> rows[] = {
-      {5.5, "005.50"}, {45.5, "045.50 T"}, {245.5, "245.50 T"}, {0, "000.00"}, {99.999, "0100.00 T"}};
+      {5.5, "005.50"}, {45.5, "045.50 T"}, {245.5, "245.50 T"}, {0, "000.00"},
+      {99.999, "100.00 T"},  // a prefix chosen before rounding gives "0100.00 T"
+      {9.996, "010.00 T"},   // and "0010.00"
+      {99.994, "099.99 T"},  // rounding down keeps the prefix
+  };
   for (const auto& [course, text] : rows) EXPECT_EQ(gpsCourseText(course), text) << course;
 }
 
@@ -129,6 +133,16 @@ TEST(GpsFixProcessor, AMissingFixMakesTheNextRecordOneSecondLate) {
   feed(b, start, start + 59);
   feed(b, start + 61, start + 130);  // the fix at +60 is missing
   EXPECT_EQ(loggedTimes(b), (std::vector<std::string>{"12:11:01.00", "12:12:01.00"}));
+}
+
+TEST(GpsFixProcessor, AReceiverClockSteppingBackRestartsTheLogInterval) {
+  FixBench b;
+  b.settings.GPS_LOG = 1;
+  b.clock.set({2002, 3, 23, 12, 30, 0}, {2002, 3, 23, 12, 30, 0});
+  feed(b, 12 * 3600 + 30 * 60, 12 * 3600 + 31 * 60 + 30);
+  feed(b, 12 * 3600 + 10 * 60, 12 * 3600 + 12 * 60);  // twenty minutes back, the same day
+  EXPECT_EQ(loggedTimes(b), (std::vector<std::string>{"12:31:00.00", "12:11:00.00", "12:12:00.00"}))
+      << "no record until the clock is back where the last one was";
 }
 
 TEST(GpsFixProcessor, ALoggedFixCentresTheMapWhenTheTrackIsDisplayed) {
@@ -202,6 +216,42 @@ TEST(GpsFixProcessor, APauseOfExactlyAMinuteKeepsTheSamples) {
   EXPECT_NE(b.text(T::kSmg), "");
 }
 
+TEST(GpsFixProcessor, AReceiverClockSteppingBackMoreThanAMinuteStartsTheSamplesAfresh) {
+  FixBench b;
+  b.settings.GPS_SMG_CMG = 0;
+  b.settings.GPS_SAMPLE_INTERVAL = 5;
+  b.clock.set({2002, 3, 23, 12, 0, 0}, {2002, 3, 23, 12, 0, 0});
+  steamNorth(b, 1800, 1800);
+  ASSERT_EQ(b.text(T::kSmg), "10.00 kts");
+  steamNorth(b, 1, 0);  // half an hour back: the same day, but no continuous track
+  EXPECT_EQ(b.text(T::kSmg), "") << "samples from before the step are averaged with the ones after it";
+  EXPECT_EQ(b.samples.count(), 1);
+}
+
+struct SampleIntervalRow {
+  const char* legend;
+  int interval;  // seconds
+};
+
+TEST(GpsFixProcessor, ASampleCompletesAtTheFixExactlyOneIntervalOnWhateverTheInterval) {
+  const SampleIntervalRow rows[] = {
+      {"20 s, whose hours convert back exactly", 20},
+      {"115 s, whose hours convert back a hair short (a fix late)", 115},
+      {"229 s, likewise", 229},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.legend);
+    FixBench b;
+    b.settings.GPS_SMG_CMG = 0;
+    b.settings.GPS_SAMPLE_INTERVAL = row.interval;
+    b.clock.set({2002, 3, 23, 12, 0, 0}, {2002, 3, 23, 12, 0, 0});
+    steamNorth(b, row.interval + 1);  // the first sample starts at the second fix, 1 s
+    EXPECT_EQ(b.text(T::kSmg), "");
+    steamNorth(b, 1, row.interval + 1);
+    EXPECT_EQ(b.text(T::kSmg), "10.00 kts");
+  }
+}
+
 TEST(GpsSampleRing, AFullRingTakesNoNewSampleUntilEveryOneIsCompleted) {
   SampleRing ring;
   auto at = [](int second) { return FixTime{{2002, 3, 23, 12, 0}, static_cast<double>(second)}; };
@@ -238,6 +288,17 @@ TEST(GpsSampleRing, LoweringTheSampleCountWithoutEmptyingStartsAfresh) {
   ring.addFix(at(10), 0, 0, 3, 100);
   EXPECT_EQ(ring.count(), 1);
   EXPECT_EQ(ring.nextSlot(), 1);
+}
+
+TEST(GpsSampleRing, RaisingTheSampleCountWithoutEmptyingGrowsTheRingFromItsLastSlot) {
+  SampleRing ring;
+  auto at = [](int second) { return FixTime{{2002, 3, 23, 12, 0}, static_cast<double>(second)}; };
+  for (int t = 0; t < 3; ++t) ring.addFix(at(t), t, 0, 3, 100);
+  ring.addFix(at(3), 3, 0, 5, 100);
+  EXPECT_EQ(ring.count(), 4);
+  EXPECT_DOUBLE_EQ(ring.slot(0).start.second, 0) << "the oldest sample overwritten";
+  EXPECT_DOUBLE_EQ(ring.slot(3).start.second, 3) << "a counted slot left empty";
+  EXPECT_EQ(ring.nextSlot(), 4);
 }
 
 }  // namespace
