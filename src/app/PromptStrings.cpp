@@ -449,7 +449,7 @@ constexpr std::array<StringSpec, kPromptStringCount> kPromptStrings = {{
     // Port question: current port, default port.
     /* 269 */ {"ss", "Serial port of the GPS receiver (now %s, usually %s):"},
     // Baud question: minimum, maximum, current.
-    /* 270 */ {"ddd", "GPS baud rate (%d to %d: 1200, 2400, 4800 or 9600), now %d; n = 4800:"},
+    /* 270 */ {"ddd", "GPS baud rate (%d to %d, a multiple of 1200; receivers send at 4800), now %d; n = 4800:"},
     // Toggle label.
     /* 271 */ {"", "SMG/CMG from the GPS unit"},
     // GPS date text when a sentence gives no fix.
