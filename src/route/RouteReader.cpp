@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include <fmt/printf.h>
-
 #include "app/TextUtil.h"
 #include "route/PositionText.h"
 #include "route/WaypointSentence.h"
@@ -99,9 +97,7 @@ int RouteReader::readWaypointSentence(std::string_view line) {
     case WaypointSentence::kBadLongitude:
       return failAtWaypoint(kBadLongitude);
     case WaypointSentence::kBadName:
-      return failWith(fmt::sprintf("Line %d of %s: the %s sentence of waypoint %d has no name.", lineNumber(),
-                                   fileName_, std::string(kWaypointSentenceTag), waypointNumber()),
-                      kBadSentence.milliseconds);
+      return failAtWaypoint(kNoSentenceName);
     default:
       break;
   }
