@@ -52,6 +52,7 @@ int RouteReader::readLine(std::string_view line) {
   if (!amver.active && upper.starts_with(kAmverHeader)) {
     amver.active = true;
     amver.header = std::string(body);
+    state_.amverFirstWaypoint = voyage_.count();
     return kReadOn;
   }
   if (amver.active) return body.size() > 1 && body[1] == '/' ? readAmverLine(*this, upper) : kReadOn;

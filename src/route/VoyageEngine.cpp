@@ -114,7 +114,7 @@ void VoyageEngine::finishTable(const ReadingState& state) {
     if (settings_.backwardsRouting) {
       if (state.amverDepartureRead && voyage_.count() > 1) voyage_.waypoints[0].speed = voyage_.waypoints[1].speed;
     } else {
-      leadAmverLegSpeeds();
+      leadAmverLegSpeeds(state.amverFirstWaypoint);
     }
   }
   if (voyage_.count() <= 1) return;
@@ -130,13 +130,16 @@ void VoyageEngine::moveAmverDestinationToEnd(int destination) {
   std::rotate(table.begin() + destination, table.begin() + destination + 1, table.end());
 }
 
-void VoyageEngine::leadAmverLegSpeeds() {
+void VoyageEngine::leadAmverLegSpeeds(int first) {
   // Each AMVER point carries the speed of its line, the speed of the leg
   // that ends there; the leg that leaves a waypoint is timed by that
   // waypoint's speed, so every speed moves back to the waypoint before.
   // Reversed, the table already has each speed at the start of its leg.
+  // Waypoints read before the report keep the speeds their lines gave.
   auto& table = voyage_.waypoints;
-  for (std::size_t k = 0; k + 1 < table.size(); ++k) table[k].speed = table[k + 1].speed;
+  for (std::size_t k = static_cast<std::size_t>(std::max(first, 0)); k + 1 < table.size(); ++k) {
+    table[k].speed = table[k + 1].speed;
+  }
 }
 
 void VoyageEngine::clearStaleIndices() {

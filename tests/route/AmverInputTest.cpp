@@ -62,6 +62,16 @@ TEST_F(AmverInput, LegSpeedsTimeTheLegsEndingAtTheirPoints) {
   EXPECT_DOUBLE_EQ(w[2].speed, 12) << "the last leg is sailed at the destination line's speed";
 }
 
+TEST_F(AmverInput, WaypointsReadBeforeTheReportKeepTheirOwnSpeeds) {
+  ASSERT_EQ(extract(waypointText("A", "10N", "20W") + "!SPEED 8\n" + waypointText("B", "11N", "20W") +
+                    "!SPEED 9\nAMVER\nL/RL/150/1200N/02000W/\nL/RL/120/1300N/02000W/\n"),
+            kVoyageBuilt);
+  ASSERT_EQ(voyage.count(), 4);
+  EXPECT_DOUBLE_EQ(voyage.waypoints[0].speed, 8) << "a route line's speed moved";
+  EXPECT_DOUBLE_EQ(voyage.waypoints[1].speed, 9) << "a route line's speed moved";
+  EXPECT_DOUBLE_EQ(voyage.waypoints[2].speed, 12);
+}
+
 TEST_F(AmverInput, BackwardsRoutingSailsEachLegAtItsOwnSpeed) {
   settings.backwardsRouting = 1;
   ASSERT_EQ(extract(kSailPlan), kVoyageBuilt);
