@@ -30,6 +30,7 @@ inline constexpr RouteError kSamePosition{20, 3000};
 inline constexpr RouteError kBadChart{44, 8000};
 inline constexpr RouteError kTooManyNotes{45, 8000};
 inline constexpr RouteError kUnknownDirective{46, 8000};
+inline constexpr RouteError kNoSentenceName{84, 3000};
 inline constexpr RouteError kBadSentence{85, 3000};
 
 }  // namespace z5

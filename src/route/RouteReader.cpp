@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include <fmt/printf.h>
-
 #include "app/TextUtil.h"
 #include "route/PositionText.h"
 #include "route/WaypointSentence.h"
@@ -54,6 +52,7 @@ int RouteReader::readLine(std::string_view line) {
   if (!amver.active && upper.starts_with(kAmverHeader)) {
     amver.active = true;
     amver.header = std::string(body);
+    state_.amverFirstWaypoint = voyage_.count();
     return kReadOn;
   }
   if (amver.active) return body.size() > 1 && body[1] == '/' ? readAmverLine(*this, upper) : kReadOn;
@@ -99,9 +98,7 @@ int RouteReader::readWaypointSentence(std::string_view line) {
     case WaypointSentence::kBadLongitude:
       return failAtWaypoint(kBadLongitude);
     case WaypointSentence::kBadName:
-      return failWith(fmt::sprintf("Line %d of %s: the %s sentence of waypoint %d has no name.", lineNumber(),
-                                   fileName_, std::string(kWaypointSentenceTag), waypointNumber()),
-                      kBadSentence.milliseconds);
+      return failAtWaypoint(kNoSentenceName);
     default:
       break;
   }

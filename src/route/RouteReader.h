@@ -39,6 +39,7 @@ struct ReadingState {
   double previousLongitude = kNoPosition;
   bool amverDepartureRead = false;  // a G/ line made a waypoint
   int amverDestination = kNoIndex;  // table index of the I/ waypoint
+  int amverFirstWaypoint = 0;       // table index of the first waypoint read after the AMVER header
 };
 
 class RouteReader {

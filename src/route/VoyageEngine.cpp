@@ -111,7 +111,11 @@ void VoyageEngine::finishTable(const ReadingState& state) {
   // waypoint of the route before it may be reversed.
   if (voyage_.amver.active) {
     if (state.amverDestination != kNoIndex) moveAmverDestinationToEnd(state.amverDestination);
-    if (state.amverDepartureRead && voyage_.count() > 1) voyage_.waypoints[0].speed = voyage_.waypoints[1].speed;
+    if (settings_.backwardsRouting) {
+      if (state.amverDepartureRead && voyage_.count() > 1) voyage_.waypoints[0].speed = voyage_.waypoints[1].speed;
+    } else {
+      leadAmverLegSpeeds(state.amverFirstWaypoint);
+    }
   }
   if (voyage_.count() <= 1) return;
   Waypoint& last = voyage_.waypoints.back();
@@ -124,6 +128,18 @@ void VoyageEngine::moveAmverDestinationToEnd(int destination) {
   auto& table = voyage_.waypoints;
   if (destination < 0 || destination >= voyage_.count()) return;
   std::rotate(table.begin() + destination, table.begin() + destination + 1, table.end());
+}
+
+void VoyageEngine::leadAmverLegSpeeds(int first) {
+  // Each AMVER point carries the speed of its line, the speed of the leg
+  // that ends there; the leg that leaves a waypoint is timed by that
+  // waypoint's speed, so every speed moves back to the waypoint before.
+  // Reversed, the table already has each speed at the start of its leg.
+  // Waypoints read before the report keep the speeds their lines gave.
+  auto& table = voyage_.waypoints;
+  for (std::size_t k = static_cast<std::size_t>(std::max(first, 0)); k + 1 < table.size(); ++k) {
+    table[k].speed = table[k + 1].speed;
+  }
 }
 
 void VoyageEngine::clearStaleIndices() {

@@ -46,6 +46,8 @@ class VoyageEngine {
   int readRoute(std::string_view text, const std::string& fileName);
   void finishTable(const ReadingState& state);
   void moveAmverDestinationToEnd(int destination);
+  // From table index `first` on.
+  void leadAmverLegSpeeds(int first);
   void clearStaleIndices();
   void takeFileSpeed(double currentSpeed);
   void reportCut(const std::string& fileName, int line);

@@ -41,14 +41,49 @@ TEST_F(AmverInput, SailPlanBecomesTheRouteWithTheDestinationLast) {
   EXPECT_DOUBLE_EQ(w[0].longitude, -(5 + 4.0 / 60));
   EXPECT_DOUBLE_EQ(w[3].longitude, -74);
 
-  EXPECT_DOUBLE_EQ(w[0].speed, 14.5) << "the departure takes the speed of the second waypoint";
-  EXPECT_DOUBLE_EQ(w[1].speed, 14.5);
   EXPECT_EQ(w[1].greatCircle, 0);
-  EXPECT_DOUBLE_EQ(w[2].speed, 15);
   EXPECT_EQ(w[2].greatCircle, 1);
-  EXPECT_DOUBLE_EQ(w[3].speed, 12) << "a leg line without position gives its speed to the destination";
-  EXPECT_EQ(w[3].greatCircle, 0);
+  EXPECT_EQ(w[3].greatCircle, 0) << "a leg line without position gives its mode to the destination";
   EXPECT_DOUBLE_EQ(voyage.fileSpeed, 12);
+}
+
+// A leg line's speed is the speed of the leg that ends at its point, so it
+// is carried by the waypoint the leg leaves; the report writes it back on
+// the same leg line.
+TEST_F(AmverInput, LegSpeedsTimeTheLegsEndingAtTheirPoints) {
+  ASSERT_EQ(extract(kSailPlan), kVoyageBuilt);
+  std::vector<Waypoint> w;
+  for (const Waypoint& p : voyage.waypoints) {
+    if (p.kind == kOrdinaryPoint) w.push_back(p);
+  }
+  ASSERT_EQ(w.size(), 4u);
+  EXPECT_DOUBLE_EQ(w[0].speed, 14.5) << "FALMOUTH to line 8 is sailed at line 8's speed";
+  EXPECT_DOUBLE_EQ(w[1].speed, 15) << "line 8 to line 9 is sailed at line 9's speed";
+  EXPECT_DOUBLE_EQ(w[2].speed, 12) << "the last leg is sailed at the destination line's speed";
+}
+
+TEST_F(AmverInput, WaypointsReadBeforeTheReportKeepTheirOwnSpeeds) {
+  ASSERT_EQ(extract(waypointText("A", "10N", "20W") + "!SPEED 8\n" + waypointText("B", "11N", "20W") +
+                    "!SPEED 9\nAMVER\nL/RL/150/1200N/02000W/\nL/RL/120/1300N/02000W/\n"),
+            kVoyageBuilt);
+  ASSERT_EQ(voyage.count(), 4);
+  EXPECT_DOUBLE_EQ(voyage.waypoints[0].speed, 8) << "a route line's speed moved";
+  EXPECT_DOUBLE_EQ(voyage.waypoints[1].speed, 9) << "a route line's speed moved";
+  EXPECT_DOUBLE_EQ(voyage.waypoints[2].speed, 12);
+}
+
+TEST_F(AmverInput, BackwardsRoutingSailsEachLegAtItsOwnSpeed) {
+  settings.backwardsRouting = 1;
+  ASSERT_EQ(extract(kSailPlan), kVoyageBuilt);
+  std::vector<Waypoint> w;
+  for (const Waypoint& p : voyage.waypoints) {
+    if (p.kind == kOrdinaryPoint) w.push_back(p);
+  }
+  ASSERT_EQ(w.size(), 4u);
+  EXPECT_EQ(w[0].name, paddedWaypointName("NEW YORK"));
+  EXPECT_DOUBLE_EQ(w[0].speed, 12) << "NEW YORK to line 9 is the destination leg";
+  EXPECT_DOUBLE_EQ(w[1].speed, 15) << "line 9 to line 8";
+  EXPECT_DOUBLE_EQ(w[2].speed, 14.5) << "line 8 to FALMOUTH";
 }
 
 TEST_F(AmverInput, LinesAreStoredUpperCasedForTheReport) {

@@ -153,7 +153,8 @@ TEST_F(WaypointLines, SentencesAreWaypointsAndTheirFaultsStopTheRoute) {
     EXPECT_EQ(host.popups.back().milliseconds, 3000);
   }
   EXPECT_EQ(extract(waypointText("A", "10N", "20W") + "$CCWPL,4955.00,N,00512.00,W,\n"), kRouteFailed);
-  EXPECT_EQ(voyage.errors.back().line, 4);
+  expectErrorAt(84, 4, 2);
+  EXPECT_EQ(host.popups.back().milliseconds, 3000);
   EXPECT_EQ(voyage.count(), 1);
 }
 
