@@ -30,11 +30,14 @@ double meridionalParts(double latitude) {
   using namespace earth;
   if (std::fabs(latitude) < kEquatorTolerance) return 0;
   const double a = std::fabs(latitude) * kMpRadiansPerDegree;
+  const double tangent = std::tan(a / 2 + kMpQuarterPi);
+  // The single-precision constants carry the last 2e-6 degrees before a
+  // pole past it, where the tangent turns negative: the pole's parts.
+  if (!(tangent > 0)) return latitude < 0 ? -HUGE_VAL : HUGE_VAL;
   const double s = std::sin(a);
   const double q = kEccentricitySquared * s * s;
   const double series = 1 + q / 3 + q * q * 0.2 + q * q * q * kMpSeventh;
-  const double parts = (std::log(std::tan(a / 2 + kMpQuarterPi)) - kEccentricitySquared * s * series) *
-                       kMpMinutesPerRadian;
+  const double parts = (std::log(tangent) - kEccentricitySquared * s * series) * kMpMinutesPerRadian;
   return latitude < 0 ? -parts : parts;
 }
 

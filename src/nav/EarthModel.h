@@ -33,8 +33,8 @@ inline constexpr double kEquatorTolerance = 1e-8;
 // Meridional parts of a latitude on the ellipsoid, in minutes.
 //   latitude: degrees, -90..90 (north positive).
 //   Result: minutes of meridional parts, odd in the latitude; exactly 0 for
-//   |latitude| < 1e-8. About +-7.4e3 at 85 degrees; not finite within about
-//   2e-6 degrees of a pole.
+//   |latitude| < 1e-8. About +-7.4e3 at 85 degrees; +-infinity (HUGE_VAL)
+//   at the poles and within about 2e-6 degrees of them.
 double meridionalParts(double latitude);
 
 // The latitude whose meridional parts are `target` (minutes), by bisection

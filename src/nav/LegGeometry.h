@@ -53,6 +53,7 @@ class LegGeometry {
   //   Same parallel (latitudes within 1e-7 minutes): course 90 or 270;
   //   distance the departure (difference of longitude x cos lat1).
   //   Coincident points: course 0, distance 0.
+  //   To or from a pole: course 0 or 180, distance the difference of latitude.
   //   Geodetic: the distance is scaled by the lengths of a degree.
   RhumbLineLeg rhumbLine(double lat1, double lon1, double lat2, double lon2, bool geodetic) const;
 

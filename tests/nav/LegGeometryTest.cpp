@@ -42,6 +42,29 @@ TEST(RhumbLine, SpecialLegs) {
   }
 }
 
+TEST(RhumbLine, LegsToAndFromAPoleRunAlongTheMeridian) {
+  // At a pole the meridional parts are infinite: a rhumb line reaching it
+  // runs due north (or leaves due south) and is as long as its difference
+  // of latitude, whatever the longitudes.
+  const LegGeometry g(0);
+  struct Row {
+    double lat1, lon1, lat2, lon2, course;
+    const char* legend;
+  } rows[] = {
+      {80, 10, 90, 20, 0, "to the north pole: due north, not a course that is not a number"},
+      {90, 10, 80, 20, 180, "from the north pole: due south"},
+      {-80, 10, -90, -20, 180, "to the south pole: due south"},
+      {-90, 10, -80, 20, 0, "from the south pole: due north"},
+  };
+  for (const Row& r : rows) {
+    const RhumbLineLeg leg = g.rhumbLine(r.lat1, r.lon1, r.lat2, r.lon2, false);
+    EXPECT_NEAR(leg.course, r.course, 1e-9) << r.legend;
+    EXPECT_NEAR(leg.distance, 600, 1e-9) << r.legend;
+  }
+  EXPECT_EQ(meridionalParts(90), HUGE_VAL);
+  EXPECT_EQ(meridionalParts(-90), -HUGE_VAL);
+}
+
 TEST(RhumbLine, CourseInEachQuadrant) {
   const LegGeometry g(0);
   struct Row {
