@@ -7,6 +7,7 @@
 
 #include "gps/GpsGeometry.h"
 #include "gps/GpsTextSet.h"
+#include "nav/CourseText.h"
 
 namespace z5 {
 namespace {
@@ -85,12 +86,10 @@ GotoLeg gotoLegFor(const Voyage& voyage, int index) {
 }
 
 std::string gpsCourseText(double degrees) {
-  // The leading zeros go by the number as printed: 99.996 is "100.00 T".
-  const std::string number = fmt::sprintf("%1.2f", degrees);
-  const std::size_t integerDigits = number.find('.');
-  if (integerDigits >= 3) return number + " T";
-  if (integerDigits == 2) return "0" + number + " T";
-  return "00" + number;
+  // The monitor marks courses of 10 degrees and more as true: "045.50 T",
+  // but "005.50".
+  const std::string text = courseText(degrees);
+  return text.starts_with("00") ? text : text + " T";
 }
 
 std::string timeToGoText(double hours) {

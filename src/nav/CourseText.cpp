@@ -8,8 +8,10 @@ constexpr double kHalfTurn = 180;
 }  // namespace
 
 std::string courseText(double course) {
-  const std::string digits = fmt::sprintf("%1.2f", course);
+  std::string digits = fmt::sprintf("%1.2f", course);
   if (digits.front() == '-') return digits;
+  // A course just short of north that rounds up to the full circle is north.
+  if (digits == "360.00") digits = "0.00";
   // "d.dd" needs two leading zeros, "dd.dd" one.
   const std::size_t integerDigits = digits.find('.');
   if (integerDigits == 1) return "00" + digits;

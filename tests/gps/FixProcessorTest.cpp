@@ -89,6 +89,7 @@ TEST(GpsFixProcessor, MadeGoodTextsUseThreeIntegerDigits) {
       {99.999, "100.00 T"},  // a prefix chosen before rounding gives "0100.00 T"
       {9.996, "010.00 T"},   // and "0010.00"
       {99.994, "099.99 T"},  // rounding down keeps the prefix
+      {359.996, "000.00"},   // rounding up to the full circle is north
   };
   for (const auto& [course, text] : rows) EXPECT_EQ(gpsCourseText(course), text) << course;
 }

@@ -21,6 +21,8 @@ TEST(CourseText, AlwaysShowsThreeIntegerDigits) {
       {270, "270.00", "cardinal west"},
       {9.999, "010.00", "rounding up to 10 must not print 0010.00"},
       {99.999, "100.00", "rounding up to 100 must not print 0100.00"},
+      {359.994, "359.99", "just west of north stays"},
+      {359.996, "000.00", "rounding up to the full circle is north, not 360.00"},
   };
   for (const Row& r : rows) EXPECT_EQ(courseText(r.course), r.text) << r.legend;
 }
