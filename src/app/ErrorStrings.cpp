@@ -34,7 +34,8 @@ constexpr std::array<StringSpec, kErrorStringCount> kErrorStrings = {{
     /*  13 */ {"d", "Out of memory for waypoint %d."},
     // No memory for a note (note number).
     /*  14 */ {"d", "Out of memory for note %d."},
-    /*  15 */ {"", "(unused)"},
+    // A route file too large to be a route (file, limit in MB).
+    /*  15 */ {"sd", "%s is too large for a route file (more than %d MB); nothing was read."},
     // End of file before a point's latitude: route text and user point file (line, file, n).
     /*  16 */ {"dsd", "Line %d of %s: the file ends before point %d is complete."},
     // Unreadable latitude: route text, $CCWPL sentence, user point file (line, file, n).

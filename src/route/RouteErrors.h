@@ -10,6 +10,7 @@ struct RouteError {
 };
 
 inline constexpr RouteError kRouteNotOpened{2, 3000};
+inline constexpr RouteError kRouteTooLarge{15, 8000};
 inline constexpr RouteError kBadSpeed{3, 8000};
 inline constexpr RouteError kBadZone{4, 8000};
 inline constexpr RouteError kBadStop{5, 8000};

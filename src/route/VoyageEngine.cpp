@@ -1,11 +1,11 @@
 #include "route/VoyageEngine.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <mutex>
 #include <new>
-#include <sstream>
 
 #include <fmt/printf.h>
 
@@ -27,13 +27,35 @@ constexpr int kNoTargetLabel = 113;  // prompt string of the target label withou
 constexpr double kSpeedGiven = 0.001;
 constexpr int kCutShownMs = 8000;
 
-std::optional<std::string> readWholeFile(const std::string& path) {
+// A route is at most 1000 waypoints with their notes and comments; a file
+// larger than this is not one (a device such as /dev/zero would fill the
+// memory).
+constexpr std::size_t kMaxRouteMegabytes = 64;
+constexpr std::size_t kMaxRouteBytes = kMaxRouteMegabytes << 20;
+constexpr std::size_t kReadChunk = 1 << 16;
+
+struct RouteFile {
+  enum Status { Read, CannotOpen, TooLarge } status = CannotOpen;
+  std::string text;
+};
+
+RouteFile readRouteFile(const std::string& path) {
+  RouteFile file;
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) return file;
   std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream text;
-  text << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return std::move(text).str();
+  if (!in) return file;
+  std::string chunk(kReadChunk, '\0');
+  while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0) {
+    file.text.append(chunk, 0, static_cast<std::size_t>(in.gcount()));
+    if (file.text.size() > kMaxRouteBytes) {
+      file.status = RouteFile::TooLarge;
+      file.text.clear();
+      return file;
+    }
+  }
+  file.status = in.bad() ? RouteFile::CannotOpen : RouteFile::Read;
+  return file;
 }
 
 }  // namespace
@@ -55,8 +77,13 @@ int VoyageEngine::extractRoute(std::string_view text, const std::string& fileNam
 }
 
 int VoyageEngine::extractRouteFile(const std::string& path) {
-  const std::optional<std::string> text = readWholeFile(path);
-  return text ? extract(std::string_view(*text), path) : extract(std::nullopt, path);
+  const RouteFile file = readRouteFile(path);
+  if (file.status == RouteFile::TooLarge) {
+    resetVoyage(path);
+    messages_.showError(kRouteTooLarge.number, kRouteTooLarge.milliseconds, path, static_cast<int>(kMaxRouteMegabytes));
+    return kRouteFailed;
+  }
+  return file.status == RouteFile::Read ? extract(std::string_view(file.text), path) : extract(std::nullopt, path);
 }
 
 int VoyageEngine::extract(std::optional<std::string_view> text, const std::string& fileName) {

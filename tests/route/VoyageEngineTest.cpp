@@ -132,6 +132,23 @@ TEST_F(VoyageEngineTest, AFileThatCannotBeReadIsReportedWithItsName) {
   EXPECT_EQ(voyage.routeFileName, dir.file("r.txt"));
 }
 
+TEST_F(VoyageEngineTest, ADirectoryOrAnEndlessDeviceIsNoRouteAndLeavesNoVoyage) {
+  TempDir dir;
+  ASSERT_EQ(engine.extractRouteFile(dir.write("r.txt", waypointText("A", "1N", "1W"))), kVoyageBuilt);
+
+  EXPECT_EQ(engine.extractRouteFile(dir.home()), kRouteFailed);
+  ASSERT_EQ(host.popups.size(), 1u);
+  EXPECT_EQ(host.popups[0].text, strings.error(2, dir.home()));
+  EXPECT_TRUE(voyage.waypoints.empty()) << "the previous voyage stays shown as if it were this one";
+
+  // Read whole, /dev/zero would fill the memory.
+  EXPECT_EQ(engine.extractRouteFile("/dev/zero"), kRouteFailed);
+  ASSERT_EQ(host.popups.size(), 2u);
+  EXPECT_EQ(host.popups[1].text, strings.error(15, std::string("/dev/zero"), 64));
+  EXPECT_EQ(host.popups[1].milliseconds, 8000);
+  EXPECT_TRUE(voyage.waypoints.empty());
+}
+
 TEST_F(VoyageEngineTest, MissingDepartureTimeGetsItsText) {
   ASSERT_EQ(extract(waypointText("A", "1N", "1W")), kVoyageBuilt);
   EXPECT_EQ(settings.departureText, " - No departure time given - no time calcs.");
