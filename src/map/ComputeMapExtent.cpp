@@ -111,8 +111,20 @@ Bounds centredBounds(Point centre, double reference, double span, double aspect)
 
 double inverseParts(double parts) { return latitudeAtMeridionalParts(parts, kInverseTolerance); }
 
+// The middle (meridional parts, minutes) of a window `span` minutes high
+// around `middle`, moved as little as needed to hold both latitude bounds.
+double holdingBounds(double middle, double span, const Bounds& b) {
+  const double north = meridionalParts(b.north);
+  const double south = meridionalParts(b.south);
+  if (middle + span / 2 < north) middle = north - span / 2;
+  if (middle - span / 2 > south) middle = south + span / 2;
+  return middle;
+}
+
 // Fits the bounds to a drawing of width x height pixels; sets the size used.
-void fitToDrawing(Bounds& b, int width, int height, int& usedWidth, int& usedHeight) {
+// With `keepBounds` (the whole voyage) the latitudes recentred on their
+// middle still hold the voyage's bounds.
+void fitToDrawing(Bounds& b, bool keepBounds, int width, int height, int& usedWidth, int& usedHeight) {
   const double aspect = static_cast<double>(width) / height;
   const double limitParts = meridionalParts(kMapLatitudeLimit);
   const double latitudeParts = std::trunc(meridionalParts(b.north) - meridionalParts(b.south));
@@ -123,7 +135,8 @@ void fitToDrawing(Bounds& b, int width, int height, int& usedWidth, int& usedHei
     // Longitude sets the scale; the latitudes follow.
     const double needed = (b.east - b.west) * kMinutesPerDegree * height / width;
     if (needed <= 2 * limitParts) {
-      const double middle = meridionalParts((b.south + b.north) / 2);
+      double middle = meridionalParts((b.south + b.north) / 2);
+      if (keepBounds) middle = holdingBounds(middle, needed, b);
       b.north = inverseParts(middle + needed / 2);
       b.south = inverseParts(middle - needed / 2);
       if (b.north > kMapLatitudeLimit) {
@@ -172,7 +185,7 @@ MapExtent ComputeMapExtent(const Voyage& voyage, const MapExtentRequest& request
                          : centredBounds(centreOf(voyage, request), reference, request.degreeSpan,
                                          static_cast<double>(width) / height);
   MapExtent e;
-  fitToDrawing(b, width, height, e.width, e.height);
+  fitToDrawing(b, wholeVoyage, width, height, e.width, e.height);
 
   e.referenceMeridian = reference;
   e.referenceSeconds = toArcSeconds(reference);

@@ -36,7 +36,10 @@ inline constexpr double kMaxLongitudeSpanMinutes = 19200;
 //   waypoint count), or the first waypoint when that index is 0 or beyond the
 //   table, or the view point when there is no waypoint, else 0.
 //   West and east are relative to it and not limited to -180..180 for a
-//   whole-voyage map; latitudes stay within +-85. The scale divisors are set
+//   whole-voyage map; latitudes stay within +-85. A whole-voyage map keeps
+//   its widened latitudes in view when the drawing's shape gives it more
+//   latitude than they need (the extra is shared out around their middle
+//   latitude, as far as both still fit). The scale divisors are set
 //   as for painting (setScaleDivisors).
 MapExtent ComputeMapExtent(const Voyage& voyage, const MapExtentRequest& request);
 

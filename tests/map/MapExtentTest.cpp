@@ -94,6 +94,23 @@ TEST(ComputeMapExtent, RecentresTheLatitudesWhenLongitudeSetsTheScale) {
   EXPECT_EQ(e.height, 500);
 }
 
+TEST(ComputeMapExtent, WholeVoyageMapKeepsEveryWaypointInViewWhenLongitudeSetsTheScale) {
+  // Recentred on the parts of the middle latitude, a map from the tropics to
+  // the ice edge lost its far end (84N shown only to 79N) for some drawing
+  // shapes, and with it the charts there from the search box.
+  constexpr double kArcSecond = 1.0 / 3600;
+  const Voyage north = voyageOf({{0, 0}, {84, 40}});
+  const Voyage south = voyageOf({{0, 0}, {-84, 40}});
+  for (int width = 100; width <= 1000; width += 7) {
+    const MapExtent n = ComputeMapExtent(north, wholeVoyageRequest(2, width, 600));
+    EXPECT_GE(n.north, 84 - kArcSecond) << width;
+    EXPECT_LE(n.south, 0) << width;
+    const MapExtent s = ComputeMapExtent(south, wholeVoyageRequest(2, width, 600));
+    EXPECT_LE(s.south, -84 + kArcSecond) << width;
+    EXPECT_GE(s.north, 0) << width;
+  }
+}
+
 TEST(ComputeMapExtent, ShortensTheDrawingWhenEightyFiveDegreesAreNotEnough) {
   const Voyage v = voyageOf({{0, -80}, {1, 80}});
   const MapExtent e = ComputeMapExtent(v, wholeVoyageRequest(2, 100, 1000));
