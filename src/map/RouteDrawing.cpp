@@ -72,6 +72,39 @@ struct Spot {
   double along;
 };
 
+// A leg whose ends lie more than half a turn apart in relative longitude
+// runs the short way across the map's back meridian (the reference
+// meridian + 180): it is drawn as two pieces, each ending at that meridian
+// on its own side of the map, so that no line runs back across the map.
+constexpr double kBackMeridianInset = 1e-7;  // degrees short of the back meridian
+constexpr double kPartsTolerance = 0.01;     // minutes of meridional parts
+
+std::vector<LegPixels> legPieces(const MapExtent& e, const Waypoint& from, const Waypoint& to) {
+  const double a = relativeLongitude(from.longitude, e.referenceMeridian);
+  const double b = relativeLongitude(to.longitude, e.referenceMeridian);
+  std::vector<LegPixels> pieces;
+  if (std::fabs(b - a) <= kHalfTurn) {
+    if (const auto leg = clipLeg(e, from, to)) pieces.push_back(*leg);
+    return pieces;
+  }
+  // Straight on the chart: meridional parts run linearly with longitude.
+  const double side = a > 0 ? 1 : -1;
+  const double bUnwrapped = b + side * 2 * kHalfTurn;
+  const double t = (side * kHalfTurn - a) / (bUnwrapped - a);
+  const double mpFrom = meridionalParts(from.latitude);
+  const double mpTo = meridionalParts(to.latitude);
+  const double latitude =
+      mpFrom == mpTo ? from.latitude : latitudeAtMeridionalParts(mpFrom + t * (mpTo - mpFrom), kPartsTolerance);
+  Waypoint leaving = to;
+  leaving.latitude = latitude;
+  leaving.longitude = absoluteLongitude(side * (kHalfTurn - kBackMeridianInset), e.referenceMeridian);
+  Waypoint entering = leaving;
+  entering.longitude = absoluteLongitude(-side * (kHalfTurn - kBackMeridianInset), e.referenceMeridian);
+  if (const auto leg = clipLeg(e, from, leaving)) pieces.push_back(*leg);
+  if (const auto leg = clipLeg(e, entering, to)) pieces.push_back(*leg);
+  return pieces;
+}
+
 }  // namespace
 
 std::vector<RoutePoint> routePoints(const Voyage& voyage) {
@@ -188,9 +221,9 @@ void DrawRoute(Surface& surface, const MapExtent& extent, const Voyage& voyage,
                const std::vector<RouteLabel>& labels) {
   const std::vector<RoutePoint> points = routePoints(voyage);
   for (std::size_t i = 1; i < points.size(); ++i) {
-    if (const auto leg = clipLeg(extent, *points[i - 1].waypoint, *points[i].waypoint)) {
-      surface.moveTo(leg->x1, leg->y1);
-      surface.lineTo(leg->x2, leg->y2);
+    for (const LegPixels& leg : legPieces(extent, *points[i - 1].waypoint, *points[i].waypoint)) {
+      surface.moveTo(leg.x1, leg.y1);
+      surface.lineTo(leg.x2, leg.y2);
     }
   }
   for (const RouteLabel& label : labels) surface.textOut(label.x, label.y, label.text);
