@@ -36,6 +36,8 @@ bool insideView(const MapExtent& e, ArcPosition p) {
 }
 
 bool between(int value, int a, int b) { return std::min(a, b) <= value && value <= std::max(a, b); }
+// Whether the range between a and b shares a point with low..high.
+bool overlaps(int a, int b, int low, int high) { return std::min(a, b) <= high && std::max(a, b) >= low; }
 
 // Whether `course` runs within the tolerance along a direction (either way).
 bool alongDirection(double course, double direction) {
@@ -143,21 +145,26 @@ std::optional<LegPixels> clipLeg(const MapExtent& e, const Waypoint& from, const
     }
     const LegGeometry geometry(e.referenceMeridian);
     const double course = to.rhumbLineCourse;
+    // An edge is crossed where the leg meets it inside the view, or, for a
+    // leg lying on the edge's own line, where the two overlap. A leg running
+    // within the tolerance along an edge it crosses is not drawn.
     for (const int parallel : {e.southSeconds, e.northSeconds}) {
       if (!between(parallel, a.lat, b.lat)) continue;
-      if (alongDirection(course, kParallelDirection)) return std::nullopt;
       const int x = geometry.rhumbLongitudeAtLatitude(parallel, from, to);
-      if (x == kNoCrossingSeconds) continue;
       const ArcPosition crossing{parallel, relativeLongitudeSeconds(x, e.referenceSeconds)};
-      if (insideView(e, crossing)) spots.push_back({crossing, measure.at(crossing)});
+      const bool meetsEdge = x != kNoCrossingSeconds && insideView(e, crossing);
+      if (!meetsEdge && !(a.lat == b.lat && overlaps(a.lon, b.lon, e.westSeconds, e.eastSeconds))) continue;
+      if (alongDirection(course, kParallelDirection)) return std::nullopt;
+      if (meetsEdge) spots.push_back({crossing, measure.at(crossing)});
     }
     for (const int meridian : {e.westSeconds, e.eastSeconds}) {
       if (!between(meridian, a.lon, b.lon)) continue;
-      if (alongDirection(course, kMeridianDirection)) return std::nullopt;
       const int y = geometry.rhumbLatitudeAtLongitude(absoluteLongitudeSeconds(meridian, e.referenceSeconds), from, to);
-      if (y == kNoCrossingSeconds) continue;
       const ArcPosition crossing{y, meridian};
-      if (insideView(e, crossing)) spots.push_back({crossing, measure.at(crossing)});
+      const bool meetsEdge = y != kNoCrossingSeconds && insideView(e, crossing);
+      if (!meetsEdge && !(a.lon == b.lon && overlaps(a.lat, b.lat, e.southSeconds, e.northSeconds))) continue;
+      if (alongDirection(course, kMeridianDirection)) return std::nullopt;
+      if (meetsEdge) spots.push_back({crossing, measure.at(crossing)});
     }
   }
   if (spots.empty()) return std::nullopt;

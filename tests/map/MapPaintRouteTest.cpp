@@ -202,6 +202,24 @@ TEST(MapPaintRoute, LegAcrossTheMapsBackMeridianRunsToTheEdgeItCrosses) {
   }
 }
 
+TEST(MapPaintRoute, NearlyNorthLegLeavingThroughTheTopIsDrawnThoughItsEndLiesPastTheEastMeridian) {
+  // Course about 000.1: the leg leaves the view through its north edge; the
+  // east meridian lies between its ends' longitudes but the leg meets that
+  // meridian far north of the view, so it crosses no edge along which it runs.
+  const MapExtent e = squareView();
+  const Voyage v = voyageThrough({at(0.5, 0.999), at(3.5, 1.004)});
+  ASSERT_LT(v.waypoints[1].rhumbLineCourse, kAlongEdgeTolerance);
+  const auto leg = clipLeg(e, v.waypoints[0], v.waypoints[1]);
+  ASSERT_TRUE(leg);
+  EXPECT_EQ(leg->x1, px(e, 0.999));
+  EXPECT_EQ(leg->y1, py(e, 0.5));
+  EXPECT_EQ(leg->y2, LatToY(e, e.northSeconds));
+  // The same course crossing the east edge inside the view runs along it.
+  const Voyage along = voyageThrough({at(0.1, 0.9995), at(0.9, 1.001)});
+  ASSERT_LT(along.waypoints[1].rhumbLineCourse, kAlongEdgeTolerance);
+  EXPECT_FALSE(clipLeg(e, along.waypoints[0], along.waypoints[1]));
+}
+
 TEST(MapPaintRoute, LegOnTheEdgeParallelInsideTheViewIsDrawn) {
   const MapExtent e = squareView();
   const Voyage v = voyageThrough({at(1.0, 0.2), at(1.0, 0.8)});
