@@ -1,5 +1,6 @@
 #include "map/DrawPointFile.h"
 
+#include <algorithm>
 #include <fstream>
 
 #include "map/LabelPlacement.h"
@@ -19,7 +20,12 @@ void report(Messages& messages, std::vector<ErrorLocation>& errors, const std::s
             const PointFileError& e) {
   const std::string message = messages.strings().error(e.number, e.line, path, e.entry);
   messages.showMessage(message, shownFor(e.number));
-  if (static_cast<int>(errors.size()) < kMaxErrorLocations) errors.push_back({path, e.line, message, e.lineText});
+  // Each paint reads the file again; its error is listed once.
+  const bool listed = std::any_of(errors.begin(), errors.end(), [&](const ErrorLocation& l) {
+    return l.file == path && l.line == e.line && l.message == message;
+  });
+  if (!listed && static_cast<int>(errors.size()) < kMaxErrorLocations)
+    errors.push_back({path, e.line, message, e.lineText});
 }
 
 }  // namespace

@@ -65,8 +65,11 @@ std::string longitudeGridLabel(int longitudeSeconds) {
 
 void DrawGrid(Surface& surface, const MapExtent& extent, int textHeight) {
   const int latitudeStep = gridSpacing(extent.mpSpan);
+  // The first line north of a south edge at or above the equator; for an
+  // edge south of it, truncation already gives a line at or north of it
+  // (the equator itself when the edge lies within one spacing of it).
   std::int64_t latitude = static_cast<std::int64_t>(extent.southSeconds / latitudeStep) * latitudeStep;
-  if (latitude >= 0) latitude += latitudeStep;
+  if (extent.southSeconds >= 0) latitude += latitudeStep;
   for (; latitude <= extent.northSeconds && latitude < kQuarterTurnSeconds; latitude += latitudeStep) {
     const int y = LatToY(extent, static_cast<int>(latitude));
     surface.moveTo(1, y);

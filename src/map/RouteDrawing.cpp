@@ -36,6 +36,8 @@ bool insideView(const MapExtent& e, ArcPosition p) {
 }
 
 bool between(int value, int a, int b) { return std::min(a, b) <= value && value <= std::max(a, b); }
+// Whether the range between a and b shares a point with low..high.
+bool overlaps(int a, int b, int low, int high) { return std::min(a, b) <= high && std::max(a, b) >= low; }
 
 // Whether `course` runs within the tolerance along a direction (either way).
 bool alongDirection(double course, double direction) {
@@ -71,6 +73,39 @@ struct Spot {
   ArcPosition at;
   double along;
 };
+
+// A leg whose ends lie more than half a turn apart in relative longitude
+// runs the short way across the map's back meridian (the reference
+// meridian + 180): it is drawn as two pieces, each ending at that meridian
+// on its own side of the map, so that no line runs back across the map.
+constexpr double kBackMeridianInset = 1e-7;  // degrees short of the back meridian
+constexpr double kPartsTolerance = 0.01;     // minutes of meridional parts
+
+std::vector<LegPixels> legPieces(const MapExtent& e, const Waypoint& from, const Waypoint& to) {
+  const double a = relativeLongitude(from.longitude, e.referenceMeridian);
+  const double b = relativeLongitude(to.longitude, e.referenceMeridian);
+  std::vector<LegPixels> pieces;
+  if (std::fabs(b - a) <= kHalfTurn) {
+    if (const auto leg = clipLeg(e, from, to)) pieces.push_back(*leg);
+    return pieces;
+  }
+  // Straight on the chart: meridional parts run linearly with longitude.
+  const double side = a > 0 ? 1 : -1;
+  const double bUnwrapped = b + side * 2 * kHalfTurn;
+  const double t = (side * kHalfTurn - a) / (bUnwrapped - a);
+  const double mpFrom = meridionalParts(from.latitude);
+  const double mpTo = meridionalParts(to.latitude);
+  const double latitude =
+      mpFrom == mpTo ? from.latitude : latitudeAtMeridionalParts(mpFrom + t * (mpTo - mpFrom), kPartsTolerance);
+  Waypoint leaving = to;
+  leaving.latitude = latitude;
+  leaving.longitude = absoluteLongitude(side * (kHalfTurn - kBackMeridianInset), e.referenceMeridian);
+  Waypoint entering = leaving;
+  entering.longitude = absoluteLongitude(-side * (kHalfTurn - kBackMeridianInset), e.referenceMeridian);
+  if (const auto leg = clipLeg(e, from, leaving)) pieces.push_back(*leg);
+  if (const auto leg = clipLeg(e, entering, to)) pieces.push_back(*leg);
+  return pieces;
+}
 
 }  // namespace
 
@@ -110,21 +145,26 @@ std::optional<LegPixels> clipLeg(const MapExtent& e, const Waypoint& from, const
     }
     const LegGeometry geometry(e.referenceMeridian);
     const double course = to.rhumbLineCourse;
+    // An edge is crossed where the leg meets it inside the view, or, for a
+    // leg lying on the edge's own line, where the two overlap. A leg running
+    // within the tolerance along an edge it crosses is not drawn.
     for (const int parallel : {e.southSeconds, e.northSeconds}) {
       if (!between(parallel, a.lat, b.lat)) continue;
-      if (alongDirection(course, kParallelDirection)) return std::nullopt;
       const int x = geometry.rhumbLongitudeAtLatitude(parallel, from, to);
-      if (x == kNoCrossingSeconds) continue;
       const ArcPosition crossing{parallel, relativeLongitudeSeconds(x, e.referenceSeconds)};
-      if (insideView(e, crossing)) spots.push_back({crossing, measure.at(crossing)});
+      const bool meetsEdge = x != kNoCrossingSeconds && insideView(e, crossing);
+      if (!meetsEdge && !(a.lat == b.lat && overlaps(a.lon, b.lon, e.westSeconds, e.eastSeconds))) continue;
+      if (alongDirection(course, kParallelDirection)) return std::nullopt;
+      if (meetsEdge) spots.push_back({crossing, measure.at(crossing)});
     }
     for (const int meridian : {e.westSeconds, e.eastSeconds}) {
       if (!between(meridian, a.lon, b.lon)) continue;
-      if (alongDirection(course, kMeridianDirection)) return std::nullopt;
       const int y = geometry.rhumbLatitudeAtLongitude(absoluteLongitudeSeconds(meridian, e.referenceSeconds), from, to);
-      if (y == kNoCrossingSeconds) continue;
       const ArcPosition crossing{y, meridian};
-      if (insideView(e, crossing)) spots.push_back({crossing, measure.at(crossing)});
+      const bool meetsEdge = y != kNoCrossingSeconds && insideView(e, crossing);
+      if (!meetsEdge && !(a.lon == b.lon && overlaps(a.lat, b.lat, e.southSeconds, e.northSeconds))) continue;
+      if (alongDirection(course, kMeridianDirection)) return std::nullopt;
+      if (meetsEdge) spots.push_back({crossing, measure.at(crossing)});
     }
   }
   if (spots.empty()) return std::nullopt;
@@ -188,9 +228,9 @@ void DrawRoute(Surface& surface, const MapExtent& extent, const Voyage& voyage,
                const std::vector<RouteLabel>& labels) {
   const std::vector<RoutePoint> points = routePoints(voyage);
   for (std::size_t i = 1; i < points.size(); ++i) {
-    if (const auto leg = clipLeg(extent, *points[i - 1].waypoint, *points[i].waypoint)) {
-      surface.moveTo(leg->x1, leg->y1);
-      surface.lineTo(leg->x2, leg->y2);
+    for (const LegPixels& leg : legPieces(extent, *points[i - 1].waypoint, *points[i].waypoint)) {
+      surface.moveTo(leg.x1, leg.y1);
+      surface.lineTo(leg.x2, leg.y2);
     }
   }
   for (const RouteLabel& label : labels) surface.textOut(label.x, label.y, label.text);

@@ -19,10 +19,15 @@ QString toQString(std::string_view text) {
 
 QtSurface::QtSurface(QPainter& painter, int width, int height, bool printing, QPoint origin)
     : painter_(painter), width_(width), height_(height), printing_(printing), origin_(origin) {
+  painter_.save();
   painter_.setBackgroundMode(Qt::TransparentMode);
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setBrush(Qt::NoBrush);
   selectPenColour({255, 255, 255});
+}
+
+QtSurface::~QtSurface() {
+  if (painter_.isActive()) painter_.restore();
 }
 
 QColor QtSurface::tableColour(int index) const {

@@ -18,7 +18,13 @@ class QtSurface final : public Surface {
  public:
   // Draws with `painter` on a drawing of width x height pixels whose top-left
   // lies at `origin` on the painter's device.
+  // The painter's pen, brush, font and background mode are saved here and
+  // restored when the surface goes, so a page drawn on after the map keeps
+  // its own.
   QtSurface(QPainter& painter, int width, int height, bool printing, QPoint origin = {});
+  ~QtSurface() override;
+  QtSurface(const QtSurface&) = delete;
+  QtSurface& operator=(const QtSurface&) = delete;
 
   int width() const override { return width_; }
   int height() const override { return height_; }

@@ -139,6 +139,27 @@ TEST_F(OneDegreeAtTheEquator, LongitudeLinesEveryTenMinutesLabelledOnAlternateRo
   }
 }
 
+TEST(MapPaintGrid, EquatorLineIsDrawnWhenTheMapEndsJustSouthOfIt) {
+  // A map from about 0-06S to 0-54N: its south edge lies within one
+  // spacing south of the equator, and the equator line must still be drawn.
+  MapExtentRequest request;
+  request.viewPoint = true;
+  request.viewLatitude = 0.4;
+  request.degreeSpan = 1;
+  request.width = 1024;
+  request.height = 768;
+  const MapExtent extent = ComputeMapExtent(Voyage{}, request);
+  ASSERT_LT(extent.southSeconds, 0);
+  ASSERT_GT(extent.southSeconds, -600);
+  RecordingSurface surface(1024, 768);
+  DrawGrid(surface, extent, RecordingSurface::kTextHeight);
+  std::vector<std::string> texts;
+  for (const auto& c : surface.only(SurfaceCall::Text))
+    if (c.x == 1) texts.push_back(c.text);
+  ASSERT_FALSE(texts.empty());
+  EXPECT_EQ(texts.front(), "00-00S");
+}
+
 TEST(MapPaintGrid, WorldMapStopsBeforeThePoleAndCrossesNoMeridianTwice) {
   MapExtentRequest request;
   request.viewPoint = true;

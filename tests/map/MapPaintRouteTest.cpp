@@ -152,6 +152,74 @@ TEST(MapPaintRoute, LegAlongAnEdgeIsNotDrawn) {
   EXPECT_FALSE(clipLeg(e, nearly.waypoints[0], nearly.waypoints[1]));
 }
 
+// A view of the given bounds (degrees, longitudes relative to Greenwich),
+// linear at the given pixels.
+MapExtent viewOf(double south, double north, double west, double east, int width, int height) {
+  MapExtent e;
+  e.southSeconds = toArcSeconds(south);
+  e.northSeconds = toArcSeconds(north);
+  e.westSeconds = toArcSeconds(west);
+  e.eastSeconds = toArcSeconds(east);
+  e.latitudeSpan = e.northSeconds - e.southSeconds;
+  e.longitudeSpan = e.eastSeconds - e.westSeconds;
+  e.width = width;
+  e.height = height;
+  return e;
+}
+
+TEST(MapPaintRoute, LegAcrossTheMapsBackMeridianRunsToTheEdgeItCrosses) {
+  // 175E to 175W runs east across the 180th meridian, which is the edge of
+  // the map's longitudes here (the reference meridian is Greenwich).
+  const Voyage v = voyageThrough({at(5, 175), at(5, -175)});
+  {
+    const MapExtent eastSide = viewOf(0, 10, 170, 180, 360, 360);
+    RecordingSurface surface(360, 360);
+    DrawRoute(surface, eastSide, v, RouteStyle{true, 1, 14});
+    const auto segments = surface.segments();
+    ASSERT_EQ(surface.count(SurfaceCall::Line), 1);
+    EXPECT_EQ(segments[0].x1, px(eastSide, 175));
+    EXPECT_EQ(segments[0].y1, py(eastSide, 5));
+    EXPECT_NEAR(segments[0].x2, 360, 1);  // eastwards to the east edge, not west
+    EXPECT_EQ(segments[0].y2, py(eastSide, 5));
+  }
+  {
+    const MapExtent westSide = viewOf(0, 10, -180, -170, 360, 360);
+    RecordingSurface surface(360, 360);
+    DrawRoute(surface, westSide, v, RouteStyle{true, 1, 14});
+    const auto segments = surface.segments();
+    ASSERT_EQ(surface.count(SurfaceCall::Line), 1);
+    EXPECT_NEAR(segments[0].x1, 0, 1);  // in from the west edge
+    EXPECT_EQ(segments[0].x2, px(westSide, -175));
+    EXPECT_EQ(segments[0].y2, py(westSide, 5));
+  }
+  {
+    // The whole world: two short pieces, no line across the map.
+    const MapExtent world = viewOf(-10, 10, -180, 180, 720, 40);
+    RecordingSurface surface(720, 40);
+    DrawRoute(surface, world, v, RouteStyle{true, 1, 14});
+    ASSERT_EQ(surface.count(SurfaceCall::Line), 2);
+    for (const auto& s : surface.segments()) EXPECT_LE(std::abs(s.x2 - s.x1), 12);
+  }
+}
+
+TEST(MapPaintRoute, NearlyNorthLegLeavingThroughTheTopIsDrawnThoughItsEndLiesPastTheEastMeridian) {
+  // Course about 000.1: the leg leaves the view through its north edge; the
+  // east meridian lies between its ends' longitudes but the leg meets that
+  // meridian far north of the view, so it crosses no edge along which it runs.
+  const MapExtent e = squareView();
+  const Voyage v = voyageThrough({at(0.5, 0.999), at(3.5, 1.004)});
+  ASSERT_LT(v.waypoints[1].rhumbLineCourse, kAlongEdgeTolerance);
+  const auto leg = clipLeg(e, v.waypoints[0], v.waypoints[1]);
+  ASSERT_TRUE(leg);
+  EXPECT_EQ(leg->x1, px(e, 0.999));
+  EXPECT_EQ(leg->y1, py(e, 0.5));
+  EXPECT_EQ(leg->y2, LatToY(e, e.northSeconds));
+  // The same course crossing the east edge inside the view runs along it.
+  const Voyage along = voyageThrough({at(0.1, 0.9995), at(0.9, 1.001)});
+  ASSERT_LT(along.waypoints[1].rhumbLineCourse, kAlongEdgeTolerance);
+  EXPECT_FALSE(clipLeg(e, along.waypoints[0], along.waypoints[1]));
+}
+
 TEST(MapPaintRoute, LegOnTheEdgeParallelInsideTheViewIsDrawn) {
   const MapExtent e = squareView();
   const Voyage v = voyageThrough({at(1.0, 0.2), at(1.0, 0.8)});

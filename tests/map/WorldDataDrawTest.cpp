@@ -299,5 +299,16 @@ TEST_F(WorldDataDraw, BadLongitudeIsReportedAndMissingPointFileIsNot) {
   EXPECT_EQ(errors[0].lineText, "200E");
 }
 
+TEST_F(WorldDataDraw, RepaintingAMalformedPointFileListsItsErrorOnce) {
+  // The map is painted again at every scroll, resize and GPS fix: the
+  // error list keeps one entry for the same error, not one per paint.
+  const std::string path = dir.write("points.txt", "A\n10N\n200E\n");
+  std::vector<ErrorLocation> errors;
+  const PointFileStyle style{true, 200, 200, 5, true, 14, 3};
+  const MapExtent e = centred(0, 0, 2, 200, 200);
+  for (int paint = 0; paint < 3; ++paint) EXPECT_EQ(DrawPointFile(surface, messages, errors, path, e, style), 19);
+  EXPECT_EQ(errors.size(), 1u);
+}
+
 }  // namespace
 }  // namespace z5

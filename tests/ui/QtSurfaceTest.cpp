@@ -74,5 +74,29 @@ TEST_F(QtSurfaceTest, TextIsMeasuredAndDrawnBelowItsTopLeftCorner) {
   EXPECT_EQ(image.pixel(1, 1), qRgb(0, 0, 0));
 }
 
+TEST(QtSurfaceLifetime, PaintingLeavesThePaintersPenFontAndBackgroundModeAsTheyWere) {
+  static int argc = 1;
+  static char name[] = "test_ui";
+  static char* argv[] = {name, nullptr};
+  if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
+  QImage image(40, 40, QImage::Format_RGB32);
+  QPainter painter(&image);
+  const QPen pen(QColor(10, 20, 30), 3);
+  painter.setPen(pen);
+  QFont font = painter.font();
+  font.setPixelSize(31);
+  painter.setFont(font);
+  painter.setBackgroundMode(Qt::OpaqueMode);
+  {
+    QtSurface surface(painter, 40, 40, true);
+    surface.selectPenColour({255, 255, 255});
+    surface.selectFont(defaultDisplayFont(), false);
+    surface.lineTo(10, 10);
+  }
+  EXPECT_EQ(painter.pen(), pen);
+  EXPECT_EQ(painter.font().pixelSize(), 31);
+  EXPECT_EQ(painter.backgroundMode(), Qt::OpaqueMode);
+}
+
 }  // namespace
 }  // namespace z5
