@@ -12,9 +12,12 @@ MapImage renderMapImage(Z5App& app, int width, int height) {
   map.image = QImage(width, height, QImage::Format_RGB32);
   map.image.fill(Qt::white);
   QPainter painter(&map.image);
-  QtSurface surface(painter, width, height, /*printing=*/false);
-  MapPaintContext context = mapPaintContext(app);
-  map.result = PaintMap(surface, context);
+  {
+    // The surface gives the painter back as it found it before the end.
+    QtSurface surface(painter, width, height, /*printing=*/false);
+    MapPaintContext context = mapPaintContext(app);
+    map.result = PaintMap(surface, context);
+  }
   painter.end();
   return map;
 }
