@@ -19,9 +19,11 @@ Z5App::Z5App(Host& host, SettingsStore& store, const Clock& clock)
 std::string Z5App::homeFile(std::string_view name) const { return z5::homeFile(settings_.HOME_PATH, name); }
 
 void Z5App::establishHomeDirectory(const std::string& programDirectory) {
+  // The program's directory is the home path until a stored one is accepted,
+  // and the one offered when the stored one holds no chart catalogue.
+  settings_.HOME_PATH = z5::homeFile(programDirectory, "");
   const auto stored = store_.readText(kSettingsSection, "HOME_PATH");
   if (stored && !stored->empty()) return;
-  settings_.HOME_PATH = z5::homeFile(programDirectory, "");
   settings_.DATA_FILE = settings_.HOME_PATH + kSampleRoute;
   store_.writeText(kSettingsSection, "HOME_PATH", settings_.HOME_PATH);
   store_.writeText(kSettingsSection, "DATA_FILE", settings_.DATA_FILE);

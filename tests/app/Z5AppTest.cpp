@@ -34,6 +34,16 @@ TEST_F(StartUp, FirstRunMakesTheProgramDirectoryHomeAndStoresItAtOnce) {
   EXPECT_EQ(store.readText(kSettingsSection, "DATA_FILE"), program.home() + "README.TXT");
 }
 
+TEST_F(StartUp, StoredHomeWithoutTheChartCatalogueOffersTheProgramDirectory) {
+  test::TempDir moved;
+  store.writeText(kSettingsSection, "HOME_PATH", moved.home());
+  host.answer(program.path().string());
+  ASSERT_TRUE(app.startUp(program.path().string()));
+  ASSERT_EQ(host.offered.size(), 1u);
+  EXPECT_EQ(host.offered[0], program.home());
+  EXPECT_EQ(app.settings().HOME_PATH, program.home());
+}
+
 TEST_F(StartUp, MissingRouteFileOpensTheReadmeInstead) {
   ASSERT_TRUE(app.startUp(program.path().string()));
   EXPECT_EQ(app.startDocument().path, program.home() + "readme.txt");
