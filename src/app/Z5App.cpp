@@ -40,6 +40,17 @@ bool Z5App::loadSettings(SettingsMode mode) {
   return true;
 }
 
+bool Z5App::reloadSettings(SettingsMode mode) {
+  const std::string dataFile = settings_.DATA_FILE;
+  applyPaletteDefaults(settings_);
+  if (mode == SettingsMode::Stored && !gps_.running()) applyGpsOptionDefaults(settings_);
+  const bool loaded = loadSettings(mode);
+  if (!loaded) host_.wait(kStartFailurePauseMs);
+  settings_.DATA_FILE = dataFile;
+  settings_.outputFileName = settingsOutputFileName(dataFile);
+  return loaded;
+}
+
 bool Z5App::startUp(const std::string& programDirectory) {
   establishHomeDirectory(programDirectory);
   mapFonts_.load(store_);
