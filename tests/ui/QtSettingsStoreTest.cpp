@@ -22,6 +22,7 @@ TEST(QtSettingsStoreTest, TextsReadBackAsWritten) {
       "C:\\routes\\atlantic.txt",  // backslashes are not escapes
       "\"quoted\" name",          // quotes survive
       "DIR /ON |MORE",
+      "timber; steel = 5%",  // a semicolon does not start a comment
   };
   {
     QtSettingsStore store(file);
