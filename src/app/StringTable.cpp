@@ -19,13 +19,15 @@ constexpr std::size_t kMaxLineLength = 1999;
 constexpr std::size_t kMaxConversionWidth = kMaxLineLength;
 
 // False when a conversion's width, precision or argument number is above
-// kMaxConversionWidth.
+// kMaxConversionWidth, or its width or precision is taken from an argument
+// ('*': a line number or a chart scale would become the width).
 bool conversionsBounded(std::string_view text) {
   constexpr std::string_view kSpecificationCharacters = "-+ #0123456789.$*hlLjzt";
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] != '%') continue;
     std::size_t number = 0;
     for (++i; i < text.size() && kSpecificationCharacters.find(text[i]) != std::string_view::npos; ++i) {
+      if (text[i] == '*') return false;
       if (!isDigit(text[i])) {
         number = 0;
         continue;

@@ -162,7 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
                       MisfitCase{"written count conversion", 4, "Line %d of %s: %n"},
                       MisfitCase{"width wider than a string line", 16, "Line %5000d of %s: point %d"},
                       MisfitCase{"precision that would fill gigabytes", 17, "Line %d of %s: point %.2000000000d"},
-                      MisfitCase{"numbered argument far past the list", 18, "Line %d of %s: %99999999999$d"}));
+                      MisfitCase{"numbered argument far past the list", 18, "Line %d of %s: %99999999999$d"},
+                      MisfitCase{"width taken from a value the program passes", 19, "Line %*s: point %d"}));
 
 TEST_F(StringFileLoading, ConversionsAsWideAsAStringLineAreKept) {
   ASSERT_TRUE(loadErrors(stringFile(kErrors, {{16, "Line %1999d of %s: 100%% of point %-5d"}})));
