@@ -4,6 +4,8 @@
 
 #include <fmt/args.h>
 
+#include "app/TextUtil.h"
+
 namespace z5 {
 namespace {
 
@@ -11,6 +13,31 @@ namespace {
 // longer line is dropped, so that it cannot shift the numbering of the
 // strings after it.
 constexpr std::size_t kMaxLineLength = 1999;
+
+// No conversion may be wider or more precise than a string line is long: a
+// width of a billion would fill gigabytes at every use of the string.
+constexpr std::size_t kMaxConversionWidth = kMaxLineLength;
+
+// False when a conversion's width, precision or argument number is above
+// kMaxConversionWidth, or its width or precision is taken from an argument
+// ('*': a line number or a chart scale would become the width).
+bool conversionsBounded(std::string_view text) {
+  constexpr std::string_view kSpecificationCharacters = "-+ #0123456789.$*hlLjzt";
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '%') continue;
+    std::size_t number = 0;
+    for (++i; i < text.size() && kSpecificationCharacters.find(text[i]) != std::string_view::npos; ++i) {
+      if (text[i] == '*') return false;
+      if (!isDigit(text[i])) {
+        number = 0;
+        continue;
+      }
+      number = number * 10 + static_cast<std::size_t>(text[i] - '0');
+      if (number > kMaxConversionWidth) return false;
+    }
+  }
+  return true;
+}
 
 std::vector<std::string> defaults(StringFile file) {
   std::vector<std::string> texts;
@@ -42,6 +69,7 @@ bool fitsArguments(const std::string& text, std::string_view arguments) {
 
 bool fitsEveryList(const std::string& text, std::string_view lists) {
   if (lists.empty()) return true;  // a plain text is never formatted
+  if (!conversionsBounded(text)) return false;
   std::size_t start = 0;
   while (true) {
     const std::size_t bar = lists.find('|', start);

@@ -19,9 +19,11 @@ Z5App::Z5App(Host& host, SettingsStore& store, const Clock& clock)
 std::string Z5App::homeFile(std::string_view name) const { return z5::homeFile(settings_.HOME_PATH, name); }
 
 void Z5App::establishHomeDirectory(const std::string& programDirectory) {
+  // The program's directory is the home path until a stored one is accepted,
+  // and the one offered when the stored one holds no chart catalogue.
+  settings_.HOME_PATH = z5::homeFile(programDirectory, "");
   const auto stored = store_.readText(kSettingsSection, "HOME_PATH");
   if (stored && !stored->empty()) return;
-  settings_.HOME_PATH = z5::homeFile(programDirectory, "");
   settings_.DATA_FILE = settings_.HOME_PATH + kSampleRoute;
   store_.writeText(kSettingsSection, "HOME_PATH", settings_.HOME_PATH);
   store_.writeText(kSettingsSection, "DATA_FILE", settings_.DATA_FILE);
@@ -36,6 +38,17 @@ bool Z5App::loadSettings(SettingsMode mode) {
   if (!z5::loadSettings(mode, settings_, store_, strings_, messages_)) return false;
   resetVoyageHeaderTexts(voyage_, strings_);
   return true;
+}
+
+bool Z5App::reloadSettings(SettingsMode mode) {
+  const std::string dataFile = settings_.DATA_FILE;
+  applyPaletteDefaults(settings_);
+  if (mode == SettingsMode::Stored && !gps_.running()) applyGpsOptionDefaults(settings_);
+  const bool loaded = loadSettings(mode);
+  if (!loaded) host_.wait(kStartFailurePauseMs);
+  settings_.DATA_FILE = dataFile;
+  settings_.outputFileName = settingsOutputFileName(dataFile);
+  return loaded;
 }
 
 bool Z5App::startUp(const std::string& programDirectory) {

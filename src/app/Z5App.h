@@ -57,6 +57,14 @@ class Z5App {
   // Loads the settings with the resets of the values that are not stored.
   bool loadSettings(SettingsMode mode);
 
+  // The reload of the "&Default settings" (Defaults) and "&Restart settings"
+  // (Stored) commands: the palettes go back to their defaults, `DATA_FILE`
+  // is kept, and the restart applies the GPS option defaults while the
+  // monitor is stopped. A failed reload pauses kStartFailurePauseMs and the
+  // program goes on; false then. Re-extracting and redrawing are the
+  // command's.
+  bool reloadSettings(SettingsMode mode);
+
   // The end of the window program's start-up: the GPS monitor is started,
   // as by its menu command, when GPS_AT_START is 1. Headless runs do not
   // call it.

@@ -26,6 +26,9 @@ std::optional<int> QtSettingsStore::readInt(std::string_view section, std::strin
 std::optional<std::string> QtSettingsStore::readText(std::string_view section, std::string_view key) const {
   const QVariant value = settings_->value(keyPath(section, key));
   if (!value.isValid()) return std::nullopt;
+  // A value typed into the file by hand with a comma and no quotes reads as
+  // a list of its comma-separated parts: put the text back together.
+  if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(", ").toStdString();
   return value.toString().toStdString();
 }
 

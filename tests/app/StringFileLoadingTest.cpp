@@ -159,7 +159,17 @@ INSTANTIATE_TEST_SUITE_P(
                       MisfitCase{"conversion of an unknown kind", 19, "Line %d of %s: point %q"},
                       MisfitCase{"dangling percent sign", 20, "Line %d of %s: 100%"},
                       MisfitCase{"pointer conversion", 3, "Line %d of %s: %p"},
-                      MisfitCase{"written count conversion", 4, "Line %d of %s: %n"}));
+                      MisfitCase{"written count conversion", 4, "Line %d of %s: %n"},
+                      MisfitCase{"width wider than a string line", 16, "Line %5000d of %s: point %d"},
+                      MisfitCase{"precision that would fill gigabytes", 17, "Line %d of %s: point %.2000000000d"},
+                      MisfitCase{"numbered argument far past the list", 18, "Line %d of %s: %99999999999$d"},
+                      MisfitCase{"width taken from a value the program passes", 19, "Line %*s: point %d"}));
+
+TEST_F(StringFileLoading, ConversionsAsWideAsAStringLineAreKept) {
+  ASSERT_TRUE(loadErrors(stringFile(kErrors, {{16, "Line %1999d of %s: 100%% of point %-5d"}})));
+  EXPECT_TRUE(replaced.empty());
+  EXPECT_EQ(table.error(16, 7, std::string("a"), 3).size(), std::string("Line  of a: 100% of point 3    ").size() + 1999);
+}
 
 TEST_F(StringFileLoading, AStringTakingSeveralArgumentListsMustFitEach) {
   // Error string 28 is called without arguments or with the day limit.

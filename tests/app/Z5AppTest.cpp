@@ -34,6 +34,16 @@ TEST_F(StartUp, FirstRunMakesTheProgramDirectoryHomeAndStoresItAtOnce) {
   EXPECT_EQ(store.readText(kSettingsSection, "DATA_FILE"), program.home() + "README.TXT");
 }
 
+TEST_F(StartUp, StoredHomeWithoutTheChartCatalogueOffersTheProgramDirectory) {
+  test::TempDir moved;
+  store.writeText(kSettingsSection, "HOME_PATH", moved.home());
+  host.answer(program.path().string());
+  ASSERT_TRUE(app.startUp(program.path().string()));
+  ASSERT_EQ(host.offered.size(), 1u);
+  EXPECT_EQ(host.offered[0], program.home());
+  EXPECT_EQ(app.settings().HOME_PATH, program.home());
+}
+
 TEST_F(StartUp, MissingRouteFileOpensTheReadmeInstead) {
   ASSERT_TRUE(app.startUp(program.path().string()));
   EXPECT_EQ(app.startDocument().path, program.home() + "readme.txt");
@@ -55,6 +65,41 @@ TEST_F(StartUp, FailedSettingsLoadPausesAndFails) {
   program.write("nav_info.dat", "only one line\n");
   EXPECT_FALSE(app.startUp(program.path().string()));
   EXPECT_EQ(host.waited, Z5App::kStartFailurePauseMs);
+}
+
+TEST_F(StartUp, DefaultSettingsReloadKeepsTheDataFileAndResetsTheRest) {
+  store.writeText(kSettingsSection, "HOME_PATH", program.home());
+  store.writeInt(kSettingsSection, "ROUNDING", 15);
+  ASSERT_TRUE(app.startUp(program.path().string()));
+  ASSERT_EQ(app.settings().ROUNDING, 15);
+  app.settings().DATA_FILE = "/routes/atlantic.txt";
+  app.settings().RGB_COLOR_MAP[0] = {1, 2, 3};
+  app.settings().GPS_BAUD = 9600;
+  ASSERT_TRUE(app.reloadSettings(SettingsMode::Defaults));
+  EXPECT_EQ(app.settings().ROUNDING, 1);
+  EXPECT_EQ(app.settings().DATA_FILE, "/routes/atlantic.txt");
+  EXPECT_EQ(app.settings().outputFileName, "/routes/atlantic.OUT");
+  EXPECT_EQ(app.settings().RGB_COLOR_MAP[0], kDefaultScreenPalette[0]);
+  EXPECT_EQ(app.settings().GPS_BAUD, 9600);  // GPS options: only the restart resets them
+}
+
+TEST_F(StartUp, RestartSettingsReloadReadsTheStoreAndTheGpsDefaults) {
+  store.writeText(kSettingsSection, "HOME_PATH", program.home());
+  ASSERT_TRUE(app.startUp(program.path().string()));
+  store.writeInt(kSettingsSection, "ROUNDING", 30);
+  app.settings().GPS_BAUD = 9600;
+  ASSERT_TRUE(app.reloadSettings(SettingsMode::Stored));
+  EXPECT_EQ(app.settings().ROUNDING, 30);
+  EXPECT_EQ(app.settings().GPS_BAUD, 4800);
+}
+
+TEST_F(StartUp, FailedReloadPausesAndKeepsTheStrings) {
+  program.write("nav_err.dat", "first\n" + std::string(85, '\n'));
+  ASSERT_TRUE(app.startUp(program.path().string()));
+  program.write("nav_err.dat", "one line\n");
+  EXPECT_FALSE(app.reloadSettings(SettingsMode::Stored));
+  EXPECT_EQ(host.waited, Z5App::kStartFailurePauseMs);
+  EXPECT_EQ(app.strings().text(StringFile::Error, 0), "first");
 }
 
 TEST_F(StartUp, ExitSavesTheSettingsUnlessNoSaveIsSet) {
