@@ -27,7 +27,7 @@ std::string encode(std::string_view text) {
 template <class Table>
 bool write(const std::string& path, const Table& table) {
   std::ofstream out(path, std::ios::binary);
-  for (const z5::StringSpec& spec : table) out << encode(spec.text) << '\n';
+  for (const z5::CatalogueEntry& entry : table) out << encode(entry.text) << '\n';
   return static_cast<bool>(out);
 }
 

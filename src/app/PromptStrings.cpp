@@ -2,7 +2,7 @@
 
 namespace z5 {
 
-constexpr std::array<StringSpec, kPromptStringCount> kPromptStrings = {{
+constexpr std::array<CatalogueEntry, kPromptStringCount> kPromptStrings = {{
     /*   0 */ {"", "(unused)"},
     /*   1 */ {"", "(unused)"},
     /*   2 */ {"", "(unused)"},

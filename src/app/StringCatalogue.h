@@ -13,7 +13,7 @@ namespace z5 {
 // Argument lists: one letter per argument, in order: d integer, f floating
 // point, s text, c character. Several lists are separated by '|'; an empty
 // list marks a plain text that is used as it stands, never formatted.
-struct StringSpec {
+struct CatalogueEntry {
   std::string_view arguments;
   std::string_view text;
 };
@@ -21,7 +21,7 @@ struct StringSpec {
 inline constexpr int kErrorStringCount = 86;
 inline constexpr int kPromptStringCount = 304;
 
-extern const std::array<StringSpec, kErrorStringCount> kErrorStrings;
-extern const std::array<StringSpec, kPromptStringCount> kPromptStrings;
+extern const std::array<CatalogueEntry, kErrorStringCount> kErrorStrings;
+extern const std::array<CatalogueEntry, kPromptStringCount> kPromptStrings;
 
 }  // namespace z5

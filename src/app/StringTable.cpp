@@ -22,11 +22,11 @@ constexpr std::size_t kMaxConversionWidth = kMaxLineLength;
 // kMaxConversionWidth, or its width or precision is taken from an argument
 // ('*': a line number or a chart scale would become the width).
 bool conversionsBounded(std::string_view text) {
-  constexpr std::string_view kSpecificationCharacters = "-+ #0123456789.$*hlLjzt";
+  constexpr std::string_view kConversionFlagCharacters = "-+ #0123456789.$*hlLjzt";
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] != '%') continue;
     std::size_t number = 0;
-    for (++i; i < text.size() && kSpecificationCharacters.find(text[i]) != std::string_view::npos; ++i) {
+    for (++i; i < text.size() && kConversionFlagCharacters.find(text[i]) != std::string_view::npos; ++i) {
       if (text[i] == '*') return false;
       if (!isDigit(text[i])) {
         number = 0;
@@ -43,7 +43,7 @@ std::vector<std::string> defaults(StringFile file) {
   std::vector<std::string> texts;
   const int n = StringTable::count(file);
   texts.reserve(n);
-  for (int i = 0; i < n; ++i) texts.emplace_back(StringTable::spec(file, i).text);
+  for (int i = 0; i < n; ++i) texts.emplace_back(StringTable::entry(file, i).text);
   return texts;
 }
 
@@ -148,7 +148,7 @@ int StringTable::count(StringFile file) {
   return file == StringFile::Error ? kErrorStringCount : kPromptStringCount;
 }
 
-const StringSpec& StringTable::spec(StringFile file, int number) {
+const CatalogueEntry& StringTable::entry(StringFile file, int number) {
   return file == StringFile::Error ? kErrorStrings.at(number) : kPromptStrings.at(number);
 }
 
@@ -168,8 +168,8 @@ bool StringTable::load(StringFile file, std::istream& in, std::vector<int>& repl
   if (static_cast<int>(lines.size()) < n) return false;
   for (int i = 0; i < n; ++i) {
     lines[i] = decodeStringLine(lines[i]);
-    if (!fitsEveryList(lines[i], spec(file, i).arguments)) {
-      lines[i] = std::string(spec(file, i).text);
+    if (!fitsEveryList(lines[i], entry(file, i).arguments)) {
+      lines[i] = std::string(entry(file, i).text);
       replaced.push_back(i);
     }
   }

@@ -20,7 +20,7 @@ namespace z5 {
 
 enum class StringFile { Error, Prompt };
 
-// The argument-list letter (see StringSpec) of one C++ argument type.
+// The argument-list letter (see CatalogueEntry) of one C++ argument type.
 template <class T>
 constexpr char argumentLetter() {
   using U = std::remove_cvref_t<T>;
@@ -48,7 +48,7 @@ class StringTable {
   bool load(StringFile file, std::istream& in, std::vector<int>& replaced);
 
   const std::string& text(StringFile file, int number) const;
-  static const StringSpec& spec(StringFile file, int number);
+  static const CatalogueEntry& entry(StringFile file, int number);
   static int count(StringFile file);
 
   template <class... A>
@@ -80,7 +80,7 @@ std::string StringTable::format(StringFile file, int number, const A&... args) c
     return loaded;
   } else {
     [[maybe_unused]] static constexpr char call[] = {argumentLetter<A>()..., '\0'};
-    assert(argumentListAllowed(spec(file, number).arguments, call) &&
+    assert(argumentListAllowed(entry(file, number).arguments, call) &&
            "numbered string formatted with arguments its catalogue entry does not list");
     try {
       return fmt::sprintf(loaded, args...);
@@ -88,7 +88,7 @@ std::string StringTable::format(StringFile file, int number, const A&... args) c
       // Unreachable for loaded texts (they were checked); kept for safety.
     }
     try {
-      return fmt::sprintf(std::string(spec(file, number).text), args...);
+      return fmt::sprintf(std::string(entry(file, number).text), args...);
     } catch (const std::exception&) {
       return loaded;
     }

@@ -102,7 +102,7 @@ TEST(ShippedStringFiles, LoadToTheCatalogueTextsWithNothingReplaced) {
     ASSERT_TRUE(table.load(t.file, std::string(Z5_DATA_DIR) + "/" + t.name, replaced)) << t.name;
     EXPECT_TRUE(replaced.empty()) << t.name << " replaced string " << replaced.front();
     for (int n = 0; n < StringTable::count(t.file); ++n) {
-      EXPECT_EQ(table.text(t.file, n), StringTable::spec(t.file, n).text) << t.name << " string " << n;
+      EXPECT_EQ(table.text(t.file, n), StringTable::entry(t.file, n).text) << t.name << " string " << n;
     }
   }
 }
@@ -110,7 +110,7 @@ TEST(ShippedStringFiles, LoadToTheCatalogueTextsWithNothingReplaced) {
 TEST(StringCatalogue, ArgumentListsUseOnlyTheKnownLetters) {
   for (const Table& t : kTables) {
     for (int n = 0; n < StringTable::count(t.file); ++n) {
-      const std::string_view lists = StringTable::spec(t.file, n).arguments;
+      const std::string_view lists = StringTable::entry(t.file, n).arguments;
       EXPECT_EQ(lists.find_first_not_of("dfsc|"), std::string_view::npos) << t.name << " string " << n;
       std::set<std::string_view> seen;
       for (std::string_view list : splitLists(lists)) {
@@ -123,12 +123,12 @@ TEST(StringCatalogue, ArgumentListsUseOnlyTheKnownLetters) {
 TEST(StringCatalogue, EveryTextConsumesExactlyOneOfItsArgumentLists) {
   for (const Table& t : kTables) {
     for (int n = 0; n < StringTable::count(t.file); ++n) {
-      const StringSpec& spec = StringTable::spec(t.file, n);
-      const std::string letters = conversionLetters(spec.text);
+      const CatalogueEntry& entry = StringTable::entry(t.file, n);
+      const std::string letters = conversionLetters(entry.text);
       bool matched = false;
-      for (std::string_view list : splitLists(spec.arguments)) matched = matched || list == letters;
+      for (std::string_view list : splitLists(entry.arguments)) matched = matched || list == letters;
       EXPECT_TRUE(matched) << t.name << " string " << n << " converts \"" << letters << "\" but lists \""
-                           << spec.arguments << "\"";
+                           << entry.arguments << "\"";
     }
   }
 }
@@ -136,12 +136,12 @@ TEST(StringCatalogue, EveryTextConsumesExactlyOneOfItsArgumentLists) {
 TEST(StringCatalogue, EveryTextFormatsWithEveryListedArgumentList) {
   for (const Table& t : kTables) {
     for (int n = 0; n < StringTable::count(t.file); ++n) {
-      const StringSpec& spec = StringTable::spec(t.file, n);
-      if (spec.arguments.empty()) continue;
-      for (std::string_view list : splitLists(spec.arguments)) {
+      const CatalogueEntry& entry = StringTable::entry(t.file, n);
+      if (entry.arguments.empty()) continue;
+      for (std::string_view list : splitLists(entry.arguments)) {
         for (bool extreme : {false, true}) {
           std::string out;
-          EXPECT_NO_THROW(out = formatWith(spec.text, list, extreme)) << t.name << " string " << n;
+          EXPECT_NO_THROW(out = formatWith(entry.text, list, extreme)) << t.name << " string " << n;
           EXPECT_EQ(out.find('%'), std::string::npos) << t.name << " string " << n << " leaves a '%'";
         }
       }
@@ -152,9 +152,9 @@ TEST(StringCatalogue, EveryTextFormatsWithEveryListedArgumentList) {
 TEST(StringCatalogue, PlainTextsHoldNoPercentSign) {
   for (const Table& t : kTables) {
     for (int n = 0; n < StringTable::count(t.file); ++n) {
-      const StringSpec& spec = StringTable::spec(t.file, n);
-      if (!spec.arguments.empty()) continue;
-      EXPECT_EQ(spec.text.find('%'), std::string_view::npos) << t.name << " string " << n;
+      const CatalogueEntry& entry = StringTable::entry(t.file, n);
+      if (!entry.arguments.empty()) continue;
+      EXPECT_EQ(entry.text.find('%'), std::string_view::npos) << t.name << " string " << n;
     }
   }
 }
@@ -163,7 +163,7 @@ TEST(StringCatalogue, TextsRoundTripThroughTheFileEscapes) {
   // A text holding a character the file writer escapes must load back the same.
   for (const Table& t : kTables) {
     for (int n = 0; n < StringTable::count(t.file); ++n) {
-      const std::string_view text = StringTable::spec(t.file, n).text;
+      const std::string_view text = StringTable::entry(t.file, n).text;
       EXPECT_EQ(text.find('\r'), std::string_view::npos) << t.name << " string " << n;
       std::string encoded;
       for (char c : text) encoded += c == '\n' ? std::string("\\n") : c == '\\' ? std::string("\\\\") : std::string(1, c);
@@ -232,8 +232,8 @@ TEST(StringCatalogue, WaypointListSpeedPlaceholderFitsItsColumn) {
 
 TEST(StringCatalogue, ChartNumberAndNoteOverflowHaveTheirOwnErrorStrings) {
   const StringTable table;
-  EXPECT_EQ(StringTable::spec(StringFile::Error, 44).arguments, "ds");
-  EXPECT_EQ(StringTable::spec(StringFile::Error, 45).arguments, "dds");
+  EXPECT_EQ(StringTable::entry(StringFile::Error, 44).arguments, "ds");
+  EXPECT_EQ(StringTable::entry(StringFile::Error, 45).arguments, "dds");
   const std::string chart = table.error(44, 12, std::string("route.txt"));
   EXPECT_NE(chart.find("12"), std::string::npos);
   EXPECT_NE(chart.find("route.txt"), std::string::npos);

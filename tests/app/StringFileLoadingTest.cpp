@@ -46,7 +46,7 @@ TEST_F(StringFileLoading, AFileOneStringShortFailsAndKeepsTheTable) {
 
 TEST_F(StringFileLoading, AMissingFileFails) {
   EXPECT_FALSE(table.load(StringFile::Error, dir.file("nav_err.dat"), replaced));
-  EXPECT_EQ(table.text(StringFile::Error, 3), StringTable::spec(StringFile::Error, 3).text);
+  EXPECT_EQ(table.text(StringFile::Error, 3), StringTable::entry(StringFile::Error, 3).text);
 }
 
 TEST_F(StringFileLoading, SurplusLinesAreIgnored) {
@@ -127,7 +127,7 @@ TEST_F(StringFileLoading, AConversionThatDoesNotFitItsArgumentsIsReplacedByTheDe
   // Error string 3 is formatted with (line, file, waypoint number).
   ASSERT_TRUE(loadErrors(stringFile(kErrors, {{3, "Line %s of %s, waypoint %d"}, {4, "Line %d of %s: zone %d"}})));
   EXPECT_EQ(replaced, std::vector<int>{3});
-  EXPECT_EQ(table.text(StringFile::Error, 3), StringTable::spec(StringFile::Error, 3).text);
+  EXPECT_EQ(table.text(StringFile::Error, 3), StringTable::entry(StringFile::Error, 3).text);
   EXPECT_EQ(table.error(4, 17, std::string("route.txt"), 2), "Line 17 of route.txt: zone 2");
   const std::string message = table.error(3, 17, std::string("route.txt"), 2);
   EXPECT_NE(message.find("17"), std::string::npos);
@@ -148,7 +148,7 @@ TEST_P(StringFileMisfits, AreReplacedAndReported) {
   const MisfitCase& c = GetParam();
   ASSERT_TRUE(loadErrors(stringFile(kErrors, {{c.number, c.text}}))) << c.legend;
   EXPECT_EQ(replaced, std::vector<int>{c.number}) << c.legend;
-  EXPECT_EQ(table.text(StringFile::Error, c.number), StringTable::spec(StringFile::Error, c.number).text) << c.legend;
+  EXPECT_EQ(table.text(StringFile::Error, c.number), StringTable::entry(StringFile::Error, c.number).text) << c.legend;
 }
 
 INSTANTIATE_TEST_SUITE_P(
