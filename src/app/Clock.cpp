@@ -4,9 +4,8 @@
 #include <ctime>
 
 namespace z5 {
-namespace {
 
-ClockTime fromTm(const std::tm& tm, double fraction) {
+ClockTime clockTimeFromTm(const std::tm& tm, double fraction) {
   ClockTime t;
   t.year = tm.tm_year + 1900;
   t.month = tm.tm_mon + 1;
@@ -18,6 +17,8 @@ ClockTime fromTm(const std::tm& tm, double fraction) {
   return t;
 }
 
+namespace {
+
 template <class Convert>
 ClockTime now(Convert convert) {
   const auto stamp = std::chrono::system_clock::now();
@@ -26,7 +27,7 @@ ClockTime now(Convert convert) {
   const double fraction = std::chrono::duration<double>(sinceSecond).count();
   std::tm tm{};
   convert(&seconds, &tm);
-  return fromTm(tm, fraction < 0 ? 0 : fraction);
+  return clockTimeFromTm(tm, fraction < 0 ? 0 : fraction);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #pragma once
 // The time of day, behind an interface so that tests can fix "now".
 
+#include <ctime>
+
 namespace z5 {
 
 struct ClockTime {
@@ -12,6 +14,9 @@ struct ClockTime {
   double second = 0;
   int weekday = 0; // 0 Sunday .. 6 Saturday
 };
+
+// A broken-down time with `fraction` of a second added to its seconds.
+ClockTime clockTimeFromTm(const std::tm& tm, double fraction = 0);
 
 class Clock {
  public:

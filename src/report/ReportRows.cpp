@@ -6,8 +6,6 @@
 namespace z5 {
 namespace {
 
-constexpr int kHeadingWithVessel = 27;
-constexpr int kHeading = 28;
 constexpr const char* kDefaultVessel = "vessel";
 constexpr const char* kDefaultCall = "call";
 
@@ -50,14 +48,14 @@ bool vesselNamed(const SettingsRecord& settings) {
   return settings.VESSEL != kDefaultVessel || settings.CALL != kDefaultCall;
 }
 
-std::string reportHeading(const ReportContext& context) {
+std::string reportHeading(const ReportContext& context, HeadingStrings strings) {
   const SettingsRecord& settings = context.settings();
   const std::string& file = context.voyage().routeFileName;
   const std::string date = currentDateText(context.nav.clock);
   if (vesselNamed(settings)) {
-    return context.strings().prompt(kHeadingWithVessel, kProgramName, file, date, settings.VESSEL, settings.CALL);
+    return context.strings().prompt(strings.withVessel, kProgramName, file, date, settings.VESSEL, settings.CALL);
   }
-  return context.strings().prompt(kHeading, kProgramName, file, date);
+  return context.strings().prompt(strings.plain, kProgramName, file, date);
 }
 
 }  // namespace z5

@@ -48,10 +48,18 @@ double arrivalHours(const Voyage& voyage);
 // "call"): headings then name them.
 bool vesselNamed(const SettingsRecord& settings);
 
-// The page heading: prompt string 27 with the program, the route file, the
-// date text, the vessel and the call sign when either differs from its
-// default, else prompt string 28 without those two.
-std::string reportHeading(const ReportContext& context);
+// The prompt strings of a heading: with the vessel and call sign, and without.
+struct HeadingStrings {
+  int withVessel;
+  int plain;
+};
+// The voyage report's heading strings.
+inline constexpr HeadingStrings kReportHeading{27, 28};
+
+// A page heading: the `withVessel` string with the program, the route file,
+// the date text, the vessel and the call sign when either differs from its
+// default, else the `plain` string without those two.
+std::string reportHeading(const ReportContext& context, HeadingStrings strings = kReportHeading);
 
 // The program's name in headings.
 inline constexpr const char* kProgramName = "Z5";

@@ -2,7 +2,6 @@
 
 #include <fmt/printf.h>
 
-#include "nav/CurrentDateText.h"
 #include "report/ReportOutput.h"
 #include "report/ReportRows.h"
 #include "report/ReportTrailer.h"
@@ -13,8 +12,8 @@ namespace {
 
 // Prompt strings of the listing.
 constexpr int kEndOfOutput = 4;
-constexpr int kHeadingWithVessel = 99;  // program, route file, date, vessel, call sign
-constexpr int kHeading = 100;           // program, route file, date
+// The listing's heading: program, route file, date (vessel, call sign).
+constexpr HeadingStrings kListingHeading{99, 100};
 constexpr int kColumnHeader = 101;
 constexpr int kUnderline = 102;
 constexpr int kChartsLabel = 105;
@@ -27,16 +26,6 @@ constexpr int kSpeedWidth = 7;
 constexpr int kChartsPerLine = 10;
 constexpr const char* kChartLineStart = "\n%5.0f";
 constexpr double kNoSpeed = 0.001;
-
-std::string heading(const ReportContext& context) {
-  const SettingsRecord& settings = context.settings();
-  const std::string& file = context.voyage().routeFileName;
-  const std::string date = currentDateText(context.nav.clock);
-  if (vesselNamed(settings)) {
-    return context.strings().prompt(kHeadingWithVessel, kProgramName, file, date, settings.VESSEL, settings.CALL);
-  }
-  return context.strings().prompt(kHeading, kProgramName, file, date);
-}
 
 std::string row(const ReportContext& context, int number, const Waypoint& w) {
   const bool extra = context.settings().EXTRA_PRECISION == 1;
@@ -55,7 +44,7 @@ bool writeWaypointList(const ReportContext& context, OutputSink& sink) {
   const Voyage& voyage = context.voyage();
   if (voyage.empty()) return true;
   const StringTable& strings = context.strings();
-  ReportOutput out(sink, heading(context) + strings.prompt(kColumnHeader) + strings.prompt(kUnderline));
+  ReportOutput out(sink, reportHeading(context, kListingHeading) + strings.prompt(kColumnHeader) + strings.prompt(kUnderline));
   out.write("");
   int number = context.settings().firstRowNumber;
   for (const Waypoint& w : voyage.waypoints) {

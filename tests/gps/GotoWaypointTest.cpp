@@ -97,7 +97,9 @@ TEST(GpsGotoNavigation, TheCrossTrackAngleIsTakenTheShortWayRound) {
     const std::string xte = text(gotoNavigationTexts(leg, shipFrom(0, 1, row.fromWaypoint, 10), false, kNotices),
                                  T::kRlXte);
     ASSERT_TRUE(xte.starts_with(row.side)) << xte;
-    if (row.miles > 0) EXPECT_NEAR(std::stod(xte.substr(2)), row.miles, 0.015) << xte;
+    if (row.miles > 0) {
+      EXPECT_NEAR(std::stod(xte.substr(2)), row.miles, 0.015) << xte;
+    }
   }
 }
 
