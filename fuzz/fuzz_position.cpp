@@ -5,14 +5,13 @@
 #include <cstdint>
 #include <string_view>
 
+#include "FuzzCheck.h"
 #include "route/PositionText.h"
 #include "route/Waypoint.h"
 
-namespace {
+using z5::fuzz::check;
 
-void check(bool condition) {
-  if (!condition) __builtin_trap();
-}
+namespace {
 
 void parseAndFormat(std::string_view text, z5::PositionKind kind, double limit) {
   const double degrees = z5::parsePosition(text, kind);

@@ -7,20 +7,18 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
+#include "FuzzCheck.h"
 #include "app/Clock.h"
 #include "gps/FixProcessor.h"
 #include "gps/LineAssembler.h"
 #include "gps/NmeaLine.h"
 #include "gps/RmcSentence.h"
 
-namespace {
+using z5::fuzz::check;
 
-void check(bool condition) {
-  if (!condition) std::abort();
-}
+namespace {
 
 void checkFix(std::string_view line) {
   const z5::RmcReading r = z5::readRmcSentence(line);

@@ -8,28 +8,20 @@
 #include <string>
 #include <string_view>
 
+#include "FuzzCheck.h"
 #include "app/EpochClock.h"
 #include "app/SilentHost.h"
 #include "app/SettingsStore.h"
 #include "app/Z5App.h"
 #include "route/VoyageEngine.h"
 
-namespace {
-
-// 15 March 2002, 10:30 UTC: a fixed "now" for the AMVER date roll-over.
-constexpr std::time_t kFixedMoment = 1016188200;
-
-void check(bool condition) {
-  if (!condition) __builtin_trap();
-}
-
-}  // namespace
+using z5::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   z5::SilentHost host;
   z5::MemorySettingsStore store;
-  const z5::EpochClock clock(kFixedMoment);
+  const z5::EpochClock clock(z5::fuzz::kFixedMoment);
   z5::Z5App app(host, store, clock);
   z5::SettingsRecord& settings = app.settings();
   z5::Voyage& voyage = app.voyage();

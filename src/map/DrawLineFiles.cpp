@@ -98,7 +98,7 @@ class SegmentPlotter {
 class LineLayer {
  public:
   LineLayer(Surface& surface, Messages& messages, const MapExtent& extent, bool inColour)
-      : surface_(surface), messages_(messages), extent_(extent), box_(extent), inColour_(inColour),
+      : surface_(surface), messages_(messages), box_(extent), inColour_(inColour),
         plotter_(surface, extent, box_) {}
 
   // Draws one file; returns kLineFilesDrawn or the result that ends the layer.
@@ -150,7 +150,6 @@ class LineLayer {
 
   Surface& surface_;
   Messages& messages_;
-  const MapExtent& extent_;
   ViewBox box_;
   bool inColour_;
   SegmentPlotter plotter_;
