@@ -173,6 +173,14 @@ TEST(GpsFixProcessor, WithoutLoggingNoFileIsWritten) {
   EXPECT_FALSE(std::filesystem::exists(b.trackLog.path()));
 }
 
+// Speed and course made good from samples `interval` seconds apart, with
+// the computer's clock at noon UTC.
+void sampleEvery(FixBench& b, int interval) {
+  b.settings.GPS_SMG_CMG = 0;
+  b.settings.GPS_SAMPLE_INTERVAL = interval;
+  b.clock.set({2002, 3, 23, 12, 0, 0}, {2002, 3, 23, 12, 0, 0});
+}
+
 // A ship steaming due north at 10 knots, one fix a second from 12:00:00.
 void steamNorth(FixBench& b, int seconds, int startSecond = 0) {
   for (int t = startSecond; t < startSecond + seconds; ++t) {
@@ -183,9 +191,7 @@ void steamNorth(FixBench& b, int seconds, int startSecond = 0) {
 
 TEST(GpsFixProcessor, SampledSpeedAndCourseAppearOneIntervalAfterTheSecondFix) {
   FixBench b;
-  b.settings.GPS_SMG_CMG = 0;
-  b.settings.GPS_SAMPLE_INTERVAL = 20;
-  b.clock.set({2002, 3, 23, 12, 0, 0}, {2002, 3, 23, 12, 0, 0});
+  sampleEvery(b, 20);
   steamNorth(b, 21);  // fixes at 0..20 s: the first sample (from 1 s) is not yet complete
   EXPECT_EQ(b.text(T::kSmg), "");
   EXPECT_EQ(b.text(T::kCmg), "");
@@ -196,9 +202,7 @@ TEST(GpsFixProcessor, SampledSpeedAndCourseAppearOneIntervalAfterTheSecondFix) {
 
 TEST(GpsFixProcessor, APauseOfMoreThanAMinuteStartsTheSamplesAfresh) {
   FixBench b;
-  b.settings.GPS_SMG_CMG = 0;
-  b.settings.GPS_SAMPLE_INTERVAL = 5;
-  b.clock.set({2002, 3, 23, 12, 0, 0}, {2002, 3, 23, 12, 0, 0});
+  sampleEvery(b, 5);
   steamNorth(b, 10);
   ASSERT_EQ(b.text(T::kSmg), "10.00 kts");
   steamNorth(b, 1, 9 + 61);
@@ -209,9 +213,7 @@ TEST(GpsFixProcessor, APauseOfMoreThanAMinuteStartsTheSamplesAfresh) {
 
 TEST(GpsFixProcessor, APauseOfExactlyAMinuteKeepsTheSamples) {
   FixBench b;
-  b.settings.GPS_SMG_CMG = 0;
-  b.settings.GPS_SAMPLE_INTERVAL = 5;
-  b.clock.set({2002, 3, 23, 12, 0, 0}, {2002, 3, 23, 12, 0, 0});
+  sampleEvery(b, 5);
   steamNorth(b, 10);
   steamNorth(b, 1, 9 + 60);
   EXPECT_NE(b.text(T::kSmg), "");
@@ -219,9 +221,7 @@ TEST(GpsFixProcessor, APauseOfExactlyAMinuteKeepsTheSamples) {
 
 TEST(GpsFixProcessor, AReceiverClockSteppingBackMoreThanAMinuteStartsTheSamplesAfresh) {
   FixBench b;
-  b.settings.GPS_SMG_CMG = 0;
-  b.settings.GPS_SAMPLE_INTERVAL = 5;
-  b.clock.set({2002, 3, 23, 12, 0, 0}, {2002, 3, 23, 12, 0, 0});
+  sampleEvery(b, 5);
   steamNorth(b, 1800, 1800);
   ASSERT_EQ(b.text(T::kSmg), "10.00 kts");
   steamNorth(b, 1, 0);  // half an hour back: the same day, but no continuous track

@@ -20,18 +20,21 @@ const GotoNoticeTexts kNotices{"off leg", "too far", "L", "R", "arrived"};
 
 std::string text(const NavigationTexts& t, T::Text which) { return t[which - T::kFirstNavigationText]; }
 
-// A leg along the equator from 0 E to the waypoint at 1 E, course 090.
-GotoLeg eastboundLeg() {
+// The leg to waypoint 1 at (lat, lon) from (fromLat, fromLon) on rhumb-line `course`.
+GotoLeg legTo(double lat, double lon, double fromLat, double fromLon, double course) {
   GotoLeg leg;
   leg.index = 1;
-  leg.latitude = 0;
-  leg.longitude = 1;
-  leg.legCourse = 90;
+  leg.latitude = lat;
+  leg.longitude = lon;
+  leg.legCourse = course;
   leg.legKnown = true;
-  leg.previousLatitude = 0;
-  leg.previousLongitude = 0;
+  leg.previousLatitude = fromLat;
+  leg.previousLongitude = fromLon;
   return leg;
 }
+
+// A leg along the equator from 0 E to the waypoint at 1 E, course 090.
+GotoLeg eastboundLeg() { return legTo(0, 1, 0, 0, 90); }
 
 ShipState ship(double latitude, double longitude, double smg = 10, double cmg = 90) {
   return ShipState{latitude, longitude, smg, cmg, FixTime{{2002, 3, 23, 12, 35}, 19}};
@@ -122,14 +125,7 @@ std::pair<double, double> alongGreatCircle(double lat1, double lon1, double lat2
 TEST(GpsGotoNavigation, OnTheGreatCircleOfTheLegOnlyTheRhumbLineShowsAnError) {
   // From 50N 030W to 50N 000: the rhumb line runs along the parallel, the
   // great circle bulges about 58 NM to the north of it (to 50-58.3N).
-  GotoLeg leg;
-  leg.index = 1;
-  leg.latitude = 50;
-  leg.longitude = 0;
-  leg.legCourse = 90;
-  leg.legKnown = true;
-  leg.previousLatitude = 50;
-  leg.previousLongitude = -30;
+  const GotoLeg leg = legTo(50, 0, 50, -30, 90);
   const auto [lat, lon] = alongGreatCircle(50, -30, 50, 0, 0.5);
   const auto t = gotoNavigationTexts(leg, ship(lat, lon), false, kNotices);
   EXPECT_TRUE(text(t, T::kGcXte).ends_with(" 0.00")) << text(t, T::kGcXte) << ": the great circle's own reference";

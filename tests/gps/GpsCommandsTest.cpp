@@ -112,34 +112,27 @@ TEST(GpsCommands, PortNamesMapToDevices) {
   for (const auto& row : rows) EXPECT_EQ(serialDevicePath(row.answer), row.expected) << row.legend;
 }
 
-TEST(GpsCommands, LoggingOffAlsoStopsDisplayingTheTrack) {
-  MonitorBench b;
-  b.settings.GPS_LOG = 1;
-  b.settings.GPS_DISPLAY_TRACK = 1;
-  b.monitor.toggleLog();
-  EXPECT_EQ(b.settings.GPS_LOG, 0);
-  EXPECT_EQ(b.settings.GPS_DISPLAY_TRACK, 0);
-  EXPECT_EQ(lineCount(b.messages.text()), 2) << "two toggle messages";
-}
-
-TEST(GpsCommands, DisplayingTheTrackAlsoStartsLogging) {
-  MonitorBench b;
-  b.settings.GPS_LOG = 0;
-  b.settings.GPS_DISPLAY_TRACK = 0;
-  b.monitor.toggleDisplayTrack();
-  EXPECT_EQ(b.settings.GPS_LOG, 1);
-  EXPECT_EQ(b.settings.GPS_DISPLAY_TRACK, 1);
-  EXPECT_EQ(lineCount(b.messages.text()), 2);
-}
-
-TEST(GpsCommands, LoggingOnLeavesTheDisplayAlone) {
-  MonitorBench b;
-  b.settings.GPS_LOG = 0;
-  b.settings.GPS_DISPLAY_TRACK = 0;
-  b.monitor.toggleLog();
-  EXPECT_EQ(b.settings.GPS_LOG, 1);
-  EXPECT_EQ(b.settings.GPS_DISPLAY_TRACK, 0);
-  EXPECT_EQ(lineCount(b.messages.text()), 1);
+TEST(GpsCommands, LoggingAndDisplayingTheTrackAreCoupled) {
+  struct Row {
+    const char* legend;
+    int log, display;
+    void (GpsMonitor::*command)();
+    int logAfter, displayAfter, messages;
+  };
+  const Row rows[] = {
+      {"logging off also stops displaying the track", 1, 1, &GpsMonitor::toggleLog, 0, 0, 2},
+      {"displaying the track also starts logging", 0, 0, &GpsMonitor::toggleDisplayTrack, 1, 1, 2},
+      {"logging on leaves the display alone", 0, 0, &GpsMonitor::toggleLog, 1, 0, 1},
+  };
+  for (const Row& row : rows) {
+    MonitorBench b;
+    b.settings.GPS_LOG = row.log;
+    b.settings.GPS_DISPLAY_TRACK = row.display;
+    (b.monitor.*row.command)();
+    EXPECT_EQ(b.settings.GPS_LOG, row.logAfter) << row.legend;
+    EXPECT_EQ(b.settings.GPS_DISPLAY_TRACK, row.displayAfter) << row.legend;
+    EXPECT_EQ(lineCount(b.messages.text()), row.messages) << row.legend << ": one toggle message each";
+  }
 }
 
 TEST(GpsCommands, HidingTheTrackStopsTheMapFollowingTheShip) {

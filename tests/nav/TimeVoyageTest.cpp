@@ -86,12 +86,18 @@ TEST(RequiredSpeed, SharesTheHoursLeftAfterStopsAndOwnSpeedLegs) {
   EXPECT_FALSE(requiredSpeed(g.voyage, 50).has_value()) << "every leg has its own speed";
 }
 
-TEST(ArrivalTimeMode, SavesTheFileSpeedOnceAndRestoresItAtTheEnd) {
-  TimesFixture f;
+// Three legs with a file speed of 8 kn, in arrival-time mode for an arrival
+// 35 hours after a midnight departure.
+void planArrival(TimesFixture& f) {
   threeLegs(f, 8);
   f.settings.departure = {2002, 3, 15, 0, 0};
-  f.settings.arrival = {2002, 3, 16, 11, 0};  // 35 h
+  f.settings.arrival = {2002, 3, 16, 11, 0};
   ASSERT_EQ(applyRequiredSpeed(f.voyage, f.settings), ArrivalCheck::Applied);
+}
+
+TEST(ArrivalTimeMode, SavesTheFileSpeedOnceAndRestoresItAtTheEnd) {
+  TimesFixture f;
+  planArrival(f);
   EXPECT_DOUBLE_EQ(f.voyage.fileSpeed, 10);
   EXPECT_TRUE(f.voyage.arrivalTimeMode);
   f.settings.arrival = {2002, 3, 16, 21, 0};  // 45 h: 200 NM in 30 h
@@ -104,10 +110,7 @@ TEST(ArrivalTimeMode, SavesTheFileSpeedOnceAndRestoresItAtTheEnd) {
 
 TEST(ArrivalTimeMode, EndsWithItsErrorWhenTheRouteCannotMakeTheTime) {
   TimesFixture f;
-  threeLegs(f, 8);
-  f.settings.departure = {2002, 3, 15, 0, 0};
-  f.settings.arrival = {2002, 3, 16, 11, 0};
-  ASSERT_EQ(applyRequiredSpeed(f.voyage, f.settings), ArrivalCheck::Applied);
+  planArrival(f);
   f.voyage.waypoints[1].stopHours = 30;  // the new route stops too long
   checkArrivalTime(f.nav);
   EXPECT_FALSE(f.voyage.arrivalTimeMode);
@@ -132,10 +135,7 @@ TEST(ArrivalTimeCommand, AsksAgainForAnArrivalBeforeTheDeparture) {
 
 TEST(ArrivalTimeCommand, AnswerNEndsThePlanningAndRestoresTheSpeed) {
   TimesFixture f;
-  threeLegs(f, 8);
-  f.settings.departure = {2002, 3, 15, 0, 0};
-  f.settings.arrival = {2002, 3, 16, 11, 0};
-  ASSERT_EQ(applyRequiredSpeed(f.voyage, f.settings), ArrivalCheck::Applied);
+  planArrival(f);
   f.answers({"n"});
   EXPECT_EQ(askArrivalTime(f.nav), 1);
   EXPECT_FALSE(f.voyage.arrivalTimeMode);
@@ -172,10 +172,7 @@ TEST(SpeedCommand, AcceptsTenthOfAKnotToAThousandAndClearsNearZero) {
 
 TEST(SpeedCommand, AGivenSpeedEndsTheArrivalTimeMode) {
   TimesFixture f;
-  threeLegs(f, 8);
-  f.settings.departure = {2002, 3, 15, 0, 0};
-  f.settings.arrival = {2002, 3, 16, 11, 0};
-  ASSERT_EQ(applyRequiredSpeed(f.voyage, f.settings), ArrivalCheck::Applied);
+  planArrival(f);
   f.answers({"15"});
   ASSERT_EQ(askFileSpeed(f.nav), 1);
   EXPECT_FALSE(f.voyage.arrivalTimeMode);
