@@ -9,12 +9,11 @@
 // The text has one chart per line: number,carried,title,scale,south,north,
 // longitude1,longitude2 with positions as in a route file (see
 // map/ChartCatalogueCsv.h). A text with any bad line builds nothing; every
-// problem is listed with its line number. The catalogue is written to a
+// problem is listed with its line number. Every file is written to a
 // temporary file first and renamed, so an existing one is never left half written.
 
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <random>
@@ -24,6 +23,7 @@
 
 #include <fmt/printf.h>
 
+#include "app/AtomicFile.h"
 #include "map/ChartCatalogueCsv.h"
 #include "map/ChartCatalogueFile.h"
 
@@ -57,21 +57,18 @@ bool readWhole(const std::string& path, std::string& text) {
   return true;
 }
 
-// Writes through a temporary file renamed over `path` once complete.
+// Writes the whole text through a temporary file renamed over `path`; says
+// why when it cannot.
 template <class Write>
 bool writeReplacing(const std::string& path, Write write) {
-  const std::string temporary = path + ".part";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out || !write(out)) {
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      return false;
-    }
+  std::ostringstream text;
+  if (!write(text)) {
+    std::cerr << path << ": cannot be encoded\n";
+    return false;
   }
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  return !error;
+  const z5::FileWriteResult written = z5::writeFileAtomically(path, text.str());
+  if (!written) std::cerr << written.message(path) << '\n';
+  return written.written;
 }
 
 int build(const std::string& csvPath, const std::string& datPath) {
@@ -86,10 +83,7 @@ int build(const std::string& csvPath, const std::string& datPath) {
     std::cerr << datPath << ": not written\n";
     return 1;
   }
-  if (!writeReplacing(datPath, [&](std::ostream& out) { return z5::writeChartCatalogue(out, csv.records); })) {
-    std::cerr << datPath << ": cannot be written\n";
-    return 1;
-  }
+  if (!writeReplacing(datPath, [&](std::ostream& out) { return z5::writeChartCatalogue(out, csv.records); })) return 1;
   std::cerr << datPath << ": " << csv.records.size() << " charts\n";
   return 0;
 }
@@ -116,10 +110,7 @@ int dump(const std::string& datPath, const std::string& csvPath) {
     std::cout << text;
     return std::cout ? 0 : 1;
   }
-  if (!writeReplacing(csvPath, [&](std::ostream& out) { return static_cast<bool>(out << text); })) {
-    std::cerr << csvPath << ": cannot be written\n";
-    return 1;
-  }
+  if (!writeReplacing(csvPath, [&](std::ostream& out) { return static_cast<bool>(out << text); })) return 1;
   return 0;
 }
 
@@ -160,10 +151,7 @@ int demo(const std::string& csvPath) {
       "#   90101-90280  1:3,500,000, 15 x 20 degrees from 75S to 75N\n"
       "# Written by: chart_catalogue demo; build chart.dat with: chart_catalogue build\n";
   const std::string text = heading + z5::writeChartCsv(records);
-  if (!writeReplacing(csvPath, [&](std::ostream& out) { return static_cast<bool>(out << text); })) {
-    std::cerr << csvPath << ": cannot be written\n";
-    return 1;
-  }
+  if (!writeReplacing(csvPath, [&](std::ostream& out) { return static_cast<bool>(out << text); })) return 1;
   return 0;
 }
 
@@ -193,10 +181,7 @@ int synthetic(const std::string& countText, const std::string& datPath, const st
     r.setTitle(fmt::sprintf("SYNTHETIC %d 1:%d", r.number, r.scale));
     records.push_back(r);
   }
-  if (!writeReplacing(datPath, [&](std::ostream& out) { return z5::writeChartCatalogue(out, records); })) {
-    std::cerr << datPath << ": cannot be written\n";
-    return 1;
-  }
+  if (!writeReplacing(datPath, [&](std::ostream& out) { return z5::writeChartCatalogue(out, records); })) return 1;
   return 0;
 }
 

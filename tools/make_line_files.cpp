@@ -88,8 +88,8 @@ bool writeRegions(const std::vector<LineSegment>& segments, const StringTable& s
   for (int r = 0; r < kRegionCount; ++r) {
     const std::string path = outDir + "/" + strings.text(StringFile::Prompt, kFirstBaseName + r) +
                              strings.text(StringFile::Prompt, suffix);
-    if (!writeLineFile(path, regions[r])) {
-      std::fprintf(stderr, "make_line_files: cannot write %s\n", path.c_str());
+    if (const z5::FileWriteResult written = writeLineFile(path, regions[r]); !written) {
+      std::fprintf(stderr, "make_line_files: %s\n", written.message(path).c_str());
       return false;
     }
     std::printf("%s: %zu segments\n", path.c_str(), regions[r].size());

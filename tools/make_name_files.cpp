@@ -244,9 +244,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "make_name_files: unexpected data: %s\n", e.what());
     return 1;
   }
-  if (!z5::writePlaceNameFile(out + "/port.dat", ports) || !z5::writePlaceNameFile(out + "/ocean.dat", seas)) {
-    std::fprintf(stderr, "make_name_files: cannot write into %s\n", out.c_str());
-    return 1;
+  for (const auto& [path, places] : {std::pair{out + "/port.dat", &ports}, std::pair{out + "/ocean.dat", &seas}}) {
+    if (const z5::FileWriteResult written = z5::writePlaceNameFile(path, *places); !written) {
+      std::fprintf(stderr, "make_name_files: %s\n", written.message(path).c_str());
+      return 1;
+    }
   }
   std::printf("%s/port.dat: %zu ports\n%s/ocean.dat: %zu sea names\n", out.c_str(), ports.size(), out.c_str(),
               seas.size());

@@ -3,9 +3,9 @@
 //   write_string_files DIR
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 
+#include "app/AtomicFile.h"
 #include "app/StringCatalogue.h"
 
 namespace {
@@ -26,9 +26,11 @@ std::string encode(std::string_view text) {
 
 template <class Table>
 bool write(const std::string& path, const Table& table) {
-  std::ofstream out(path, std::ios::binary);
-  for (const z5::CatalogueEntry& entry : table) out << encode(entry.text) << '\n';
-  return static_cast<bool>(out);
+  std::string text;
+  for (const z5::CatalogueEntry& entry : table) text += encode(entry.text) + '\n';
+  const z5::FileWriteResult written = z5::writeFileAtomically(path, text);
+  if (!written) std::fprintf(stderr, "write_string_files: %s\n", written.message(path).c_str());
+  return written.written;
 }
 
 }  // namespace
@@ -39,9 +41,6 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string dir = std::string(argv[1]) + "/";
-  if (!write(dir + "nav_err.dat", z5::kErrorStrings) || !write(dir + "nav_info.dat", z5::kPromptStrings)) {
-    std::fprintf(stderr, "write_string_files: cannot write into %s\n", argv[1]);
-    return 1;
-  }
-  return 0;
+  const bool written = write(dir + "nav_err.dat", z5::kErrorStrings) && write(dir + "nav_info.dat", z5::kPromptStrings);
+  return written ? 0 : 1;
 }

@@ -37,6 +37,7 @@ constexpr IntegerSetting kSamples{20, 1, 50};
 constexpr IntegerSetting kSampleInterval{20, 1, 3600};
 constexpr IntegerSetting kLogInterval{60, 10, 3600};
 constexpr int kBaudStep = 1200;
+constexpr int kLogFailureMilliseconds = 4000;
 
 // Asks for an integer setting that the reader thread reads under `lock`;
 // true when an answer was stored.
@@ -177,6 +178,13 @@ void GpsMonitor::labelTrackCommand() {
   messages_.toggle(settings_.GPS_LABEL_TRACK, messages_.strings().prompt(kLabelTrackLabel));
   Lock hold(locks_.map);
   mapView_.redrawPending = true;
+}
+
+void GpsMonitor::resetLog() {
+  const std::string log = trackLog_.path();
+  if (const FileWriteResult reset = trackLog_.reset(); !reset.written) {
+    messages_.showMessage(reset.message(log), kLogFailureMilliseconds);
+  }
 }
 
 void GpsMonitor::viewLog(const std::function<bool(const std::string& path)>& openInEditor,

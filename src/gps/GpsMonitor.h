@@ -97,7 +97,9 @@ class GpsMonitor {
   void displayTrackCommand();
   // The "Label Track" command: the toggle and a map redraw.
   void labelTrackCommand();
-  void resetLog() { trackLog_.reset(); }
+  // The "Reset log file" command: the log emptied; a log that cannot be
+  // emptied is reported with its path and the cause.
+  void resetLog();
   // The "View log" command: the track log opened in the editor, or, when the
   // editor cannot open it, by the desktop's own program for it; each is
   // asked while no record can be appended. Nothing is reported when neither

@@ -31,9 +31,9 @@ bool TrackLog::append(std::string_view header, std::string_view latitude, std::s
   return std::fclose(file.release()) == 0 && written;
 }
 
-void TrackLog::reset() {
+FileWriteResult TrackLog::reset() {
   std::lock_guard<std::recursive_mutex> hold(lock_);
-  File file(std::fopen(path().c_str(), "w"));
+  return writeFileAtomically(path(), "");
 }
 
 }  // namespace z5

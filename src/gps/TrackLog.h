@@ -10,6 +10,7 @@
 #include <string_view>
 #include <utility>
 
+#include "app/AtomicFile.h"
 #include "app/SettingsRecord.h"
 
 namespace z5 {
@@ -27,8 +28,9 @@ class TrackLog {
   // closed for this record. False when it could not be written.
   bool append(std::string_view header, std::string_view latitude, std::string_view longitude);
 
-  // Empties the file (creating it when missing). Nothing is reported.
-  void reset();
+  // Empties the file (creating it when missing): an empty file renamed over
+  // it, so a log that is a link or not a regular file is left alone.
+  FileWriteResult reset();
 
   // Runs `use(path)` while no record can be appended or the file emptied:
   // for drawing the track or reading it otherwise.

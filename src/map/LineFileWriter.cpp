@@ -1,8 +1,6 @@
 #include "map/LineFileWriter.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <memory>
 
 namespace z5 {
 namespace {
@@ -91,13 +89,10 @@ bool encodeLineFile(const std::vector<LineSegment>& segments, std::vector<std::u
   return true;
 }
 
-bool writeLineFile(const std::string& path, const std::vector<LineSegment>& segments) {
+FileWriteResult writeLineFile(const std::string& path, const std::vector<LineSegment>& segments) {
   std::vector<std::uint8_t> bytes;
-  if (!encodeLineFile(segments, bytes)) return false;
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), std::fclose);
-  if (!file) return false;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) return false;
-  return std::fclose(file.release()) == 0;
+  if (!encodeLineFile(segments, bytes)) return {false, "a segment does not fit the line file format"};
+  return writeFileAtomically(path, bytes);
 }
 
 }  // namespace z5

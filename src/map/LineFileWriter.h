@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/AtomicFile.h"
 #include "map/LineFileFormat.h"
 
 namespace z5 {
@@ -32,7 +33,8 @@ std::vector<LineSegment> splitSegment(const LineSegment& segment, const SegmentL
 // step between two points is beyond the long delta form.
 bool encodeLineFile(const std::vector<LineSegment>& segments, std::vector<std::uint8_t>& out);
 
-// Writes the file; false when it cannot be encoded or written.
-bool writeLineFile(const std::string& path, const std::vector<LineSegment>& segments);
+// Writes the file (replacing it whole); not written when it cannot be
+// encoded or written, with the cause.
+FileWriteResult writeLineFile(const std::string& path, const std::vector<LineSegment>& segments);
 
 }  // namespace z5

@@ -1,8 +1,6 @@
 #include "map/PlaceNameFile.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <memory>
 
 #include "map/ByteOrder.h"
 #include "map/NameCoding.h"
@@ -37,11 +35,8 @@ std::vector<std::uint8_t> encodePlaceNameFile(const std::vector<PlaceName>& plac
   return out;
 }
 
-bool writePlaceNameFile(const std::string& path, const std::vector<PlaceName>& places) {
-  const std::vector<std::uint8_t> bytes = encodePlaceNameFile(places);
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), std::fclose);
-  if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) return false;
-  return std::fclose(file.release()) == 0;
+FileWriteResult writePlaceNameFile(const std::string& path, const std::vector<PlaceName>& places) {
+  return writeFileAtomically(path, encodePlaceNameFile(places));
 }
 
 PlaceNameReader::PlaceNameReader(const std::string& path) : file_(path) {

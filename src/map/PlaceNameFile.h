@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/AtomicFile.h"
 #include "map/BinaryFile.h"
 
 namespace z5 {
@@ -42,7 +43,7 @@ void appendPlaceNameRecord(std::vector<std::uint8_t>& out, const PlaceName& plac
 
 // The whole file; names longer than 22 characters are cut.
 std::vector<std::uint8_t> encodePlaceNameFile(const std::vector<PlaceName>& places);
-bool writePlaceNameFile(const std::string& path, const std::vector<PlaceName>& places);
+FileWriteResult writePlaceNameFile(const std::string& path, const std::vector<PlaceName>& places);
 
 enum class PlaceNameStatus { Ok, CannotOpen, BadMagic };
 

@@ -202,12 +202,24 @@ TEST(GpsCommands, ResettingTheLogEmptiesIt) {
   EXPECT_TRUE(test::readFile(b.monitor.trackLog().path()).empty());
 }
 
-TEST(GpsCommands, AnUnwritableLogLosesTheRecordQuietly) {
+TEST(GpsCommands, AnUnwritableLogLosesTheRecordQuietlyButAFailedResetIsReported) {
   MonitorBench b;
   b.settings.HOME_PATH = b.home.home() + "missing/";
   EXPECT_FALSE(b.monitor.trackLog().append("GPS UTC", "lat", "lon"));
-  b.monitor.resetLog();
   EXPECT_TRUE(b.host.popups.empty());
+  b.monitor.resetLog();
+  ASSERT_EQ(b.host.popups.size(), 1u);
+  EXPECT_NE(b.host.popups[0].text.find("missing/Z5GPSLOG.DOC"), std::string::npos) << b.host.popups[0].text;
+}
+
+TEST(GpsCommands, ResettingALogThatIsALinkLeavesTheLinkedFileAlone) {
+  MonitorBench b;
+  const std::string other = b.home.write("notes.txt", "my notes\n");
+  std::filesystem::create_symlink(other, b.monitor.trackLog().path());
+  b.monitor.resetLog();
+  EXPECT_EQ(test::readFile(other), "my notes\n");
+  ASSERT_EQ(b.host.popups.size(), 1u);
+  EXPECT_NE(b.host.popups[0].text.find("symbolic link"), std::string::npos) << b.host.popups[0].text;
 }
 
 TEST(GpsCommands, ViewingTheLogFallsBackToTheDesktopWhileNoRecordCanBeWritten) {
