@@ -1,11 +1,17 @@
 #include "app/CommandLine.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
-#include <cstdlib>
+#include <cmath>
+
+#include <fmt/printf.h>
 
 #include "app/Settings.h"
 #include "app/TextUtil.h"
+#include "map/ComputeMapExtent.h"
+#include "map/MapViewState.h"
+#include "route/PositionText.h"
 
 namespace z5 {
 
@@ -15,13 +21,17 @@ const char* const kUsage =
     "  --settings FILE      settings profile (INI) to use\n"
     "  --set KEY=VALUE      override one setting for this run (repeatable; never saved)\n"
     "  --output[=FORMAT]    write ROUTE's output file: 1-6 or normal, delimited, amver,\n"
-    "                       moverep, data, nmea (default: the OUTPUT_FORMAT setting)\n"
+    "                       moverep, data, nmea, in any case (default: the OUTPUT_FORMAT setting)\n"
     "  --stdout             with --output or --list: write to standard output\n"
     "  --list               list the waypoints of ROUTE\n"
     "  --map FILE.png       render the map of ROUTE (--size WxH, --center LAT,LON, --span DEG)\n"
     "  --gps PORT           run the GPS monitor on PORT (--goto N picks the goto waypoint)\n";
 
 namespace {
+
+// The largest map picture side, pixels.
+constexpr int kLargestPictureSide = 20000;
+constexpr double kLongitudeLimit = 180;
 
 struct FormatName {
   std::string_view name;
@@ -30,27 +40,51 @@ struct FormatName {
 constexpr std::array<FormatName, 6> kFormatNames = {{
     {"normal", 1}, {"delimited", 2}, {"amver", 3}, {"moverep", 4}, {"data", 5}, {"nmea", 6}}};
 
-std::optional<int> parseInt(std::string_view text) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+// A decimal number as people write degrees: an optional sign, digits and
+// at most one decimal point. Nothing else (no exponent, hexadecimal, "nan"
+// or "inf"), whatever the locale.
+std::optional<double> parseDecimal(std::string_view text) {
+  const bool negative = !text.empty() && text.front() == '-';
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+  const bool wellFormed = std::count(text.begin(), text.end(), '.') <= 1 &&
+                          std::all_of(text.begin(), text.end(), [](char c) { return isDigit(c) || c == '.'; }) &&
+                          std::any_of(text.begin(), text.end(), isDigit);
+  double value = 0;
+  if (!wellFormed) return std::nullopt;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
   if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
+  return negative ? -value : value;
 }
 
-std::optional<double> parseDouble(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  char* end = nullptr;
-  const double value = std::strtod(text.c_str(), &end);
-  if (end != text.c_str() + text.size()) return std::nullopt;
-  return value;
+// One coordinate of --center: signed decimal degrees (north and east
+// positive), or a position as a route writes it, ending in its hemisphere
+// letter ("50-46N", "001-06W").
+std::optional<double> centreCoordinate(std::string_view text, PositionKind kind) {
+  if (const auto degrees = parseDecimal(text)) return degrees;
+  const char letter = text.empty() ? '\0' : toUpper(text.substr(text.size() - 1)).front();
+  const bool latitude = kind == PositionKind::Latitude;
+  if (letter != (latitude ? 'N' : 'E') && letter != (latitude ? 'S' : 'W')) return std::nullopt;
+  const double degrees = parsePosition(text, kind);
+  if (degrees < kPositionErrorBelow) return std::nullopt;
+  return degrees;
+}
+
+std::optional<std::pair<double, double>> parseCentre(const std::string& text) {
+  const std::size_t comma = text.find(',');
+  if (comma == std::string::npos) return std::nullopt;
+  const auto lat = centreCoordinate(trim(text.substr(0, comma)), PositionKind::Latitude);
+  const auto lon = centreCoordinate(trim(text.substr(comma + 1)), PositionKind::Longitude);
+  if (!lat || !lon || std::fabs(*lat) > kMapLatitudeLimit || std::fabs(*lon) > kLongitudeLimit) return std::nullopt;
+  return std::make_pair(*lat, *lon);
 }
 
 }  // namespace
 
 std::optional<int> outputFormatByName(std::string_view name) {
-  if (const auto number = parseInt(name); number && *number >= 1 && *number <= 6) return number;
+  if (const auto number = parseWholeNumber(name); number && *number >= 1 && *number <= 6) return number;
+  const std::string upper = toUpper(name);
   for (const FormatName& f : kFormatNames) {
-    if (f.name == name) return f.format;
+    if (toUpper(f.name) == upper) return f.format;
   }
   return std::nullopt;
 }
@@ -82,32 +116,40 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments) {
         const std::size_t eq = v->find('=');
         if (eq == std::string::npos || eq == 0) return fail("--set needs KEY=VALUE, not " + *v);
         const std::string key = v->substr(0, eq);
+        const std::string setting = v->substr(eq + 1);
         if (!isSettingsKey(key)) return fail("--set: unknown settings key " + key);
-        line.sets.emplace_back(key, v->substr(eq + 1));
+        if (const auto accepted = settingsValueRefusal(key, setting))
+          return fail("--set " + *v + ": " + key + " takes " + *accepted);
+        line.sets.emplace_back(key, setting);
       } else if (arg == "--map") {
         line.mapFile = *v;
       } else if (arg == "--gps") {
         line.gpsPort = *v;
       } else if (arg == "--size") {
         const std::size_t x = v->find('x');
-        const auto w = x == std::string::npos ? std::nullopt : parseInt(std::string_view(*v).substr(0, x));
-        const auto h = x == std::string::npos ? std::nullopt : parseInt(std::string_view(*v).substr(x + 1));
-        if (!w || !h || *w < 1 || *h < 1 || *w > 20000 || *h > 20000) return fail("--size needs WxH in pixels, not " + *v);
+        const auto w = x == std::string::npos ? std::nullopt : parseWholeNumber(std::string_view(*v).substr(0, x));
+        const auto h = x == std::string::npos ? std::nullopt : parseWholeNumber(std::string_view(*v).substr(x + 1));
+        const auto fits = [](std::optional<int> side) { return side && *side >= 1 && *side <= kLargestPictureSide; };
+        if (!fits(w) || !fits(h))
+          return fail(fmt::sprintf("--size needs WxH in pixels, each from 1 to %d, not %s", kLargestPictureSide, *v));
         line.mapWidth = *w;
         line.mapHeight = *h;
       } else if (arg == "--center") {
-        const std::size_t comma = v->find(',');
-        const auto lat = comma == std::string::npos ? std::nullopt : parseDouble(v->substr(0, comma));
-        const auto lon = comma == std::string::npos ? std::nullopt : parseDouble(v->substr(comma + 1));
-        if (!lat || !lon || *lat < -85 || *lat > 85 || *lon < -180 || *lon > 180)
-          return fail("--center needs LAT,LON in degrees, not " + *v);
-        line.centre = std::make_pair(*lat, *lon);
+        line.centre = parseCentre(*v);
+        if (!line.centre)
+          return fail(fmt::sprintf(
+              "--center needs LAT,LON: signed decimal degrees, north and east positive (50.77,-1.1), or positions "
+              "as a route writes them with their N/S and E/W (50-46N,001-06W); latitude within %g degrees of the "
+              "equator, longitude within %g; not %s",
+              kMapLatitudeLimit, kLongitudeLimit, *v));
       } else if (arg == "--span") {
-        const auto span = parseDouble(*v);
-        if (!span || *span < 0.05 || *span > 150) return fail("--span needs degrees from 0.05 to 150, not " + *v);
+        const auto span = parseDecimal(*v);
+        if (!span || *span < MapViewState::kSmallestSpan || *span > MapViewState::kLargestSpan)
+          return fail(fmt::sprintf("--span needs decimal degrees from %g to %g, not %s", MapViewState::kSmallestSpan,
+                                   MapViewState::kLargestSpan, *v));
         line.span = *span;
       } else if (arg == "--goto") {
-        const auto n = parseInt(*v);
+        const auto n = parseWholeNumber(*v);
         if (!n) return fail("--goto needs a waypoint number, not " + *v);
         line.gotoWaypoint = *n;
       }

@@ -18,7 +18,7 @@ struct CommandLine {
   bool list = false;                        // --list
   std::optional<std::string> mapFile;       // --map FILE.png
   int mapWidth = 1024, mapHeight = 768;     // --size WxH
-  std::optional<std::pair<double, double>> centre;  // --center LAT,LON (degrees)
+  std::optional<std::pair<double, double>> centre;  // --center LAT,LON (degrees, north and east positive)
   std::optional<double> span;               // --span DEG
   std::optional<std::string> gpsPort;       // --gps PORT
   std::optional<int> gotoWaypoint;          // --goto N
@@ -37,7 +37,7 @@ struct CommandLineResult {
 CommandLineResult parseCommandLine(const std::vector<std::string>& arguments);
 
 // The output format named by a --output value: 1-6 or normal, delimited,
-// amver, moverep, data, nmea; nullopt when unknown.
+// amver, moverep, data, nmea in any case; nullopt when unknown.
 std::optional<int> outputFormatByName(std::string_view name);
 
 extern const char* const kUsage;

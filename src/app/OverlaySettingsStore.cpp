@@ -1,6 +1,6 @@
 #include "app/OverlaySettingsStore.h"
 
-#include <charconv>
+#include "app/TextUtil.h"
 
 namespace z5 {
 namespace {
@@ -21,10 +21,7 @@ const std::string* OverlaySettingsStore::overridden(std::string_view section, st
 std::optional<int> OverlaySettingsStore::readInt(std::string_view section, std::string_view key) const {
   const std::string* text = overridden(section, key);
   if (!text) return base_.readInt(section, key);
-  int value = 0;
-  const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
-  if (error != std::errc() || end != text->data() + text->size()) return std::nullopt;
-  return value;
+  return parseWholeNumber(*text);
 }
 
 std::optional<std::string> OverlaySettingsStore::readText(std::string_view section, std::string_view key) const {

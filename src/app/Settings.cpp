@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <variant>
@@ -17,11 +18,25 @@ constexpr const char* kChartFile = "chart.dat";
 constexpr const char* kDefaultDataFile = "README.TXT";
 constexpr int kStoredDateTimeLength = 12;
 constexpr int kDigitsPerComponent = 3;
+constexpr int kComponentsPerColour = 3;
+constexpr int kLargestComponent = 255;
+// Years a stored departure or arrival may have; others load as no time.
+constexpr int kFirstStoredYear = 1990;
+constexpr int kLastStoredYear = 2090;
+
+// Character codes that would end the lines of the delimited report (a NUL,
+// which would end its text, is below the separator's range).
+constexpr int kLineEndCodes[] = {'\n', '\r'};
 
 struct IntKey {
   int SettingsRecord::*field;
   int minimum;
   int maximum;
+  std::span<const int> refused = {};  // values inside the range that are not taken
+
+  bool accepts(int value) const {
+    return value >= minimum && value <= maximum && std::find(refused.begin(), refused.end(), value) == refused.end();
+  }
 };
 struct TextKey {
   std::string SettingsRecord::*field;
@@ -79,7 +94,7 @@ const std::array kKeys = {
     Key{"ROUNDING", IntKey{&R::ROUNDING, 1, 60}},
     Key{"SEA", IntKey{&R::SEA, 0, 1}},
     Key{"PORTS", IntKey{&R::PORTS, 0, 1}},
-    Key{"SEPARATOR_CHAR", IntKey{&R::SEPARATOR_CHAR, 0, 255}},
+    Key{"SEPARATOR_CHAR", IntKey{&R::SEPARATOR_CHAR, 1, 255, kLineEndCodes}},
     Key{"DECIMAL_PT_COMMA", IntKey{&R::DECIMAL_PT_COMMA, 0, 1}},
     Key{"EXTRA_PRECISION", IntKey{&R::EXTRA_PRECISION, 0, 1}},
     Key{"RGB_COLOR_MAP", PaletteKey{&R::RGB_COLOR_MAP}},
@@ -131,7 +146,7 @@ void applyValue(SettingsRecord& record, const Key& key, std::optional<int> numbe
                 const std::optional<std::string>& text) {
   std::visit(Overloaded{
                  [&](const IntKey& k) {
-                   if (number && *number >= k.minimum && *number <= k.maximum) record.*k.field = *number;
+                   if (number && k.accepts(*number)) record.*k.field = *number;
                  },
                  [&](const TextKey& k) {
                    if (!text) return;
@@ -177,6 +192,77 @@ bool writeKey(const SettingsRecord& record, SettingsStore& store, const Key& key
           },
           [&](const CustomColoursKey&) {
             return store.writeText(kSettingsSection, key.name, encodeColourText(record.RGB_CUSTOM_COLORS));
+          },
+      },
+      key.kind);
+}
+
+// "DDMMYYYYHHMM" split into its fields as written; nullopt unless 12 digits.
+std::optional<DateTime> storedDateTimeFields(std::string_view text) {
+  if (text.size() != kStoredDateTimeLength || !std::all_of(text.begin(), text.end(), isDigit)) return std::nullopt;
+  const auto field = [&](std::size_t at, std::size_t width) {
+    int value = 0;
+    for (std::size_t i = at; i < at + width; ++i) value = value * 10 + (text[i] - '0');
+    return value;
+  };
+  DateTime t;
+  t.day = field(0, 2);
+  t.month = field(2, 2);
+  t.year = field(4, 4);
+  t.hour = field(8, 2);
+  t.minute = field(10, 2);
+  return t;
+}
+
+// True when every component of a colour text for `colours` colours is three
+// digits from 000 to 255.
+bool exactColourText(std::string_view text, std::size_t colours) {
+  if (text.size() != colours * kComponentsPerColour * kDigitsPerComponent) return false;
+  if (!std::all_of(text.begin(), text.end(), isDigit)) return false;
+  for (std::size_t at = 0; at < text.size(); at += kDigitsPerComponent) {
+    if (*parseWholeNumber(text.substr(at, kDigitsPerComponent)) > kLargestComponent) return false;
+  }
+  return true;
+}
+
+std::string colourRange(std::size_t colours) {
+  return fmt::sprintf("%d digits: %d colours, each three components from 000 to %d",
+                      colours * kComponentsPerColour * kDigitsPerComponent, colours, kLargestComponent);
+}
+
+// The values a key takes, said to the user; nothing when `value` is one of
+// them and the load would store it as it is written.
+std::optional<std::string> refusal(const Key& key, std::string_view value) {
+  return std::visit(
+      Overloaded{
+          [&](const IntKey& k) -> std::optional<std::string> {
+            if (const auto n = parseWholeNumber(value); n && k.accepts(*n)) return std::nullopt;
+            std::string range = fmt::sprintf("a whole number from %d to %d", k.minimum, k.maximum);
+            for (std::size_t i = 0; i < k.refused.size(); ++i)
+              range += fmt::sprintf("%s%d", i == 0 ? " other than " : " and ", k.refused[i]);
+            return range;
+          },
+          [&](const TextKey& k) -> std::optional<std::string> {
+            const std::string text = k.trimmed ? trim(value) : std::string(value);
+            const bool emptyByDefault = text.empty() && (SettingsRecord{}.*k.field).empty();
+            if ((text.size() >= k.minimum && text.size() <= k.maximum) || emptyByDefault) return std::nullopt;
+            return fmt::sprintf("a text of %d to %d characters", k.minimum, k.maximum);
+          },
+          [&](const DateKey&) -> std::optional<std::string> {
+            if (value.empty()) return std::nullopt;
+            if (const auto t = storedDateTimeFields(value); t && validatedDateTime(*t) == *t) return std::nullopt;
+            return fmt::sprintf(
+                "a GMT time DDMMYYYYhhmm (12 digits): a day that its month has, a year from %d to %d, hour 00 "
+                "to 23, minute 00 to 59; or nothing for no time",
+                kFirstStoredYear, kLastStoredYear);
+          },
+          [&](const PaletteKey&) -> std::optional<std::string> {
+            if (exactColourText(value, kPaletteSize)) return std::nullopt;
+            return colourRange(kPaletteSize);
+          },
+          [&](const CustomColoursKey&) -> std::optional<std::string> {
+            if (exactColourText(value, kCustomColourCount)) return std::nullopt;
+            return colourRange(kCustomColourCount);
           },
       },
       key.kind);
@@ -283,7 +369,7 @@ void applyPaletteDefaults(SettingsRecord& record) {
 }
 
 DateTime validatedDateTime(DateTime t) {
-  if (t.year < 1990 || t.year > 2090) t.year = 0;
+  if (t.year < kFirstStoredYear || t.year > kLastStoredYear) t.year = 0;
   if (t.month < 1 || t.month > 12) t.month = 1;
   if (t.day < 1 || t.day > daysInMonth(t.year, t.month)) t.day = 1;
   if (t.hour < 0 || t.hour > 23) t.hour = 0;
@@ -292,22 +378,9 @@ DateTime validatedDateTime(DateTime t) {
 }
 
 std::optional<DateTime> decodeStoredDateTime(std::string_view text) {
-  if (text.size() != kStoredDateTimeLength) return std::nullopt;
-  for (char c : text) {
-    if (!isDigit(c)) return std::nullopt;
-  }
-  const auto field = [&](std::size_t at, std::size_t width) {
-    int value = 0;
-    for (std::size_t i = at; i < at + width; ++i) value = value * 10 + (text[i] - '0');
-    return value;
-  };
-  DateTime t;
-  t.day = field(0, 2);
-  t.month = field(2, 2);
-  t.year = field(4, 4);
-  t.hour = field(8, 2);
-  t.minute = field(10, 2);
-  return validatedDateTime(t);
+  const auto fields = storedDateTimeFields(text);
+  if (!fields) return std::nullopt;
+  return validatedDateTime(*fields);
 }
 
 std::string encodeStoredDateTime(const DateTime& t) {
@@ -343,6 +416,11 @@ std::string settingsOutputFileName(std::string_view dataFile) {
 }
 
 bool isSettingsKey(std::string_view name) { return findKey(name) != nullptr; }
+
+std::optional<std::string> settingsValueRefusal(std::string_view key, std::string_view value) {
+  const Key* found = findKey(key);
+  return found ? refusal(*found, value) : std::nullopt;
+}
 
 bool loadSettings(SettingsMode mode, SettingsRecord& record, const SettingsStore& store, StringTable& strings,
                   Messages& messages) {

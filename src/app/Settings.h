@@ -42,6 +42,12 @@ bool saveSettings(const SettingsRecord& record, SettingsStore& store);
 // True for the name of one of the stored keys of the SETTINGS section.
 bool isSettingsKey(std::string_view name);
 
+// What the key `key` takes, said to the user ("a whole number from 1 to
+// 60"), when the load would not store `value` as it is written (out of
+// range, a date it would change, a text it would ignore); nullopt when it
+// would, and for names that are not keys.
+std::optional<std::string> settingsValueRefusal(std::string_view key, std::string_view value);
+
 // "DDMMYYYYHHMM" decoded and validated; nullopt unless 12 digits.
 std::optional<DateTime> decodeStoredDateTime(std::string_view text);
 std::string encodeStoredDateTime(const DateTime& time);

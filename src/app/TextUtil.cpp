@@ -1,6 +1,7 @@
 #include "app/TextUtil.h"
 
 #include <cctype>
+#include <charconv>
 
 namespace z5 {
 
@@ -8,6 +9,13 @@ bool isSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isAlpha(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 bool isAlnum(char c) { return isAlpha(c) || isDigit(c); }
+
+std::optional<int> parseWholeNumber(std::string_view text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
 
 std::string trim(std::string_view text) {
   std::size_t begin = 0;

@@ -1,6 +1,7 @@
 #pragma once
 // Small text helpers shared by every part of the program.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,10 @@ std::string expandLineEnds(std::string_view text);
 
 // An upper-case copy (ASCII letters only), for keyword matching.
 std::string toUpper(std::string_view text);
+
+// The whole text as a decimal integer (an optional "-", then digits only);
+// nullopt for anything else or a value beyond int.
+std::optional<int> parseWholeNumber(std::string_view text);
 
 bool isSpace(char c);
 bool isDigit(char c);

@@ -23,6 +23,8 @@ TEST(CommandLineParse, HomeSettingsAndRepeatedSets) {
 
 TEST(CommandLineParse, OutputFormatsByNumberOrName) {
   EXPECT_EQ(parse({"--output=amver", "r"}).line.outputFormat, 3);
+  EXPECT_EQ(parse({"--output=AMVER", "r"}).line.outputFormat, 3);
+  EXPECT_EQ(parse({"--output=MoveRep", "r"}).line.outputFormat, 4);
   EXPECT_EQ(parse({"--output=6", "r"}).line.outputFormat, 6);
   EXPECT_FALSE(parse({"--output", "r"}).line.outputFormat.has_value());
   EXPECT_NE(parse({"--output=7", "r"}).error, "");
@@ -37,6 +39,90 @@ TEST(CommandLineParse, MapSizeCentreAndSpan) {
   EXPECT_EQ(r.line.centre, std::make_pair(48.5, -5.25));
   EXPECT_EQ(r.line.span, 0.5);
   EXPECT_TRUE(r.line.headless());
+}
+
+TEST(CommandLineParse, CentreInSignedDegreesOrAsARouteWritesIt) {
+  struct Row {
+    const char* text;
+    double latitude, longitude;
+  };
+  const Row rows[] = {
+      {"-25,135", -25, 135},                              // signed degrees: east positive
+      {"50-46N,001-06W", 50 + 46 / 60.0, -(1 + 6 / 60.0)},  // the route's form
+      {"25S,135E", -25, 135},                             // hemisphere letters on plain degrees
+      {"50 46 30 n, 1 6 w", 50 + 46.5 / 60, -(1 + 6 / 60.0)},  // spaces and lower case
+  };
+  for (const Row& row : rows) {
+    const auto r = parse({"--map", "m.png", "--center", row.text, "--span", "2", "r"});
+    ASSERT_EQ(r.error, "") << row.text;
+    EXPECT_NEAR(r.line.centre->first, row.latitude, 1e-9) << row.text;
+    EXPECT_NEAR(r.line.centre->second, row.longitude, 1e-9) << row.text;
+  }
+}
+
+// Each row is a map value that must be refused; the message must state the limit.
+TEST(CommandLineParse, RefusesMapValuesThatAreNotNumbersOrPastTheirLimits) {
+  struct Row {
+    const char* option;
+    const char* value;
+    const char* limit;
+  };
+  const Row rows[] = {
+      {"--center", "NaN,NaN", "85"},         // not a number, drew garbage
+      {"--center", "inf,0", "85"},           // infinity passes no range check
+      {"--center", "50-46,001-06", "N/S"},   // a bare route longitude is west: ambiguous here
+      {"--center", "50-46Nx,1W", "85"},      // text after the hemisphere letter
+      {"--center", "86N,0E", "85"},          // beyond the map's latitude
+      {"--center", "1e1,0", "85"},           // exponent: not how degrees are written
+      {"--span", "nan", "0.05 to 150"},      // not a number
+      {"--span", "0x10", "0.05 to 150"},     // hexadecimal, read as 16
+      {"--span", " 2", "0.05 to 150"},       // leading blank
+      {"--size", "20001x100", "20000"},      // wider than the largest picture
+  };
+  for (const Row& row : rows) {
+    const std::string error =
+        parse({"--map", "m.png", "--center", "0,0", "--span", "1", row.option, row.value, "r"}).error;
+    EXPECT_NE(error.find(row.value), std::string::npos) << row.option << " " << row.value << ": " << error;
+    EXPECT_NE(error.find(row.limit), std::string::npos) << row.option << " " << row.value << ": " << error;
+  }
+}
+
+// Each row is a --set value that the load would not store as typed; the
+// message names the key, the value and what the key takes.
+TEST(CommandLineSet, RefusesValuesThatWouldNotBeStoredAsTyped) {
+  struct Row {
+    const char* set;
+    const char* takes;
+  };
+  const Row rows[] = {
+      {"DEPARTURE=310220021200", "a day that its month has"},  // 31 February became 1 February
+      {"DEPARTURE=320120021200", "a day that its month has"},  // day 32 became the 1st
+      {"DEPARTURE=290220011200", "a day that its month has"},  // 29 February of a common year
+      {"DEPARTURE=011320021200", "DDMMYYYYhhmm"},              // month 13 became January
+      {"DEPARTURE=010120022500", "hour 00 to 23"},             // hour 25 became 0
+      {"DEPARTURE=010120021260", "minute 00 to 59"},           // minute 60 became 0
+      {"DEPARTURE=0101200212", "12 digits"},                   // wrong length left no departure
+      {"ARRIVAL=010119891200", "1990 to 2090"},                // year 1989 left no arrival
+      {"ROUNDING=abc", "a whole number from 1 to 60"},        // not a number, ignored
+      {"ROUNDING=0", "a whole number from 1 to 60"},          // below the range, ignored
+      {"ROUNDING=61", "a whole number from 1 to 60"},         // above the range, ignored
+      {"SEPARATOR_CHAR=0", "from 1 to 255 other than 10 and 13"},   // a NUL in the delimited report
+      {"SEPARATOR_CHAR=10", "from 1 to 255 other than 10 and 13"},  // a line end in every row
+      {"VESSEL=   ", "1 to 100 characters"},                 // blank: the default name stayed
+      {"RGB_COLOR_MAP=255000000", "315 digits"},             // a palette of the wrong length
+  };
+  for (const Row& row : rows) {
+    const std::string error = parse({"--set", row.set, "r"}).error;
+    const std::string key = std::string(row.set).substr(0, std::string(row.set).find('='));
+    EXPECT_NE(error.find(std::string("--set ") + row.set + ": " + key + " takes"), std::string::npos) << error;
+    EXPECT_NE(error.find(row.takes), std::string::npos) << error;
+  }
+}
+
+TEST(CommandLineSet, TakesValuesStoredAsTyped) {
+  for (const char* set : {"DEPARTURE=290220041200", "DEPARTURE=", "ROUNDING=60", "SEPARATOR_CHAR=59", "REMARK=",
+                          "VESSEL= Lady Jane "})
+    EXPECT_EQ(parse({"--set", set, "r"}).error, "") << set;
 }
 
 // Each row is a command line that must be refused, and why.

@@ -53,10 +53,15 @@ TEST_F(SettingsLoad, IntegerOutsideItsRangeKeepsTheDefault) {
   EXPECT_EQ(record.roundingText, "15");
 }
 
-TEST_F(SettingsLoad, SeparatorCharacterIsTakenAsACharacterCode) {
+TEST_F(SettingsLoad, SeparatorCharacterIsTakenAsACharacterCodeButNeverALineEndOrNul) {
   store.writeInt(kSettingsSection, "SEPARATOR_CHAR", 59);
   ASSERT_TRUE(load());
   EXPECT_EQ(record.SEPARATOR_CHAR, ';');
+  for (int code : {0, int{'\n'}, int{'\r'}}) {
+    store.writeInt(kSettingsSection, "SEPARATOR_CHAR", code);
+    ASSERT_TRUE(load());
+    EXPECT_EQ(record.SEPARATOR_CHAR, ',') << code << " would cut the delimited report's rows";
+  }
 }
 
 TEST_F(SettingsLoad, TextOfTheWrongLengthKeepsTheDefault) {
