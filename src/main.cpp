@@ -6,19 +6,26 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <sstream>
+#include <span>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QString>
 
+#include "app/AtomicFile.h"
 #include "app/Clock.h"
 #include "app/CommandLine.h"
 #include "app/ConsoleHost.h"
@@ -67,12 +74,12 @@ std::unique_ptr<z5::Clock> programClock() {
 }
 
 // --list and --output: the route is extracted once for both.
-int runReportJobs(z5::Z5App& app, const z5::CommandLine& line) {
+int runReportJobs(z5::Z5App& app, const z5::CommandLine& line, std::ostream& out) {
   int status = z5::extractRouteJob(app, routePath(app, *line.route), std::cerr);
-  if (status == z5::kJobDone && line.list) status = z5::writeListJob(app, std::cout);
+  if (status == z5::kJobDone && line.list) status = z5::writeListJob(app, out);
   if (status == z5::kJobDone && line.output) {
     const int format = line.outputFormat.value_or(app.settings().OUTPUT_FORMAT);
-    status = z5::writeOutputJob(app, format, line.toStdout, std::cout, std::cerr);
+    status = z5::writeOutputJob(app, format, line.toStdout, out, std::cerr);
   }
   return status;
 }
@@ -92,7 +99,7 @@ void useOffscreenPlatform() {
 
 // `z5 --map FILE.png ROUTE`: the map of the route, the whole voyage or a
 // centred view, written as a PNG whose path is printed.
-int writeMap(z5::Z5App& app, const z5::CommandLine& line) {
+int writeMap(z5::Z5App& app, const z5::CommandLine& line, std::ostream& out) {
   z5::MapViewState& view = app.mapView();
   view.drawingWidth = line.mapWidth;
   view.drawingHeight = line.mapHeight;
@@ -106,11 +113,20 @@ int writeMap(z5::Z5App& app, const z5::CommandLine& line) {
   if (extracted == z5::kRouteFailed || extracted == z5::kFatal) return kFileError;
   const z5::MapImage map = z5::renderMapImage(app, line.mapWidth, line.mapHeight);
   if (map.result != z5::kMapPainted) return kFileError;
-  if (!map.image.save(QString::fromStdString(*line.mapFile), "PNG")) {
-    std::fprintf(stderr, "z5: cannot write the map picture %s\n", line.mapFile->c_str());
+  QByteArray png;
+  QBuffer buffer(&png);
+  if (!buffer.open(QIODevice::WriteOnly) || !map.image.save(&buffer, "PNG")) {
+    std::fprintf(stderr, "z5: cannot write the map picture %s: the picture cannot be encoded\n", line.mapFile->c_str());
     return kFileError;
   }
-  std::printf("%s\n", line.mapFile->c_str());
+  const std::string route = app.voyage().routeFileName;
+  const z5::FileWriteResult written =
+      z5::writeFileAtomically(*line.mapFile, std::string_view(png.constData(), png.size()), std::span(&route, 1));
+  if (!written.written) {
+    std::fprintf(stderr, "z5: cannot write the map picture %s: %s\n", line.mapFile->c_str(), written.cause.c_str());
+    return kFileError;
+  }
+  out << *line.mapFile << "\n";
   return kDone;
 }
 
@@ -150,15 +166,26 @@ int runGps(z5::Z5App& app, const z5::CommandLine& line) {
   return kDone;
 }
 
-}  // namespace
+// Writes what the run has for standard output, which must reach it: a full
+// disk or a closed pipe is a failed run, said on standard error with its cause.
+int finishStandardOutput(int status, const std::string& text) {
+  errno = 0;
+  const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+  const int cause = errno;
+  if (written && !std::ferror(stdout)) return status;
+  std::fprintf(stderr, "z5: cannot write to standard output: %s\n",
+               cause == 0 ? "a write failed" : std::generic_category().message(cause).c_str());
+  return kFileError;
+}
 
-int main(int argc, char** argv) {
+// The whole run but its standard output, which the headless jobs leave in `out`.
+int run(int argc, char** argv, std::ostream& out) {
   std::vector<std::string> arguments(argv + 1, argv + argc);
   const z5::CommandLineResult parsed = z5::parseCommandLine(arguments);
   if (!parsed.error.empty()) return badCommandLine(parsed.error);
   const z5::CommandLine& line = parsed.line;
   if (line.help) {
-    std::fputs(z5::kUsage, stdout);
+    out << z5::kUsage;
     return kDone;
   }
   std::unique_ptr<QCoreApplication> qt;
@@ -181,8 +208,8 @@ int main(int argc, char** argv) {
   if (!app.startUp(programDirectory(argv[0]))) return kFileError;
   if (line.gpsPort) return runGps(app, line);
   int status = kDone;
-  if (line.list || line.output) status = runReportJobs(app, line);
-  if (status == kDone && line.mapFile) status = writeMap(app, line);
+  if (line.list || line.output) status = runReportJobs(app, line, out);
+  if (status == kDone && line.mapFile) status = writeMap(app, line, out);
   if (!line.headless()) {
     std::fprintf(stderr,
                  "z5: home directory %s, route %s\n"
@@ -191,4 +218,12 @@ int main(int argc, char** argv) {
   }
   app.shutDown();
   return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::ostringstream out;
+  const int status = run(argc, argv, out);
+  return finishStandardOutput(status, out.str());
 }

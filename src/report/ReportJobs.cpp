@@ -1,8 +1,9 @@
 #include "report/ReportJobs.h"
 
-#include <fstream>
+#include <span>
 #include <sstream>
 
+#include "app/AtomicFile.h"
 #include "app/Z5App.h"
 #include "nav/FileSpeed.h"
 #include "report/OutputFileName.h"
@@ -62,18 +63,13 @@ int writeOutputJob(Z5App& app, int format, bool toStdout, std::ostream& out, std
   const ReportResult result = writeVoyageReport(reportContext(app), sink, format);
   if (result != ReportResult::Written && result != ReportResult::NoDistance) return kJobFailed;
   if (toStdout) {
-    out << report.str() << std::flush;
+    out << report.str();  // the caller flushes standard output and reports a failure with its cause
     return out ? kJobDone : kJobFailed;
   }
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) {
+  const FileWriteResult written = writeFileAtomically(path, report.str(), std::span(&route, 1));
+  if (!written.written) {
     app.messages().showError(kErrorCannotCreate, kCannotCreateMs, path);
-    return kJobFailed;
-  }
-  file << report.str();
-  file.close();
-  if (!file) {
-    err << "z5: writing " << path << " failed\n";
+    err << "z5: " << written.message(path) << "\n";
     return kJobFailed;
   }
   out << path << "\n";

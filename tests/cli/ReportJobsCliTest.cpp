@@ -114,5 +114,53 @@ TEST_F(ReportJobs, ShipReportsNeedADepartureTimeAndASpeed) {
   EXPECT_EQ(run("--set DEPARTURE=150320021200 --output=moverep --stdout passage.txt").status, 0) << errors();
 }
 
+// Each row makes an output the run must not write through; the route and
+// the file a link points to must come through unchanged.
+TEST_F(ReportJobs, OutputThatIsALinkOrTheRouteItselfIsRefusedAndNothingIsLost) {
+  struct Row {
+    const char* make;       // shell command run in the directory first
+    const char* arguments;  // the z5 run
+    const char* cause;      // what the message must say
+  };
+  const Row rows[] = {
+      {"ln -s passage.txt passage.out", "--output passage.txt", "symbolic link"},  // report into the route
+      {"ln passage.txt passage.out", "--output passage.txt", "passage.txt itself"},  // hard link: same file
+      {"ln -s other.txt passage.out", "--output=2 passage.txt", "symbolic link"},  // overwrote the link's file
+      {"true", "--map passage.txt passage.txt", "passage.txt itself"},  // PNG over the route
+  };
+  for (const Row& row : rows) {
+    std::filesystem::remove(dir.file("passage.out"));
+    dir.write("passage.txt", kRoute);
+    dir.write("other.txt", "other\n");
+    test::runProgram("cd " + dir.path().string() + " && " + row.make);
+    const test::ProgramRun refused = run(row.arguments);
+    EXPECT_EQ(refused.status, 1) << row.arguments;
+    EXPECT_NE(errors().find(row.cause), std::string::npos) << row.arguments << ": " << errors();
+    EXPECT_EQ(test::readFile(dir.file("passage.txt")), kRoute) << row.arguments;
+    EXPECT_EQ(test::readFile(dir.file("other.txt")), "other\n") << row.arguments;
+  }
+}
+
+// Each row writes to a full standard output: the run must fail and say so.
+TEST_F(ReportJobs, FullStandardOutputFailsTheRunWithAMessage) {
+  dir.write("passage.txt", kRoute);
+  for (const char* arguments : {"--list passage.txt", "--output --stdout passage.txt",
+                                "--output passage.txt",  // only the printed path is lost
+                                "--map m.png passage.txt"}) {
+    const test::ProgramRun lost = run(std::string(arguments) + " >/dev/full");
+    EXPECT_EQ(lost.status, 1) << arguments;
+    EXPECT_NE(errors().find("cannot write to standard output: No space left on device"), std::string::npos)
+        << arguments << ": " << errors();
+  }
+}
+
+TEST_F(ReportJobs, SetValueThatWouldNotTakeEffectIsABadCommandLine) {
+  dir.write("passage.txt", kRoute);
+  const test::ProgramRun refused = run("--set DEPARTURE=310220021200 --output --stdout passage.txt");
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.output, "");
+  EXPECT_NE(errors().find("--set DEPARTURE=310220021200: DEPARTURE takes"), std::string::npos) << errors();
+}
+
 }  // namespace
 }  // namespace z5
