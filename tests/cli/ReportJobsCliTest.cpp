@@ -127,6 +127,7 @@ TEST_F(ReportJobs, OutputThatIsALinkOrTheRouteItselfIsRefusedAndNothingIsLost) {
       {"ln passage.txt passage.out", "--output passage.txt", "passage.txt itself"},  // hard link: same file
       {"ln -s other.txt passage.out", "--output=2 passage.txt", "symbolic link"},  // overwrote the link's file
       {"true", "--map passage.txt passage.txt", "passage.txt itself"},  // PNG over the route
+      {"mkfifo passage.out", "--output passage.txt", "not a regular file"},  // would block or feed a reader
   };
   for (const Row& row : rows) {
     std::filesystem::remove(dir.file("passage.out"));

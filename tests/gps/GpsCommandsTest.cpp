@@ -212,16 +212,6 @@ TEST(GpsCommands, AnUnwritableLogLosesTheRecordQuietlyButAFailedResetIsReported)
   EXPECT_NE(b.host.popups[0].text.find("missing/Z5GPSLOG.DOC"), std::string::npos) << b.host.popups[0].text;
 }
 
-TEST(GpsCommands, ResettingALogThatIsALinkLeavesTheLinkedFileAlone) {
-  MonitorBench b;
-  const std::string other = b.home.write("notes.txt", "my notes\n");
-  std::filesystem::create_symlink(other, b.monitor.trackLog().path());
-  b.monitor.resetLog();
-  EXPECT_EQ(test::readFile(other), "my notes\n");
-  ASSERT_EQ(b.host.popups.size(), 1u);
-  EXPECT_NE(b.host.popups[0].text.find("symbolic link"), std::string::npos) << b.host.popups[0].text;
-}
-
 TEST(GpsCommands, ViewingTheLogFallsBackToTheDesktopWhileNoRecordCanBeWritten) {
   MonitorBench b;
   std::vector<std::string> asked;
