@@ -80,6 +80,10 @@ class Z5App {
   Messages& messages() { return messages_; }
   Voyage& voyage() { return voyage_; }
   MapViewState& mapView() { return mapView_; }
+  // The leg pass's whole-voyage extent: the reference meridian of every
+  // longitude difference of the navigation, and the chart search box.
+  MapExtent& voyageExtent() { return voyageExtent_; }
+  // The extent of the last map painted, for the mouse over it.
   MapExtent& mapExtent() { return mapExtent_; }
   RouteChartTable& routeCharts() { return routeCharts_; }
   CalculatorState& calculators() { return calculators_; }
@@ -109,6 +113,7 @@ class Z5App {
   Messages messages_;
   Voyage voyage_;
   MapViewState mapView_;
+  MapExtent voyageExtent_;
   MapExtent mapExtent_;
   RouteChartTable routeCharts_;
   CalculatorState calculators_;

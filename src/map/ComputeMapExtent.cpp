@@ -37,7 +37,9 @@ bool startGiven(const Voyage& voyage) { return voyage.toWaypoint.start.latitude 
 
 int firstIndex(const Voyage& voyage) { return toWaypointMode(voyage) ? voyage.toWaypoint.index : 0; }
 
-double referenceMeridian(const Voyage& voyage, const MapExtentRequest& request) {
+// The voyage's own meridian: its middle waypoint's, so that a voyage across
+// the 180th meridian stays continuous.
+double voyageMeridian(const Voyage& voyage, const MapExtentRequest& request) {
   if (voyage.empty()) return request.viewPoint ? request.viewLongitude : 0;
   const int middle = (firstIndex(voyage) + voyage.count()) / 2;
   if (middle == 0 || middle >= voyage.count()) return voyage.waypoints.front().longitude;
@@ -177,13 +179,17 @@ MapExtentRequest wholeVoyageRequest(double degreeSpan, int width, int height) {
 MapExtent ComputeMapExtent(const Voyage& voyage, const MapExtentRequest& request) {
   const int width = std::max(request.width, 1);
   const int height = std::max(request.height, 1);
-  const double reference = referenceMeridian(voyage, request);
   const std::vector<Point> points = voyagePoints(voyage);
-
-  const bool wholeVoyage = request.centreIndex == kNoIndex && !request.viewPoint && points.size() >= 2;
+  const bool centredByRequest = request.viewPoint || request.centreIndex != kNoIndex;
+  const bool wholeVoyage = !centredByRequest && points.size() >= 2;
+  // A map centred on request is drawn around its own centre's meridian: the
+  // voyage's meridian would put the view's far side past the turn of the
+  // longitudes (the voyage's back meridian), where the map would be cut short
+  // and moved off its centre.
+  const Point centre = centreOf(voyage, request);
+  const double reference = centredByRequest ? centre.longitude : voyageMeridian(voyage, request);
   Bounds b = wholeVoyage ? wholeVoyageBounds(points, reference)
-                         : centredBounds(centreOf(voyage, request), reference, request.degreeSpan,
-                                         static_cast<double>(width) / height);
+                         : centredBounds(centre, reference, request.degreeSpan, static_cast<double>(width) / height);
   MapExtent e;
   fitToDrawing(b, wholeVoyage, width, height, e.width, e.height);
 

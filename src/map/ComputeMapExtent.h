@@ -1,8 +1,9 @@
 #pragma once
 // Which rectangle of the earth a map shows: the whole voyage widened by 15 %,
 // or a span of degrees around a centre, fitted to the drawing's shape by
-// meridional parts. Computing it also fixes the reference meridian R that
-// every leg computation takes longitudes against.
+// meridional parts. The whole-voyage extent of the leg pass also fixes the
+// reference meridian R that every leg computation takes longitudes against;
+// a centred map has its own.
 
 #include "map/MapExtent.h"
 #include "map/MapViewState.h"
@@ -31,10 +32,13 @@ inline constexpr double kMaxHalfWidth = 89.999;
 inline constexpr double kMaxLongitudeSpanMinutes = 19200;
 
 // The extent for a drawing of request.width x request.height pixels.
-//   The reference meridian is the longitude of the waypoint at (s + n) / 2
-//   (s the first index of the voyage: 0, or the to-waypoint index; n the
-//   waypoint count), or the first waypoint when that index is 0 or beyond the
-//   table, or the view point when there is no waypoint, else 0.
+//   For a map centred on request (a view point or a centre index) the
+//   reference meridian is the centre's, so that the map is centred where
+//   asked and its whole width lies within 160 degrees of it. Otherwise it is
+//   the voyage's: the longitude of the waypoint at (s + n) / 2 (s the first
+//   index of the voyage: 0, or the to-waypoint index; n the waypoint count),
+//   or the first waypoint when that index is 0 or beyond the table, or the
+//   view point when there is no waypoint, else 0.
 //   West and east are relative to it and not limited to -180..180 for a
 //   whole-voyage map; latitudes stay within +-85. A whole-voyage map keeps
 //   its widened latitudes in view when the drawing's shape gives it more

@@ -302,7 +302,7 @@ void searchCharts(const LegPassContext& pass, const std::string& homeDirectory, 
 }  // namespace
 
 LegPassContext legPassContext(Z5App& app) {
-  LegPassContext pass(app.voyage(), app.settings().greatCircle, app.settings().chartScale, app.mapExtent(),
+  LegPassContext pass(app.voyage(), app.settings().greatCircle, app.settings().chartScale, app.voyageExtent(),
                       app.routeCharts(), app.messages());
   pass.drawingWidth = app.mapView().drawingWidth;
   pass.drawingHeight = app.mapView().drawingHeight;

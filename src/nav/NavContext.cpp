@@ -5,7 +5,7 @@
 namespace z5 {
 
 NavContext navContext(Z5App& app) {
-  return {app.settings(), app.voyage(), app.messages(), app.calculators(), app.clock(), app.mapExtent()};
+  return {app.settings(), app.voyage(), app.messages(), app.calculators(), app.clock(), app.voyageExtent()};
 }
 
 }  // namespace z5

@@ -341,8 +341,8 @@ TEST(LegPassContext, RunsOverTheApplicationsOwnState) {
   }
   ASSERT_EQ(computeLegs(legPassContext(app), app.settings().HOME_PATH, kNoIndex, 2.0, 0, 1), 0);
   EXPECT_GT(app.voyage().waypoints[1].legDistance, 0);
-  EXPECT_EQ(app.mapExtent().referenceMeridian, -69);
-  EXPECT_EQ(app.mapExtent().width, 500);  // fitted to the last drawing
+  EXPECT_EQ(app.voyageExtent().referenceMeridian, -69);
+  EXPECT_EQ(app.voyageExtent().width, 500);  // fitted to the last drawing
   EXPECT_GT(app.routeCharts().count(), 0);
 }
 
