@@ -11,24 +11,15 @@
 namespace z5 {
 namespace {
 
-enum class Shown { Normal, Delimited, Amver, Moverep, DataFile, Sentences, Listing, Messages };
-constexpr const char* kShownNames[] = {"normal", "delimited", "AMVER",   "MOVEREP",
-                                       "data",   "$CCWPL",    "listing", "messages"};
+constexpr int kListing = 0;   // the waypoint listing
+constexpr int kMessages = -1; // the message window
 
 class UserText : public test::ReportTest {
  protected:
-  std::string shown(Shown where) {
-    switch (where) {
-      case Shown::Normal: return report(kNormalOutput);
-      case Shown::Delimited: return report(kDelimitedOutput);
-      case Shown::Amver: return report(kAmverOutput);
-      case Shown::Moverep: return report(kMoverepOutput);
-      case Shown::DataFile: return report(kDataFileOutput);
-      case Shown::Sentences: return report(kWaypointSentenceOutput);
-      case Shown::Listing: return listing();
-      case Shown::Messages: return app.messages().text();
-    }
-    return {};
+  std::string shown(int where) {
+    if (where == kListing) return listing();
+    if (where == kMessages) return app.messages().text();
+    return report(where);
   }
 };
 
@@ -47,35 +38,36 @@ std::string route(std::string_view header, std::string_view first = "Alpha") {
 TEST_F(UserText, FormatLikeTextsAreShownAsWritten) {
   // A conversion, a conversion that writes, an escaped percent, replacement fields.
   const char* const probes[] = {"%s and %d", "%s%s%n", "100%% {}", "{} {0:>9}"};
-  using enum Shown;
   const struct {
     const char* legend;  // the fault the row would catch
     std::string routeText;
     const char* fileName;
-    std::initializer_list<Shown> where;
+    std::initializer_list<int> where;  // report formats, kListing, kMessages
   } cases[] = {
-      {"vessel name refused or formatted", route("!VESSEL @\n"), "r.txt", {Normal, Delimited, Amver, Moverep, Listing}},
-      {"call sign refused or formatted", route("!CALL @\n"), "r.txt", {Normal, Delimited, Amver, Moverep, Listing}},
+      {"vessel name refused or formatted", route("!VESSEL @\n"), "r.txt",
+       {kNormalOutput, kDelimitedOutput, kAmverOutput, kMoverepOutput, kListing}},
+      {"call sign refused or formatted", route("!CALL @\n"), "r.txt",
+       {kNormalOutput, kDelimitedOutput, kAmverOutput, kMoverepOutput, kListing}},
       {"departure port refused or formatted", route("!DEPARTING @\n!ARRIVING Brest\n"), "r.txt",
-       {Normal, Delimited, Amver, Moverep}},
+       {kNormalOutput, kDelimitedOutput, kAmverOutput, kMoverepOutput}},
       {"arrival port refused: the From line vanishes", route("!DEPARTING Dover\n!ARRIVING @\n"), "r.txt",
-       {Normal, Delimited, Amver, Moverep}},
-      {"remark refused or formatted", route("!REMARK @\n"), "r.txt", {Amver, Moverep}},
-      {"note formatted", route("!NOTE @\n"), "r.txt", {Normal, Delimited}},
-      {"waypoint name formatted", route("", "@"), "r.txt", {Normal, Delimited, DataFile, Sentences, Listing}},
-      {"$CCWPL waypoint name formatted", "$CCWPL,5000.00,N,00500.00,W,@\n$CCWPL,4900.00,N,00600.00,W,B\n",
-       "r.txt", {DataFile, Sentences}},
-      {"route file name formatted in headings", route(""), "@.txt", {Normal, Delimited, Listing}},
-      {"route file name formatted in an error message", "!BOGUS\n", "@.txt", {Messages}},
+       {kNormalOutput, kDelimitedOutput, kAmverOutput, kMoverepOutput}},
+      {"remark refused or formatted", route("!REMARK @\n"), "r.txt", {kAmverOutput, kMoverepOutput}},
+      {"note formatted", route("!NOTE @\n"), "r.txt", {kNormalOutput, kDelimitedOutput}},
+      {"waypoint name formatted", route("", "@"), "r.txt",
+       {kNormalOutput, kDelimitedOutput, kDataFileOutput, kWaypointSentenceOutput, kListing}},
+      {"$CCWPL waypoint name formatted", "$CCWPL,5000.00,N,00500.00,W,@\n$CCWPL,4900.00,N,00600.00,W,B\n", "r.txt",
+       {kDataFileOutput, kWaypointSentenceOutput}},
+      {"route file name formatted in headings", route(""), "@.txt", {kNormalOutput, kDelimitedOutput, kListing}},
+      {"route file name formatted in an error message", "!BOGUS\n", "@.txt", {kMessages}},
   };
   for (const auto& c : cases) {
     for (const char* probe : probes) {
       app.messages().clear();
       VoyageEngine(app).extractRoute(with(c.routeText, probe), with(c.fileName, probe));
       depart();
-      for (Shown where : c.where) {
-        EXPECT_NE(shown(where).find(probe), std::string::npos)
-            << c.legend << ": \"" << probe << "\" in the " << kShownNames[static_cast<int>(where)];
+      for (int where : c.where) {
+        EXPECT_NE(shown(where).find(probe), std::string::npos) << c.legend << ": \"" << probe << "\" in " << where;
       }
     }
   }
