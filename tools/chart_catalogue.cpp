@@ -97,13 +97,21 @@ int dump(const std::string& datPath, const std::string& csvPath) {
   z5::ChartCatalogueReader reader(in);
   std::int32_t magic = 0;
   if (!reader.readHeader(magic)) {
-    std::cerr << fmt::sprintf("%s: not a chart catalogue (magic number %d, expected %d)\n", datPath, magic,
-                              z5::kChartCatalogueMagic);
+    if (reader.cutShort()) {
+      std::cerr << reader.cutShortMessage(datPath) << "\n";
+    } else {
+      std::cerr << fmt::sprintf("%s: not a chart catalogue (magic number %d, expected %d)\n", datPath, magic,
+                                z5::kChartCatalogueMagic);
+    }
     return 1;
   }
   std::vector<ChartRecord> records;
   for (auto* block = &reader.nextBlock(); !block->empty(); block = &reader.nextBlock()) {
     records.insert(records.end(), block->begin(), block->end());
+  }
+  if (reader.cutShort()) {
+    std::cerr << reader.cutShortMessage(datPath) << "\n";
+    return 1;
   }
   const std::string text = z5::writeChartCsv(records);
   if (csvPath.empty()) {

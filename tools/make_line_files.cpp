@@ -16,6 +16,7 @@
 // The five files split the world by continents (see regionOf); within a file
 // the segments keep the database order.
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -97,11 +98,13 @@ bool writeRegions(const std::vector<LineSegment>& segments, const StringTable& s
   return true;
 }
 
-bool validNames(const StringTable& strings) {
+bool validNames(const StringTable& strings, const char* path) {
   for (int n = kFirstBaseName; n <= kRiverSuffix; ++n) {
     const std::string& name = strings.text(StringFile::Prompt, n);
     if (name.find('/') != std::string::npos || (n <= kFirstBaseName + 4 && name.empty())) {
-      std::fprintf(stderr, "make_line_files: prompt string %d \"%s\" is not a file name part\n", n, name.c_str());
+      // Strings are numbered from 0, lines from 1.
+      std::fprintf(stderr, "make_line_files: %s line %d (prompt string %d) \"%s\" is not a file name part\n", path,
+                   n + 1, n, name.c_str());
       return false;
     }
   }
@@ -122,11 +125,13 @@ int main(int argc, char** argv) {
   const std::string dumps = argv[1], outDir = argv[3];
   StringTable strings;
   std::vector<int> replaced;
-  if (!strings.load(StringFile::Prompt, argv[2], replaced)) {
-    std::fprintf(stderr, "make_line_files: cannot read the prompt strings in %s\n", argv[2]);
+  int linesFound = 0;
+  if (!strings.load(StringFile::Prompt, argv[2], replaced, &linesFound)) {
+    std::fprintf(stderr, "make_line_files: cannot read the prompt strings in %s (%d lines found, %d needed)\n",
+                 argv[2], std::max(linesFound, 0), StringTable::count(StringFile::Prompt));
     return 1;
   }
-  if (!validNames(strings)) return 1;
+  if (!validNames(strings, argv[2])) return 1;
   std::vector<LineSegment> land, rivers, borders;
   if (!landSegments(dumps, land) || !lineSegments(dumps + "/rivers.txt", riverClass, rivers) ||
       !lineSegments(dumps + "/borders.txt", boundaryClass, borders))

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <fstream>
 #include <variant>
 
@@ -270,9 +271,27 @@ std::optional<std::string> refusal(const Key& key, std::string_view value) {
 
 bool endsWithSeparator(std::string_view path) { return !path.empty() && path.back() == '/'; }
 
+bool isDirectory(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_directory(path, error);
+}
+
+// The second line of the bad-path message: the directories in which the
+// chart catalogue was looked for.
+std::string homeSearchText(const std::vector<std::string>& searched) {
+  if (searched.empty()) return "No home directory was given.";
+  std::string text = std::string(kChartFile) + " was looked for in";
+  for (std::size_t i = 0; i < searched.size(); ++i) {
+    text += (i == 0 ? " " : " and ") + searched[i];
+    if (!isDirectory(searched[i])) text += " (no such directory)";
+  }
+  return text + ".";
+}
+
 // Step 4 of the load: ask for the home directory. False when the answer
-// names no directory holding the chart catalogue.
-bool askHomePath(SettingsRecord& record, Messages& messages) {
+// names no directory holding the chart catalogue; the message then names
+// every directory looked in (`searched` and the answer).
+bool askHomePath(SettingsRecord& record, Messages& messages, std::vector<std::string> searched) {
   std::string answer = record.HOME_PATH;
   const bool confirmed =
       messages.prompt(fmt::sprintf("Enter full data path (home directory) for %s: ", "Z5"), answer, true);
@@ -287,9 +306,18 @@ bool askHomePath(SettingsRecord& record, Messages& messages) {
       record.HOME_PATH = answer + "/";
       return true;
     }
+    const std::string answered = homeFile(answer, "");
+    if (std::find(searched.begin(), searched.end(), answered) == searched.end()) searched.push_back(answered);
   }
-  messages.showMessage("cannot find config file - bad data path - exiting.", 8000);
+  messages.showMessage("cannot find config file - bad data path - exiting.\n" + homeSearchText(searched), 8000);
   return false;
+}
+
+// Why a string file was refused: it does not open, or it is short.
+std::string stringFileShortfall(const std::string& path, int linesFound, int linesNeeded) {
+  if (isDirectory(path)) return fmt::sprintf("%s is a directory.", path);
+  if (linesFound < 0) return fmt::sprintf("%s cannot be opened.", path);
+  return fmt::sprintf("%s holds %d lines; %d are needed, one string a line.", path, linesFound, linesNeeded);
 }
 
 bool loadStringFiles(SettingsRecord& record, StringTable& strings, Messages& messages) {
@@ -305,14 +333,18 @@ bool loadStringFiles(SettingsRecord& record, StringTable& strings, Messages& mes
   for (const File& f : kFiles) {
     std::vector<int> replaced;
     const std::string path = homeFile(record.HOME_PATH, f.name);
-    if (!strings.load(f.file, path, replaced)) {
-      messages.showMessage(f.failure, 8000);
+    int linesFound = 0;
+    if (!strings.load(f.file, path, replaced, &linesFound)) {
+      messages.showMessage(
+          std::string(f.failure) + "\n" + stringFileShortfall(path, linesFound, StringTable::count(f.file)), 8000);
       return false;
     }
+    // Strings are numbered from 0, lines from 1: the message gives both.
     for (int number : replaced) {
       messages.appendLine(fmt::sprintf(
-          "%s: string %d does not fit the values the program gives it; the built-in text is used.", path,
-          number));
+          "%s line %d (string %d): the text does not fit the values the program gives it; the built-in text "
+          "is used.",
+          path, number + 1, number));
     }
   }
   return true;
@@ -427,10 +459,15 @@ bool loadSettings(SettingsMode mode, SettingsRecord& record, const SettingsStore
   applyDefaultSettings(record);
 
   bool homeFound = false;
+  std::vector<std::string> searched;  // directories without the chart catalogue
   if (const auto home = store.readText(kSettingsSection, "HOME_PATH");
-      home && home->size() >= 2 && home->size() <= kPathLimit && fileOpens(homeFile(*home, kChartFile))) {
-    record.HOME_PATH = endsWithSeparator(*home) ? *home : *home + "/";
-    homeFound = true;
+      home && home->size() >= 2 && home->size() <= kPathLimit) {
+    homeFound = fileOpens(homeFile(*home, kChartFile));
+    if (homeFound) {
+      record.HOME_PATH = endsWithSeparator(*home) ? *home : *home + "/";
+    } else {
+      searched.push_back(homeFile(*home, ""));
+    }
   }
 
   if (mode == SettingsMode::Stored) {
@@ -440,7 +477,7 @@ bool loadSettings(SettingsMode mode, SettingsRecord& record, const SettingsStore
     if (record.DATA_FILE.empty()) record.DATA_FILE = kDefaultDataFile;
   }
 
-  if (!homeFound && !askHomePath(record, messages)) return false;
+  if (!homeFound && !askHomePath(record, messages, std::move(searched))) return false;
 
   record.outputFileName = settingsOutputFileName(record.DATA_FILE);
   if (!loadStringFiles(record, strings, messages)) return false;

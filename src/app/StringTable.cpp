@@ -156,15 +156,19 @@ const std::string& StringTable::text(StringFile file, int number) const {
   return file == StringFile::Error ? errors_.at(number) : prompts_.at(number);
 }
 
-bool StringTable::load(StringFile file, const std::string& path, std::vector<int>& replaced) {
+bool StringTable::load(StringFile file, const std::string& path, std::vector<int>& replaced, int* linesFound) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  return load(file, in, replaced);
+  if (!in) {
+    if (linesFound != nullptr) *linesFound = -1;
+    return false;
+  }
+  return load(file, in, replaced, linesFound);
 }
 
-bool StringTable::load(StringFile file, std::istream& in, std::vector<int>& replaced) {
+bool StringTable::load(StringFile file, std::istream& in, std::vector<int>& replaced, int* linesFound) {
   const int n = count(file);
   std::vector<std::string> lines = readLines(in, n);
+  if (linesFound != nullptr) *linesFound = static_cast<int>(lines.size());
   if (static_cast<int>(lines.size()) < n) return false;
   for (int i = 0; i < n; ++i) {
     lines[i] = decodeStringLine(lines[i]);

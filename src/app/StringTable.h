@@ -43,9 +43,10 @@ class StringTable {
   // Reads the file at `path`. Fails, leaving the table as it was, unless the
   // file holds at least the table's count of lines. The numbers of strings
   // replaced by their defaults because they did not fit their arguments are
-  // added to `replaced`.
-  bool load(StringFile file, const std::string& path, std::vector<int>& replaced);
-  bool load(StringFile file, std::istream& in, std::vector<int>& replaced);
+  // added to `replaced`. When given, `linesFound` receives the number of
+  // lines read (at most the count), or -1 when the file does not open.
+  bool load(StringFile file, const std::string& path, std::vector<int>& replaced, int* linesFound = nullptr);
+  bool load(StringFile file, std::istream& in, std::vector<int>& replaced, int* linesFound = nullptr);
 
   const std::string& text(StringFile file, int number) const;
   static const CatalogueEntry& entry(StringFile file, int number);

@@ -5,6 +5,8 @@
 #include <cctype>
 #include <system_error>
 
+#include <fmt/printf.h>
+
 #include "gps/LineAssembler.h"
 #include "gps/NmeaLine.h"
 #include "gps/PosixSerialPort.h"
@@ -128,6 +130,11 @@ void GpsMonitor::start() {
   switch (port_->open(device, baud)) {
     case SerialPort::OpenResult::CannotOpen:
       messages_.showError(kCannotOpenPort, kAlertMilliseconds, settings_.GPS_PORT);
+      return;
+    case SerialPort::OpenResult::IsDirectory:
+      messages_.showMessage(fmt::sprintf("Cannot open the GPS port %s: %s is a directory, not a serial device.",
+                                         settings_.GPS_PORT, device),
+                            kAlertMilliseconds);
       return;
     case SerialPort::OpenResult::CannotConfigure:
       messages_.showError(kCannotConfigurePort, kAlertMilliseconds, settings_.GPS_PORT);

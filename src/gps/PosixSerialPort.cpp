@@ -58,7 +58,7 @@ PosixSerialPort::~PosixSerialPort() {
 SerialPort::OpenResult PosixSerialPort::open(const std::string& device, int baud) {
   close();
   const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return OpenResult::CannotOpen;
+  if (fd < 0) return errno == EISDIR ? OpenResult::IsDirectory : OpenResult::CannotOpen;
   // Exclusive use: an advisory lock that every careful program (and root)
   // respects, and the terminal's own exclusive mode for the others.
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {

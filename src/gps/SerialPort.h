@@ -17,6 +17,7 @@ class SerialPort {
   enum class OpenResult {
     Opened,
     CannotOpen,      // missing, held by another program, or not permitted
+    IsDirectory,     // the name is a directory, not a device
     CannotConfigure  // opened, but the line settings were refused
   };
   virtual OpenResult open(const std::string& device, int baud) = 0;

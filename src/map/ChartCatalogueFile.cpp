@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <fmt/printf.h>
+
 namespace z5 {
 namespace {
 
@@ -82,7 +84,9 @@ bool ChartCatalogueReader::readHeader(std::int32_t& magicFound) {
   unsigned char header[kChartHeaderBytes] = {};
   in_.read(reinterpret_cast<char*>(header), kChartHeaderBytes);
   magicFound = readInt32(header);
-  return in_.gcount() == kChartHeaderBytes && magicFound == kChartCatalogueMagic;
+  headerRead_ = in_.gcount() == kChartHeaderBytes;
+  cutShort_ = !headerRead_;
+  return headerRead_ && magicFound == kChartCatalogueMagic;
 }
 
 const std::vector<ChartRecord>& ChartCatalogueReader::nextBlock() {
@@ -92,9 +96,21 @@ const std::vector<ChartRecord>& ChartCatalogueReader::nextBlock() {
   const auto bytes = static_cast<std::size_t>(in_.gcount());
   if (bytes < buffer_.size()) ended_ = true;
   const std::size_t records = bytes / kChartRecordBytes;
+  if (bytes % kChartRecordBytes != 0) cutShort_ = true;
+  recordsRead_ += static_cast<long long>(records);
   block_.reserve(records);
   for (std::size_t i = 0; i < records; ++i) block_.push_back(decodeChartRecord(&buffer_[i * kChartRecordBytes]));
   return block_;
+}
+
+std::string ChartCatalogueReader::cutShortMessage(const std::string& path) const {
+  if (!cutShort_) return {};
+  if (!headerRead_) {
+    return fmt::sprintf("%s is cut short: it ends inside its %d-byte header, so no chart can be listed.", path,
+                        kChartHeaderBytes);
+  }
+  return fmt::sprintf("%s is cut short: it ends inside chart record %lld, so the charts from there on are missing.",
+                      path, recordsRead_ + 1);
 }
 
 bool writeChartCatalogue(std::ostream& out, const std::vector<ChartRecord>& records) {

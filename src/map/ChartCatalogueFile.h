@@ -53,19 +53,29 @@ class ChartCatalogueReader {
  public:
   explicit ChartCatalogueReader(std::istream& in) : in_(in) {}
 
-  // Reads the header. False when the magic number is wrong (or the stream
-  // ends first); `magicFound` holds what was read (0 for missing bytes).
+  // Reads the header. False when the magic number is wrong or the stream
+  // ends first (cutShort() then tells); `magicFound` holds what was read
+  // (0 for missing bytes).
   bool readHeader(std::int32_t& magicFound);
 
   // The next block of at most 256 records; an empty block at the end. A
-  // short block ends the file; an incomplete last record is dropped.
+  // short block ends the file; an incomplete last record is dropped, and
+  // cutShort() then tells.
   const std::vector<ChartRecord>& nextBlock();
+
+  // The stream ended inside the header or inside a record.
+  bool cutShort() const { return cutShort_; }
+  // What a cut-short file lost, as a message naming `path`; empty otherwise.
+  std::string cutShortMessage(const std::string& path) const;
 
  private:
   std::istream& in_;
   std::vector<unsigned char> buffer_ = std::vector<unsigned char>(kChartBlockRecords * kChartRecordBytes);
   std::vector<ChartRecord> block_;
   bool ended_ = false;
+  bool headerRead_ = false;
+  bool cutShort_ = false;
+  long long recordsRead_ = 0;
 };
 
 // Writes a whole catalogue; the unused bytes are zero. False on a write error.

@@ -3,6 +3,8 @@
 #include <bit>
 #include <cstdlib>
 
+#include <fmt/printf.h>
+
 #include "map/LabelPlacement.h"
 #include "map/PlaceNameFile.h"
 #include "map/Projection.h"
@@ -14,6 +16,22 @@ namespace {
 constexpr int kCannotOpenError = 38;
 constexpr int kBadMagicError = 39;
 constexpr int kMessageMilliseconds = 3000;
+
+// One message for what a drawing left out of a file: damaged records and a
+// record cut short. Empty when nothing was.
+std::string placeNameFileProblem(const PlaceNameReader& reader, long long damaged, const std::string& path) {
+  std::string text;
+  if (damaged > 0) {
+    text = fmt::sprintf("%s: %lld of its %lld records are damaged (a position off the earth) and are not shown.", path,
+                        damaged, reader.wholeRecords());
+  }
+  if (reader.cutShort()) {
+    if (!text.empty()) text += "\n";
+    text += fmt::sprintf("%s is cut short: it ends inside record %lld, which is not shown.", path,
+                         reader.wholeRecords() + 1);
+  }
+  return text;
+}
 
 }  // namespace
 
@@ -44,7 +62,12 @@ int DrawPlaceNames(Surface& surface, Messages& messages, PlaceNameKind kind, con
     case PlaceNameStatus::Ok:
       break;
   }
+  long long damaged = 0;
   reader.forEachRecord([&](const PlaceNameRecord& r) {
+    if (!onTheEarth(r)) {
+      ++damaged;
+      return;
+    }
     const int relLon = box.relative(r.lon);
     if (!box.contains(r.lat, relLon) || (r.level != kAlwaysShown && r.level < threshold)) return;
     const std::string name = r.name();
@@ -53,6 +76,9 @@ int DrawPlaceNames(Surface& surface, Messages& messages, PlaceNameKind kind, con
     surface.textOut(at.left, at.top, name);
     surface.circle(x, y, style.markRadius);
   });
+  if (const std::string problem = placeNameFileProblem(reader, damaged, path); !problem.empty()) {
+    messages.showMessage(problem, kMessageMilliseconds);
+  }
   return 1;
 }
 

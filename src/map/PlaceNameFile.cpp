@@ -1,11 +1,22 @@
 #include "map/PlaceNameFile.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "map/ByteOrder.h"
 #include "map/NameCoding.h"
 
 namespace z5 {
+namespace {
+
+constexpr std::int64_t kPoleSeconds = 324000;          // 90 degrees
+constexpr std::int64_t kAntimeridianSeconds = 648000;  // 180 degrees
+
+}  // namespace
+
+bool onTheEarth(const PlaceNameRecord& r) {
+  return std::abs(std::int64_t{r.lat}) <= kPoleSeconds && std::abs(std::int64_t{r.lon}) <= kAntimeridianSeconds;
+}
 
 std::string PlaceNameRecord::name() const { return decodeStoredName(storedName, kPlaceNameFieldSize); }
 
@@ -50,9 +61,17 @@ PlaceNameReader::PlaceNameReader(const std::string& path) : file_(path) {
   if (file_.size() < kPlaceNameHeaderSize || magicFound_ != kPlaceNameMagic) status_ = PlaceNameStatus::BadMagic;
 }
 
+long long PlaceNameReader::wholeRecords() const {
+  return status_ == PlaceNameStatus::Ok ? (file_.size() - kPlaceNameHeaderSize) / kPlaceNameRecordSize : 0;
+}
+
+bool PlaceNameReader::cutShort() const {
+  return status_ == PlaceNameStatus::Ok && (file_.size() - kPlaceNameHeaderSize) % kPlaceNameRecordSize != 0;
+}
+
 void PlaceNameReader::forEachRecord(const std::function<void(const PlaceNameRecord&)>& visit) {
   if (status_ != PlaceNameStatus::Ok) return;
-  const std::int64_t records = (file_.size() - kPlaceNameHeaderSize) / kPlaceNameRecordSize;
+  const std::int64_t records = wholeRecords();
   std::vector<std::uint8_t> block(std::size_t{kPlaceNameBlockRecords} * kPlaceNameRecordSize);
   for (std::int64_t first = 0; first < records; first += kPlaceNameBlockRecords) {
     const auto count = static_cast<int>(std::min<std::int64_t>(kPlaceNameBlockRecords, records - first));

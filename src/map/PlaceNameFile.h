@@ -39,6 +39,10 @@ struct PlaceNameRecord {
 };
 
 PlaceNameRecord parsePlaceNameRecord(const std::uint8_t* bytes);
+
+// The record's position lies on the earth: a latitude within 90 degrees and
+// a longitude within 180. Other records are damaged.
+bool onTheEarth(const PlaceNameRecord& record);
 void appendPlaceNameRecord(std::vector<std::uint8_t>& out, const PlaceName& place);
 
 // The whole file; names longer than 22 characters are cut.
@@ -55,8 +59,12 @@ class PlaceNameReader {
   std::int32_t magicFound() const { return magicFound_; }
 
   // Hands every whole record to `visit`, in file order; a short last
-  // record is ignored.
+  // record is ignored (cutShort() tells).
   void forEachRecord(const std::function<void(const PlaceNameRecord&)>& visit);
+
+  long long wholeRecords() const;
+  // The file ends inside a record.
+  bool cutShort() const;
 
  private:
   BinaryFile file_;

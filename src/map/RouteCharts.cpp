@@ -188,8 +188,12 @@ int searchChartCatalogue(std::istream& in, const std::string& path, const ChartS
   std::int32_t magic = 0;
   ChartCatalogueReader reader(in);
   if (!reader.readHeader(magic)) {
-    messages.showError(kErrorBadMagic, kChartMessageMs, path, static_cast<int>(magic),
-                       static_cast<int>(kChartCatalogueMagic));
+    if (reader.cutShort()) {
+      messages.showMessage(reader.cutShortMessage(path), kChartMessageMs);
+    } else {
+      messages.showError(kErrorBadMagic, kChartMessageMs, path, static_cast<int>(magic),
+                         static_cast<int>(kChartCatalogueMagic));
+    }
     return kChartFileUnreadable;
   }
   const ChartSearchRun run(search);
@@ -206,6 +210,7 @@ int searchChartCatalogue(std::istream& in, const std::string& path, const ChartS
       table.charts.push_back(routeChartOf(record));
     }
   }
+  if (reader.cutShort()) messages.showMessage(reader.cutShortMessage(path), kChartMessageMs);
   return table.count();
 }
 

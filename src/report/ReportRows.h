@@ -23,6 +23,8 @@ ReportStart reportStart(const Voyage& voyage);
 inline constexpr double kNoRowSpeed = 0.0001;
 // A leg is timed only at a speed above this (knots).
 inline constexpr double kTimingSpeed = 0.001;
+// A stop longer than this (hours) lists its waypoint twice: arriving and leaving.
+inline constexpr double kListedStopHours = 0.000001;
 
 // The speed of the leg that arrives at the row of table index `index`: the
 // speed of the entry before it, else the file speed, else 0. For the first

@@ -54,8 +54,15 @@ std::vector<ShipReportRow> shipReportRows(const ReportContext& context) {
     } else {
       context.messages().showError(kNoLegSpeed, kNoLegSpeedMs);
     }
-    if (!(hideGcPoints && w.kind == kGcCalcPoint)) rows.push_back({&w, hours, speed, sailsGreatCircle(w), i == last});
+    const bool shown = !(hideGcPoints && w.kind == kGcCalcPoint);
+    if (shown) rows.push_back({&w, hours, speed, sailsGreatCircle(w), i == last});
     hours += w.stopHours;
+    // As in the voyage table, a stop lists its waypoint again when the ship
+    // leaves it: the departure time and the leg sailed from there on.
+    if (shown && i < last && w.stopHours > kListedStopHours) {
+      const Waypoint& next = voyage.waypoints[i + 1];
+      rows.push_back({&w, hours, rowSpeed(voyage, i + 1, false, next), sailsGreatCircle(next), false});
+    }
   }
   return rows;
 }

@@ -11,10 +11,12 @@
 
 namespace z5 {
 
+// A waypoint as the ship reaches it, or, for the second row of a stop, as
+// the ship leaves it.
 struct ShipReportRow {
   const Waypoint* point = nullptr;
-  double hours = 0;          // from the departure time to the arrival here, the start's stop included
-  double speed = 0;          // knots of the leg arriving here; 0 none
+  double hours = 0;          // from the departure time to this row's time, the start's stop included
+  double speed = 0;          // knots of the leg arriving here (leaving, on a stop's second row); 0 none
   bool greatCircle = false;  // that leg is sailed by great circle
   bool last = false;         // no waypoint follows
 };
@@ -22,7 +24,9 @@ struct ShipReportRow {
 // The rows after the start point (from the to-waypoint target in
 // to-waypoint mode) to the last waypoint; great-circle points are left out
 // under NO_CALC_GC_OUT, but their legs and every stop count towards the
-// times. A leg without a speed adds no time (error string 26 is shown).
+// times. A waypoint with a stop, other than the last, has a second row:
+// its departure time with the speed and method of the leg that leaves it.
+// A leg without a speed adds no time (error string 26 is shown).
 std::vector<ShipReportRow> shipReportRows(const ReportContext& context);
 
 // The leg arriving at `destination` is sailed by great circle: it is a

@@ -37,7 +37,7 @@ constexpr int kNoLegSpeedMs = 3000;
 
 constexpr double kSpeedChange = 0.0001;     // knots that make a new speed line
 constexpr double kTotalsFileSpeed = 0.00001; // knots: the totals line needs a file speed above this
-constexpr double kSomeHours = 0.000001;     // hours: totals and stops above this count
+constexpr double kSomeHours = 0.000001;     // hours: totals above this count
 constexpr double kSomeTotal = 0.00001;      // hours: the departure and arrival lines need more
 
 // The fixed line formats. In the delimited table every %c is the separator.
@@ -229,7 +229,7 @@ class VoyageTableWriter {
       s.stopPending = false;
       return;
     }
-    if (row.stopHours > kSomeHours) s.stopPending = true;
+    if (row.stopHours > kListedStopHours) s.stopPending = true;
     if (hidden) return;
     if (speed > kTimingSpeed) {
       s.elapsed += legDistance / speed;

@@ -66,13 +66,19 @@ bool within(double value, double lowest, double highest) { return value >= lowes
 
 bool isUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
-// Text directives take the rest of the line, trimmed, when it begins with a
-// letter or digit (any byte of a multi-byte character counts as a letter).
-// A text over `limit` bytes is cut before the character that crosses it.
+bool isControl(char c) {
+  constexpr unsigned char kDelete = 0x7F;
+  const auto u = static_cast<unsigned char>(c);
+  return u < ' ' || u == kDelete;
+}
+
+// Text directives take the rest of the line, trimmed, unless it is empty or
+// begins with a control character. Whatever the user wrote is kept as
+// written: punctuation, quotes and "%" included. A text over `limit` bytes
+// is cut before the character that crosses it.
 std::optional<std::string> textArgument(std::string_view argument, std::size_t limit) {
   const std::string_view text = separated(argument);
-  if (text.empty()) return std::nullopt;
-  if (!isAlnum(text.front()) && static_cast<unsigned char>(text.front()) < 0x80) return std::nullopt;
+  if (text.empty() || isControl(text.front())) return std::nullopt;
   std::string value = trim(text);
   if (value.size() > limit) {
     std::size_t cut = limit;

@@ -173,8 +173,20 @@ TEST_F(SettingsLoad, UnusableHomeAnswerEndsTheProgram) {
   host.answer(other.home());
   EXPECT_FALSE(load());
   ASSERT_EQ(host.popups.size(), 1u);
-  EXPECT_EQ(host.popups[0].text, "cannot find config file - bad data path - exiting.");
+  EXPECT_EQ(host.popups[0].text,
+            "cannot find config file - bad data path - exiting.\nchart.dat was looked for in " + other.home() + ".")
+      << "the stored directory and the same answer are named once";
   EXPECT_EQ(host.popups[0].milliseconds, 8000);
+}
+
+TEST_F(SettingsLoad, BadPathMessageNamesEveryDirectoryLookedIn) {
+  test::TempDir other;
+  store.writeText(kSettingsSection, "HOME_PATH", other.file("gone"));
+  host.answer(other.path().string());
+  EXPECT_FALSE(load());
+  ASSERT_EQ(host.popups.size(), 1u);
+  EXPECT_EQ(host.popups[0].text, "cannot find config file - bad data path - exiting.\nchart.dat was looked for in " +
+                                     other.file("gone") + "/ (no such directory) and " + other.home() + ".");
 }
 
 TEST_F(SettingsLoad, CancelledHomePromptNeverMakesTheWorkingDirectoryHome) {
@@ -184,15 +196,36 @@ TEST_F(SettingsLoad, CancelledHomePromptNeverMakesTheWorkingDirectoryHome) {
   EXPECT_FALSE(load());
 }
 
-TEST_F(SettingsLoad, MissingOrShortStringFilesEndTheProgram) {
+TEST_F(SettingsLoad, MissingOrShortStringFilesEndTheProgramNamingTheFileAndItsLines) {
+  const std::string errors = home.file("nav_err.dat");
+  const std::string prompts = home.file("nav_info.dat");
   writeStringFiles(85, 304);
   EXPECT_FALSE(load());
-  EXPECT_EQ(host.popups.back().text, "Cannot find Z5 error string file - exiting.");
+  EXPECT_EQ(host.popups.back().text, "Cannot find Z5 error string file - exiting.\n" + errors +
+                                         " holds 85 lines; 86 are needed, one string a line.");
   writeStringFiles(86, 303);
   EXPECT_FALSE(load());
-  EXPECT_EQ(host.popups.back().text, "Cannot find Z5 prompt string file - exiting.");
+  EXPECT_EQ(host.popups.back().text, "Cannot find Z5 prompt string file - exiting.\n" + prompts +
+                                         " holds 303 lines; 304 are needed, one string a line.");
+  std::filesystem::remove(prompts);
+  EXPECT_FALSE(load());
+  EXPECT_EQ(host.popups.back().text, "Cannot find Z5 prompt string file - exiting.\n" + prompts + " cannot be opened.");
+  std::filesystem::create_directory(prompts);
+  EXPECT_FALSE(load());
+  EXPECT_EQ(host.popups.back().text, "Cannot find Z5 prompt string file - exiting.\n" + prompts + " is a directory.");
+  std::filesystem::remove(prompts);
   writeStringFiles(90, 310);
   EXPECT_TRUE(load());
+}
+
+TEST_F(SettingsLoad, StringReplacedByItsDefaultIsNamedByLineAndNumber) {
+  std::string e;
+  for (int i = 0; i < 86; ++i) e += i == 2 ? "Cannot open %d\n" : "error\n";  // string 2 takes a text
+  home.write("nav_err.dat", e);
+  ASSERT_TRUE(load());
+  EXPECT_NE(messages.text().find(home.file("nav_err.dat") + " line 3 (string 2): the text does not fit"),
+            std::string::npos)
+      << messages.text();
 }
 
 class SettingsSave : public ::testing::Test {

@@ -313,7 +313,7 @@ TEST_F(Reader, APortHeldByAnotherProgramIsReported) {
   EXPECT_EQ(b.host.popups[0].milliseconds, 2000);
 }
 
-TEST(GpsReaderPorts, MissingAndUnusablePortsAreReported) {
+TEST(GpsReaderPorts, MissingUnusableAndDirectoryPortsAreReportedForWhatTheyAre) {
   MonitorBench b;
   b.settings.GPS_PORT = "/dev/z5-none";
   b.monitor.toggle();
@@ -321,9 +321,15 @@ TEST(GpsReaderPorts, MissingAndUnusablePortsAreReported) {
   b.settings.GPS_PORT = "/dev/null";
   b.monitor.toggle();
   EXPECT_FALSE(b.monitor.running());
-  ASSERT_EQ(b.host.popups.size(), 2u);
+  b.settings.GPS_PORT = b.home.home();
+  b.monitor.toggle();
+  EXPECT_FALSE(b.monitor.running());
+  ASSERT_EQ(b.host.popups.size(), 3u);
   EXPECT_EQ(b.host.popups[0].text, b.strings.error(82, std::string("/dev/z5-none")));
   EXPECT_EQ(b.host.popups[1].text, b.strings.error(83, std::string("/dev/null")));
+  EXPECT_EQ(b.host.popups[2].text, "Cannot open the GPS port " + b.home.home() + ": " + b.home.home() +
+                                        " is a directory, not a serial device.");
+  EXPECT_EQ(b.host.popups[2].milliseconds, 2000);
 }
 
 }  // namespace

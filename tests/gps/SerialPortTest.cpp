@@ -17,9 +17,10 @@ using namespace std::chrono_literals;
 using test::PtyPair;
 using Status = SerialPort::ReadStatus;
 
-TEST(SerialPort, OpeningFailsForAMissingDeviceAndForAFileThatIsNoTerminal) {
+TEST(SerialPort, OpeningFailsForAMissingDeviceADirectoryAndAFileThatIsNoTerminal) {
   PosixSerialPort port;
   EXPECT_EQ(port.open("/dev/z5-no-such-port", 4800), SerialPort::OpenResult::CannotOpen);
+  EXPECT_EQ(port.open("/dev", 4800), SerialPort::OpenResult::IsDirectory);
   EXPECT_EQ(port.open("/dev/null", 4800), SerialPort::OpenResult::CannotConfigure);
   EXPECT_FALSE(port.isOpen());
 }

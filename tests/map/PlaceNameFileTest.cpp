@@ -61,6 +61,8 @@ TEST(PlaceNameFile, ShortLastRecordIsIgnored) {
   bytes.resize(bytes.size() - 5);
   EXPECT_EQ(readAllPlaceNames(dir.write("c.dat", std::string(bytes.begin(), bytes.end()))),
             (std::vector<PlaceName>{{"Aden", 0, 1, 2}}));
+  EXPECT_TRUE(PlaceNameReader(dir.file("c.dat")).cutShort());
+  EXPECT_EQ(PlaceNameReader(dir.file("c.dat")).wholeRecords(), 1);
 }
 
 TEST(PlaceNameCleaning, MakesPublishedNamesFitTheMap) {

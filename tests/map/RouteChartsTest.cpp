@@ -178,17 +178,28 @@ TEST_F(ChartSearchTest, BadMagicEmptiesTheTable) {
   ASSERT_EQ(host_.popups.size(), 1u);
   EXPECT_EQ(host_.popups[0].text,
             strings_.error(kErrorBadMagic, dir_.file(kChartCatalogueFileName), 0x01010101, 305419896));
-  dir_.write(kChartCatalogueFileName, "\x78\x56");  // shorter than a header
-  EXPECT_EQ(search(), kChartFileUnreadable);
 }
 
-TEST_F(ChartSearchTest, ReadsATruncatedCatalogueUpToItsLastWholeRecord) {
+TEST_F(ChartSearchTest, CutShortCatalogueIsReportedOnceAndReadUpToItsLastWholeRecord) {
   route({{10, 10}, {12, 12}}, 12);
   std::ostringstream out;
   writeChartCatalogue(out, {chart(1, 50000, 9, 13, 9, 13), chart(2, 50000, 9, 13, 9, 13)});
   const std::string bytes = out.str();
+  const std::string path = dir_.file(kChartCatalogueFileName);
   dir_.write(kChartCatalogueFileName, bytes.substr(0, bytes.size() - 10));
   EXPECT_EQ(search(), 1);
+  ASSERT_EQ(host_.popups.size(), 1u);
+  EXPECT_EQ(host_.popups[0].text,
+            path + " is cut short: it ends inside chart record 2, so the charts from there on are missing.");
+
+  dir_.write(kChartCatalogueFileName, bytes.substr(0, 39));  // the magic is whole, the header is not
+  EXPECT_EQ(search(), kChartFileUnreadable);
+  ASSERT_EQ(host_.popups.size(), 2u);
+  EXPECT_EQ(host_.popups[1].text, path + " is cut short: it ends inside its 40-byte header, so no chart can be listed.");
+
+  dir_.write(kChartCatalogueFileName, bytes);
+  EXPECT_EQ(search(), 2);
+  EXPECT_EQ(host_.popups.size(), 2u) << "a whole catalogue says nothing";
 }
 
 TEST(AcceptEdgeCrossing, RefusesShallowClipsOfACornerQuarter) {

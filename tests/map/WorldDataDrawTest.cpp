@@ -250,6 +250,23 @@ TEST_F(WorldDataDraw, PlaceNameFileProblemsAreReported) {
   EXPECT_EQ(host.popups.back().text, strings.error(39, dir.file(kSeaNameFile), 0x78787878, 305419896));
 }
 
+TEST_F(WorldDataDraw, DamagedOrCutShortPlaceNameFileIsReportedOnceNamingIt) {
+  auto bytes = encodePlaceNameFile(
+      {{"Aden", 0, 0, 0}, {"North of the pole", 0, 90 * kDeg + 1, 0}, {"Off the map", 0, 0, -180 * kDeg - 1},
+       {"Suez", 0, kDeg, kDeg}});
+  bytes.resize(bytes.size() - 5);
+  const std::string path = dir.write(kPortFile, std::string(bytes.begin(), bytes.end()));
+  EXPECT_EQ(DrawPlaceNames(surface, messages, PlaceNameKind::Ports, dir.home(), centred(0, 0, 4, 200, 200),
+                           {200, 200, true, 14, 2}),
+            1);
+  ASSERT_EQ(surface.count(SurfaceCall::Text), 1);
+  EXPECT_EQ(surface.only(SurfaceCall::Text)[0].text, "Aden") << "the whole records on the earth are still drawn";
+  ASSERT_EQ(host.popups.size(), 1u) << "one message for the file, not one per record";
+  EXPECT_EQ(host.popups[0].text,
+            path + ": 2 of its 3 records are damaged (a position off the earth) and are not shown.\n" + path +
+                " is cut short: it ends inside record 4, which is not shown.");
+}
+
 // --- User points ---------------------------------------------------------
 
 TEST_F(WorldDataDraw, UserPointsAreRingedAndLabelledInTheirColour) {

@@ -37,6 +37,7 @@ TEST_F(ShipReports, AmverWithoutStoredLinesIsASailPlanOfTheVoyage) {
       "G/Port A/0000N/00000E//",
       "I/Port D/0000N/00300E/160800Z//",
       "L/RL/100/0000N/00100E/151800Z//",
+      "L/RL/100/0000N/00100E/152000Z//",
       "L/RL/100/0000N/00200E/160200Z//",
       "L/RL/100//",
   };
@@ -99,6 +100,7 @@ TEST_F(ShipReports, StoredAmverLinesReplaceTheirOwnAndKeepTheirOrder) {
       "G/SINGAPORE/0116N/10350E//",
       "I/COLOMBO/0656N/07950E/160800Z//",
       "L/RL/100/0000N/00100E/151800Z//",
+      "L/RL/100/0000N/00100E/152000Z//",
       "L/RL/100/0000N/00200E/160200Z//",
       "L/RL/100//",
       "M/GKA//",
@@ -140,12 +142,29 @@ TEST_F(ShipReports, MoverepNumbersItsLinesAndChecksItsDigits) {
       "PPP MOVEREP AURORA, LXAB, OTSR/WEAX 01//",
       "DEP P Port A, 151200Z9 MAR DI 02//",
       "VIA L 00-00N0 001-00E1, 151648Z5 MAR RH 12.5K8 03//",
-      "VIA L 00-00N0 002-00E2, 152336Z0 MAR RH 12.5K8 04//",
-      "ETA P Port D, 160424Z7 MAR DI 05//",
-      "RMKS ICE CLASS 06//",
+      "VIA L 00-00N0 001-00E1, 151848Z7 MAR RH 12.5K8 04//",
+      "VIA L 00-00N0 002-00E2, 152336Z0 MAR RH 12.5K8 05//",
+      "ETA P Port D, 160424Z7 MAR DI 06//",
+      "RMKS ICE CLASS 07//",
       "END////",
   };
   EXPECT_EQ(lines(report(kMoverepOutput)), expected) << "4.8 hours a leg and a stop of 2 hours at B";
+}
+
+TEST_F(ShipReports, StopIsListedAgainWithItsDepartureAndTheLegThatLeavesIt) {
+  plainVoyage();
+  depart();
+  voyage().waypoints[1].speed = 8;  // B -> C at 8 knots by great circle: 7.5 hours
+  voyage().waypoints[2].greatCircle = 1;
+  voyage().waypoints[2].rhumbLineCourse = 89.5;
+  const std::vector<std::string> amver = lines(report(kAmverOutput));
+  EXPECT_EQ(std::vector<std::string>(amver.end() - 4, amver.end() - 1),
+            (std::vector<std::string>{"L/RL/100/0000N/00100E/151800Z//", "L/GC/080/0000N/00100E/152000Z//",
+                                      "L/GC/080/0000N/00200E/160330Z//"}))
+      << "B reached at 10 knots, left 2 hours later on the leg to C";
+  const std::string moverep = report(kMoverepOutput);
+  EXPECT_EQ(lineWith(moverep, "152000Z"), "VIA L 00-00N0 001-00E1, 152000Z8 MAR GC 8.0K8 04//");
+  EXPECT_EQ(lineWith(moverep, "ETA"), "ETA P Port D, 160930Z9 MAR DI 06//") << "the numbers after the stop follow on";
 }
 
 TEST_F(ShipReports, EnteredPositionMakesADeviationReport) {

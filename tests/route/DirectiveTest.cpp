@@ -156,7 +156,7 @@ TEST_F(Directives, InterceptRequestListsHoldNineHundredNinetyNine) {
 TEST_F(Directives, TextDirectivesTakeTheTrimmedRestOfTheLine) {
   settings.VESSEL = "Old Name";
   ASSERT_EQ(extract("!VESSEL =  Aurora Borealis  \n!CALL=LXAB\n!REMARK Ice class 1A\n"
-                    "!DEPARTING Falmouth, Cornwall\n!ARRIVING\tÅlesund\n!VESSEL    \n!CALL -x\n" +
+                    "!DEPARTING Falmouth, Cornwall\n!ARRIVING\tÅlesund\n!VESSEL    \n!CALL \x1b[2J\n" +
                     kOnePoint),
             kVoyageBuilt);
   EXPECT_EQ(settings.VESSEL, "Aurora Borealis");
