@@ -139,8 +139,8 @@ constexpr std::array<CatalogueEntry, kErrorStringCount> kErrorStrings = {{
     /*  83 */ {"s", "Cannot set up the GPS port %s (baud rate, 8 data bits, no parity, 1 stop bit)."},
     // A $CCWPL sentence with an empty name or one starting with a blank (line, file, n).
     /*  84 */ {"dsd", "Line %d of %s (waypoint %d): the $CCWPL sentence has no waypoint name."},
-    // A malformed $CCWPL sentence (line, file, n).
-    /*  85 */ {"dsd", "Line %d of %s (waypoint %d): bad $CCWPL sentence - expected $CCWPL,ddmm.mm,N,dddmm.mm,W,name"},
+    // A malformed $CCWPL sentence or checksum field (line, file, n).
+    /*  85 */ {"dsd", "Line %d of %s (waypoint %d): bad $CCWPL sentence - expected $CCWPL,ddmm.mm,N,dddmm.mm,W,name[*hh]"},
 }};
 
 }  // namespace z5

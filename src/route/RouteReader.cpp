@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include <fmt/printf.h>
+
 #include "app/TextUtil.h"
 #include "route/PositionText.h"
 #include "route/WaypointSentence.h"
@@ -99,6 +101,12 @@ int RouteReader::readWaypointSentence(std::string_view line) {
       return failAtWaypoint(kBadLongitude);
     case WaypointSentence::kBadName:
       return failAtWaypoint(kNoSentenceName);
+    case WaypointSentence::kBadChecksum:
+      return failWith(fmt::sprintf("Line %d of %s (waypoint %d): the $CCWPL sentence fails its checksum "
+                                   "(*%02X written, *%02X computed from the sentence).",
+                                   lineNumber(), fileName_, waypointNumber(), sentence.writtenChecksum,
+                                   sentence.computedChecksum),
+                      kBadSentence.milliseconds);
     default:
       break;
   }

@@ -119,6 +119,13 @@ constexpr SentenceCase kSentences[] = {
     {"$CCWPL,3748.00,N,12230.00,W,", 4, "an empty name accepted"},
     {"$CCWPL,3748.00,N,12230.00,W, A", 4, "a name starting with a blank accepted"},
     {"$CCWPL", 1, "a bare tag accepted"},
+    {"$CCWPL,4950.00,N,00635.00,W,BISHOP*49", 0, "a matching checksum refused"},
+    {"$CCWPL,4950.00,N,00635.00,W,BISHOP*49  ", 0, "blanks after the checksum refused"},
+    {"$CCWPL,4950.00,N,00635.00,W,BISHOP*48", 5, "a wrong checksum not noticed"},
+    {"$CCWPL,4950.00,N,00635.00,W,BISHOP*4", 1, "a checksum cut short accepted"},
+    {"$CCWPL,4950.00,N,00635.00,W,BISHOP*4G", 1, "a checksum that is not hexadecimal accepted"},
+    {"$CCWPL,4950.00,N,00635.00,W,BISHOP*49X", 1, "text after the checksum accepted"},
+    {"$CCWPL,4950.00,N,00635.00,W,*46", 4, "the checksum taken for the name"},
 };
 
 TEST(WaypointSentenceDecode, ResultsFollowTheFirstFault) {
@@ -132,6 +139,8 @@ TEST(WaypointSentenceDecode, ValuesAndNameAreDecoded) {
   EXPECT_DOUBLE_EQ(s.latitude, -37.8);
   EXPECT_DOUBLE_EQ(s.longitude, 5.125);
   EXPECT_EQ(s.name, "BUOY 12 with a lon");
+  EXPECT_EQ(decodeWaypointSentence("$CCWPL,4950.00,N,00635.00,W,BISHOP*49").name, "BISHOP            ")
+      << "the checksum is not part of the name";
 }
 
 TEST_F(WaypointLines, SentencesAreWaypointsAndTheirFaultsStopTheRoute) {
@@ -156,6 +165,13 @@ TEST_F(WaypointLines, SentencesAreWaypointsAndTheirFaultsStopTheRoute) {
   expectErrorAt(84, 4, 2);
   EXPECT_EQ(host.popups.back().milliseconds, 3000);
   EXPECT_EQ(voyage.count(), 1);
+
+  EXPECT_EQ(extract(waypointText("A", "10N", "20W") + "$CCWPL,4950.00,N,00635.00,W,BISHOP*48\n"), kRouteFailed);
+  EXPECT_EQ(host.popups.back().text,
+            "Line 4 of " + std::string(kFile) +
+                " (waypoint 2): the $CCWPL sentence fails its checksum (*48 written, *49 computed from the sentence).");
+  EXPECT_EQ(voyage.errors.back().line, 4);
+  EXPECT_EQ(host.popups.back().milliseconds, 3000);
 }
 
 TEST_F(WaypointLines, SentenceTagCountsOnlyInTheFirstColumn) {
