@@ -12,6 +12,7 @@
 #include <fmt/printf.h>
 
 #include "app/TextUtil.h"
+#include "app/Utf8Text.h"
 #include "route/DecimalNumber.h"
 #include "route/PositionText.h"
 #include "route/RouteReader.h"
@@ -72,8 +73,6 @@ std::optional<double> numberArgument(std::string_view argument, std::string_view
 
 bool within(double value, double lowest, double highest) { return value >= lowest && value <= highest; }
 
-bool isUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
 // Text directives take the rest of the line, trimmed, when it begins with a
 // letter or digit (any byte of a multi-byte character counts as a letter).
 // A text over `limit` bytes is cut before the character that crosses it.
@@ -81,13 +80,8 @@ std::optional<std::string> textArgument(std::string_view argument, std::size_t l
   const std::string_view text = separated(argument);
   if (text.empty()) return std::nullopt;
   if (!isAlnum(text.front()) && static_cast<unsigned char>(text.front()) < 0x80) return std::nullopt;
-  std::string value = trim(text);
-  if (value.size() > limit) {
-    std::size_t cut = limit;
-    while (cut > 0 && isUtf8Continuation(value[cut])) --cut;
-    value.resize(cut);
-  }
-  return value;
+  const std::string value = trim(text);
+  return std::string(firstBytes(value, limit));
 }
 
 int onDirective(RouteReader& reader, std::string_view) {

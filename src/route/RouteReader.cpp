@@ -5,6 +5,7 @@
 #include <fmt/printf.h>
 
 #include "app/TextUtil.h"
+#include "app/Utf8Text.h"
 #include "route/PositionText.h"
 #include "route/WaypointSentence.h"
 
@@ -13,7 +14,7 @@ namespace {
 
 // An interval from !GC is carried by the next waypoint when above this.
 constexpr double kSmallestGcInterval = 0.00001;
-// Texts kept in an error location.
+// Characters kept of the texts of an error location.
 constexpr std::size_t kErrorTextLimit = 255;
 constexpr std::string_view kAmverHeader = "AMVER";
 constexpr std::string_view kComment = "//";
@@ -26,7 +27,7 @@ std::string_view withoutLeadingSpace(std::string_view line) {
 
 bool isComment(std::string_view body) { return body.substr(0, kComment.size()) == kComment; }
 
-std::string capped(std::string_view text) { return std::string(text.substr(0, kErrorTextLimit)); }
+std::string capped(std::string_view text) { return std::string(firstCharacters(text, kErrorTextLimit)); }
 
 }  // namespace
 
@@ -35,6 +36,10 @@ RouteReader::RouteReader(Voyage& voyage, SettingsRecord& settings, Messages& mes
     : voyage_(voyage), settings_(settings), messages_(messages), clock_(clock), fileName_(std::move(fileName)) {}
 
 int RouteReader::read(std::string_view text) {
+  if (!isValidUtf8(text)) {
+    utf8Text_ = linesAsUtf8(text);
+    text = utf8Text_;
+  }
   lines_ = RouteLines(text);
   while (const auto line = lines_.next()) {
     const int status = readLine(*line);
