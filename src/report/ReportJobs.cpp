@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/TextUtil.h"
 #include "app/Z5App.h"
 #include "nav/FileSpeed.h"
 #include "report/OutputFileName.h"
@@ -42,7 +43,8 @@ int extractRouteJob(Z5App& app, const std::string& route, std::ostream& err) {
   const int result = VoyageEngine(app).extractRouteFile(route);
   if (result == kVoyageBuilt || result == kVoyageEmpty) return kJobDone;
   for (const ErrorLocation& location : app.voyage().errors) {
-    err << location.file << ":" << location.line << ": " << location.lineText << "\n";
+    err << escapedControls(location.file) << ":" << location.line << ": " << escapedControls(location.lineText)
+        << "\n";
   }
   return kJobFailed;
 }

@@ -1,9 +1,13 @@
 // The one text rule (UTF-8 where valid, else Latin-1; lengths in
-// characters) and the ASCII form for peers.
+// characters), the ASCII form for peers, and control characters shown
+// escaped.
 
 #include <gtest/gtest.h>
 
+#include "ScriptedHost.h"
 #include "app/AsciiText.h"
+#include "app/Messages.h"
+#include "app/TextUtil.h"
 #include "app/Utf8Text.h"
 
 namespace z5 {
@@ -51,6 +55,26 @@ TEST(TextEncoding, PeersTakingAsciiGetPlainLetters) {
       {"a malformed byte passed on", "A\xFF", "A?"},
   };
   for (const ReadingCase& row : rows) EXPECT_EQ(toAscii(row.bytes, "?"), row.utf8) << row.legend;
+}
+
+TEST(TextEncoding, ControlCharactersAreShownEscaped) {
+  const ReadingCase rows[] = {
+      {"ESC reaching the terminal", "A\x1B]0;owned\x07" "B", "A\\x1B]0;owned\\x07B"},
+      {"DEL reaching the terminal", "\x7F", "\\x7F"},
+      {"a C1 control (CSI) reaching the terminal", "\xC2\x9B" "2J", "\\u009B2J"},
+      {"a byte that is not UTF-8 garbling the window", "\xFF", "\\xFF"},
+      {"line ends and tabs escaped", "a\tb\r\nc", "a\tb\r\nc"},
+      {"letters escaped", "\xC3\x8Ele \xE2\x9C\x93", "\xC3\x8Ele \xE2\x9C\x93"},
+  };
+  for (const ReadingCase& row : rows) EXPECT_EQ(escapedControls(row.bytes), row.utf8) << row.legend;
+
+  test::ScriptedHost host;
+  StringTable strings;
+  Messages messages(host, strings);
+  messages.showMessage("Line 4: \x1B[2J", 3000);
+  EXPECT_EQ(host.windowText, "\r\nLine 4: \\x1B[2J");
+  ASSERT_EQ(host.popups.size(), 1u);
+  EXPECT_EQ(host.popups[0].text, "Line 4: \\x1B[2J");
 }
 
 }  // namespace
