@@ -1,5 +1,7 @@
 #include "gps/RmcSentence.h"
 
+#include "app/NmeaChecksum.h"
+
 #include <array>
 #include <cmath>
 #include <optional>
@@ -27,13 +29,6 @@ enum Field : std::size_t { kTime, kStatus, kLatitude, kNorthSouth, kLongitude, k
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 int digitValue(char c) { return c - '0'; }
 
-std::optional<int> hexValue(char c) {
-  if (isDigit(c)) return digitValue(c);
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return std::nullopt;
-}
-
 // The sentence's body between "$" and "*" (or the end of the line), after
 // checking the "*hh" checksum when there is one; nullopt when it is wrong.
 std::optional<std::string_view> checkedBody(std::string_view sentence) {
@@ -42,13 +37,8 @@ std::optional<std::string_view> checkedBody(std::string_view sentence) {
   sentence.remove_prefix(1);
   const std::size_t star = sentence.find('*');
   if (star == std::string_view::npos) return sentence;
-  const std::string_view sum = sentence.substr(star + 1);
-  const auto high = sum.size() >= 2 ? hexValue(sum[0]) : std::nullopt;
-  const auto low = sum.size() >= 2 ? hexValue(sum[1]) : std::nullopt;
-  if (!high || !low) return std::nullopt;
-  unsigned char computed = 0;
-  for (char c : sentence.substr(0, star)) computed ^= static_cast<unsigned char>(c);
-  if (computed != *high * 16 + *low) return std::nullopt;
+  const int written = writtenChecksum(sentence.substr(star + 1));
+  if (written < 0 || written != nmeaChecksum(sentence.substr(0, star))) return std::nullopt;
   return sentence.substr(0, star);
 }
 

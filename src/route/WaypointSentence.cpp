@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/NmeaChecksum.h"
 #include "app/TextUtil.h"
 #include "route/Waypoint.h"
 
@@ -77,27 +78,10 @@ Angle readAngle(Fields& fields, int degreeDigits) {
 
 double value(const Angle& angle) { return angle.degrees + angle.minutes / kMinutesPerDegree; }
 
-int hexDigit(char c) {
-  if (isDigit(c)) return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
 // The "hh" after the "*": two hexadecimal digits, then only white space;
 // -1 when malformed.
-int writtenChecksum(std::string_view text) {
-  if (text.size() < 2 || !trim(text.substr(2)).empty()) return -1;
-  const int high = hexDigit(text[0]);
-  const int low = hexDigit(text[1]);
-  return high < 0 || low < 0 ? -1 : high * 16 + low;
-}
-
-// The exclusive or of the characters, as NMEA 0183 sums a sentence.
-int computedChecksum(std::string_view text) {
-  unsigned char sum = 0;
-  for (char c : text) sum ^= static_cast<unsigned char>(c);
-  return sum;
+int checksumField(std::string_view text) {
+  return text.size() < 2 || !trim(text.substr(2)).empty() ? -1 : writtenChecksum(text);
 }
 
 }  // namespace
@@ -107,10 +91,10 @@ WaypointSentence decodeWaypointSentence(std::string_view line) {
   if (line.substr(0, kWaypointSentenceTag.size()) != kWaypointSentenceTag) return sentence;
   line = line.substr(0, line.find_first_of("\r\n"));
   if (const std::size_t star = line.find('*'); star != std::string_view::npos) {
-    const int written = writtenChecksum(line.substr(star + 1));
+    const int written = checksumField(line.substr(star + 1));
     if (written < 0) return sentence;
     line = line.substr(0, star);
-    const int computed = computedChecksum(line.substr(1));
+    const int computed = nmeaChecksum(line.substr(1));
     if (written != computed) {
       sentence.result = WaypointSentence::kBadChecksum;
       sentence.writtenChecksum = written;
