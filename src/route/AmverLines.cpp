@@ -47,14 +47,17 @@ int digitsAt(std::string_view text, std::size_t at, int count) {
 }
 
 // Degrees of `degreeDigits` digits, two digits of minutes and the
-// hemisphere letter, at the start of `text`. Nullopt when malformed.
+// hemisphere letter, at the start of `text`, ending the field. Nullopt when
+// malformed.
 std::optional<double> layoutAngle(std::string_view text, int degreeDigits, char positive, char negative,
                                   double limit) {
   const int degrees = digitsAt(text, 0, degreeDigits);
   const int minutes = digitsAt(text, degreeDigits, 2);
   const char hemisphere = column(text, degreeDigits + 3);
+  const char after = column(text, degreeDigits + 4);
   if (degrees < 0 || minutes < 0 || minutes >= kMinutesPerDegree) return std::nullopt;
   if (hemisphere != positive && hemisphere != negative) return std::nullopt;
+  if (after != '\0' && after != '/' && !isSpace(after)) return std::nullopt;
   const double value = degrees + minutes / kMinutesPerDegree;
   if (value > limit) return std::nullopt;
   return hemisphere == negative ? -value : value;

@@ -218,6 +218,7 @@ TEST_F(AmverInput, MalformedPositionsAreRefused) {
                         Case{"G/NO POSITION", 17, "a missing position accepted"},
                         Case{"I/A/5009N/0050W/", 19, "a short longitude accepted"},
                         Case{"I/A/5009N/18100E/", 19, "a longitude above 180 accepted"},
+                        Case{"I/A/5009N/00504W5/", 19, "a digit after the longitude letter dropped"},
                         Case{"L/RL/100/5009N", 19, "a missing longitude accepted"},
                         Case{"L/RL/100/5009N/00504S/", 19, "a wrong longitude letter accepted"}}) {
     EXPECT_EQ(extract(std::string("AMVER\n") + c.line + "\n"), kRouteFailed) << c.catches;
