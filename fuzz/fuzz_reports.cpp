@@ -1,6 +1,7 @@
 // Any route text, extracted and written in all six output formats and as
 // the waypoint listing: the report writer never crashes, whatever voyage
-// the text gives. The first byte chooses the settings that change the
+// the text gives, and writes UTF-8 (ASCII for the ship reports and the
+// NMEA sentences). The first byte chooses the settings that change the
 // reports, the second the to-waypoint target.
 
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include "app/EpochClock.h"
 #include "app/SilentHost.h"
 #include "app/SettingsStore.h"
+#include "app/Utf8Text.h"
 #include "app/Z5App.h"
 #include "report/OutputSink.h"
 #include "report/ReportContext.h"
@@ -54,6 +56,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const z5::ReportResult result = z5::writeVoyageReport(z5::reportContext(app), sink, format);
     check(result != z5::ReportResult::WriteFailed);
     check(result == z5::ReportResult::Written || report.str().empty());
+    // Reports are UTF-8; those for peers taking ASCII are ASCII.
+    const std::string text = report.str();
+    check(z5::isValidUtf8(text));
+    if (format == z5::kAmverOutput || format == z5::kMoverepOutput || format == z5::kWaypointSentenceOutput) {
+      for (char c : text) check(static_cast<unsigned char>(c) < 0x80);
+    }
   }
   std::ostringstream listing;
   z5::OutputSink sink(listing);

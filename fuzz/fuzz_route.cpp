@@ -1,5 +1,6 @@
 // Route text from a file or the editor: any bytes extract to a voyage or
-// stop with a recorded error, never beyond the table's limits. The first
+// stop with a recorded error, never beyond the table's limits, and every
+// name and recorded line is UTF-8. The first
 // byte chooses backwards routing, planning to an arrival time and a view
 // point, so that those paths are fuzzed too.
 
@@ -12,6 +13,7 @@
 #include "app/EpochClock.h"
 #include "app/SilentHost.h"
 #include "app/SettingsStore.h"
+#include "app/Utf8Text.h"
 #include "app/Z5App.h"
 #include "route/VoyageEngine.h"
 
@@ -39,6 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   check(result == z5::kVoyageBuilt || result == z5::kVoyageEmpty || result == z5::kRouteFailed ||
         result == z5::kFatal);
   check(result != z5::kRouteFailed || voyage.errors.size() == 1);
+  for (const z5::ErrorLocation& e : voyage.errors) check(z5::isValidUtf8(e.lineText));
   check(voyage.count() <= z5::kMaxWaypoints);
   check(mapView.centreIndex < voyage.count() || mapView.centreIndex == z5::kNoIndex);
   check(voyage.toWaypoint.index < voyage.count() || voyage.toWaypoint.index == z5::kNoIndex);
@@ -46,10 +49,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   check(static_cast<int>(voyage.latitudeRequests.size()) <= z5::kMaxInterceptRequests);
   check(static_cast<int>(voyage.charts.size()) <= z5::kMaxCharts);
   for (const z5::Waypoint& w : voyage.waypoints) {
-    check(w.name.size() == static_cast<std::size_t>(z5::kWaypointNameLength));
+    check(z5::isValidUtf8(w.name));
+    check(z5::characterCount(w.name) == static_cast<std::size_t>(z5::kWaypointNameLength));
     check(std::fabs(w.latitude) <= 90 && std::fabs(w.longitude) <= 180);
     check(w.speed >= 0 && w.speed <= 1000 && w.stopHours >= 0 && w.stopHours <= 10000);
-    check(w.gcInterval >= 0 && w.gcInterval <= 50);
+    check(w.gcInterval == 0 || (w.gcInterval >= 1 && w.gcInterval <= 50));
     check(w.zoneDescription == z5::kZoneNotGiven || (w.zoneDescription >= -13 && w.zoneDescription <= 12));
   }
   return 0;

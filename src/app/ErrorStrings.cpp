@@ -16,8 +16,8 @@ constexpr std::array<CatalogueEntry, kErrorStringCount> kErrorStrings = {{
     /*   4 */ {"dsd", "Line %d of %s (waypoint %d): bad !ZD - give the zone in hours from -13 to +12."},
     // Bad !STOP, or !STOP before the first waypoint (line, file, n).
     /*   5 */ {"dsd", "Line %d of %s (waypoint %d): bad !STOP - give hours from 0 to 10000, after a waypoint."},
-    // !GC interval too large (line, file, n, largest interval).
-    /*   6 */ {"dsdd", "Line %d of %s (waypoint %d): !GC interval above %d degrees of longitude."},
+    // !GC interval not a number from 1 to the largest (line, file, n, largest interval).
+    /*   6 */ {"dsdd", "Line %d of %s (waypoint %d): bad !GC interval - give degrees of longitude from 1 to %d."},
     // Unreadable !LAT (line, file).
     /*   7 */ {"ds", "Line %d of %s: cannot read the latitude of !LAT."},
     // !LAT list full (largest count, line, file).
@@ -26,8 +26,8 @@ constexpr std::array<CatalogueEntry, kErrorStringCount> kErrorStrings = {{
     /*   9 */ {"ds", "Line %d of %s: cannot read the longitude of !LON."},
     // !LON list full (largest count, line, file).
     /*  10 */ {"dds", "Too many !LON lines (limit %d): line %d of %s."},
-    // Bad AMVER F/ speed (line, file, n).
-    /*  11 */ {"dsd", "Line %d of %s (waypoint %d): bad AMVER F/ speed - give tenths of a knot, 1 to 10000."},
+    // Bad AMVER F/ or L/ speed (line, file, n).
+    /*  11 */ {"dsd", "Line %d of %s (waypoint %d): bad AMVER F/ or L/ speed - give tenths of a knot, 1 to 10000."},
     // Unknown AMVER line letter (line, file, n).
     /*  12 */ {"dsd", "Line %d of %s (waypoint %d): unknown AMVER line - expected A/ B/ E/ F/ G/ I/ L/ M/ V/ X/ or Y/."},
     // No memory for a waypoint record (waypoint number).
@@ -139,8 +139,8 @@ constexpr std::array<CatalogueEntry, kErrorStringCount> kErrorStrings = {{
     /*  83 */ {"s", "Cannot set up the GPS port %s (baud rate, 8 data bits, no parity, 1 stop bit)."},
     // A $CCWPL sentence with an empty name or one starting with a blank (line, file, n).
     /*  84 */ {"dsd", "Line %d of %s (waypoint %d): the $CCWPL sentence has no waypoint name."},
-    // A malformed $CCWPL sentence (line, file, n).
-    /*  85 */ {"dsd", "Line %d of %s (waypoint %d): bad $CCWPL sentence - expected $CCWPL,ddmm.mm,N,dddmm.mm,W,name"},
+    // A malformed $CCWPL sentence or checksum field (line, file, n).
+    /*  85 */ {"dsd", "Line %d of %s (waypoint %d): bad $CCWPL sentence - expected $CCWPL,ddmm.mm,N,dddmm.mm,W,name[*hh]"},
 }};
 
 }  // namespace z5

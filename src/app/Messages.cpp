@@ -5,6 +5,13 @@
 #include "app/TextUtil.h"
 
 namespace z5 {
+namespace {
+
+// Text as the window and the pop-ups show it: messages carry names and
+// lines of the user's files, whose control characters are shown escaped.
+std::string windowText(std::string_view text) { return expandLineEnds(escapedControls(text)); }
+
+}  // namespace
 
 void Messages::clear() {
   text_.clear();
@@ -12,12 +19,12 @@ void Messages::clear() {
 }
 
 void Messages::setText(std::string_view text) {
-  text_ = expandLineEnds(text);
+  text_ = windowText(text);
   host_.messageTextChanged(text_, {});
 }
 
 void Messages::appendExpanded(std::string_view text) {
-  const std::string expanded = expandLineEnds(text);
+  const std::string expanded = windowText(text);
   text_ += expanded;
   host_.messageTextChanged(text_, expanded);
 }
@@ -36,17 +43,17 @@ void Messages::showMessage(std::string_view text, int milliseconds) {
   if (quiet_ || host_.mainWindowMinimised()) return;
   host_.showMessageWindow();
   host_.closePopups();
-  host_.showTimedPopup(std::string(text), milliseconds);
+  host_.showTimedPopup(escapedControls(text), milliseconds);
 }
 
 void Messages::showNotice(std::string_view text) {
   appendExpanded("\n" + std::string(text) + "\n");
   if (host_.mainWindowMinimised() || host_.popupShowing()) return;
-  host_.showNoticePopup(std::string(kTitle) + "\n" + std::string(text), kNoticeMilliseconds);
+  host_.showNoticePopup(std::string(kTitle) + "\n" + escapedControls(text), kNoticeMilliseconds);
 }
 
 bool Messages::prompt(std::string_view promptText, std::string& value, bool trimAnswer) {
-  const std::string shown = expandLineEnds(promptText);
+  const std::string shown = windowText(promptText);
   if (host_.mainWindowMinimised()) return false;
   host_.closePopups();
   std::string answer = value;

@@ -3,6 +3,10 @@
 #include <cctype>
 #include <charconv>
 
+#include <fmt/format.h>
+
+#include "app/Utf8Text.h"
+
 namespace z5 {
 
 bool isSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
@@ -31,6 +35,28 @@ std::string expandLineEnds(std::string_view text) {
   for (char c : text) {
     if (c == '\n') out += '\r';
     out += c;
+  }
+  return out;
+}
+
+std::string escapedControls(std::string_view text) {
+  constexpr char32_t kFirstPrintable = 0x20;
+  constexpr char32_t kDelete = 0x7F;
+  constexpr char32_t kLastC1 = 0x9F;
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t start = at;
+    const std::optional<char32_t> c = nextCodePoint(text, at);
+    if (!c) {
+      out += fmt::format("\\x{:02X}", static_cast<unsigned char>(text[start]));
+    } else if ((*c < kFirstPrintable && *c != '\n' && *c != '\r' && *c != '\t') || *c == kDelete) {
+      out += fmt::format("\\x{:02X}", static_cast<unsigned>(*c));
+    } else if (*c > kDelete && *c <= kLastC1) {
+      out += fmt::format("\\u{:04X}", static_cast<unsigned>(*c));
+    } else {
+      out.append(text.substr(start, at - start));
+    }
   }
   return out;
 }

@@ -14,6 +14,12 @@ std::string trim(std::string_view text);
 // into a window passes through it.
 std::string expandLineEnds(std::string_view text);
 
+// The text with every control character other than the line ends and the
+// tab shown as an escape ("\x1B" for ESC, "\u009B" for a C1 control), and
+// every byte that is not UTF-8 as "\xHH": a file's text shown in a message
+// can then neither drive the user's terminal nor garble the window.
+std::string escapedControls(std::string_view text);
+
 // An upper-case copy (ASCII letters only), for keyword matching.
 std::string toUpper(std::string_view text);
 

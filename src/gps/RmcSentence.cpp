@@ -1,5 +1,7 @@
 #include "gps/RmcSentence.h"
 
+#include "app/NmeaChecksum.h"
+
 #include <array>
 #include <cmath>
 #include <optional>
@@ -14,6 +16,9 @@ constexpr double kSecondLimit = 61;  // a leap second reads 60
 constexpr int kMinutesPerDegree = 60;
 constexpr double kMaxLatitude = 90;
 constexpr double kMaxLongitude = 180;
+// Digits before the point: degrees and two of minutes ("ddmm", "dddmm").
+constexpr std::size_t kLatitudeDigits = 4;
+constexpr std::size_t kLongitudeDigits = 5;
 constexpr double kFullCircle = 360;
 // An integer course part this close to 360 is north.
 constexpr double kFullCircleTolerance = 0.00001;
@@ -24,13 +29,6 @@ enum Field : std::size_t { kTime, kStatus, kLatitude, kNorthSouth, kLongitude, k
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 int digitValue(char c) { return c - '0'; }
 
-std::optional<int> hexValue(char c) {
-  if (isDigit(c)) return digitValue(c);
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return std::nullopt;
-}
-
 // The sentence's body between "$" and "*" (or the end of the line), after
 // checking the "*hh" checksum when there is one; nullopt when it is wrong.
 std::optional<std::string_view> checkedBody(std::string_view sentence) {
@@ -39,13 +37,8 @@ std::optional<std::string_view> checkedBody(std::string_view sentence) {
   sentence.remove_prefix(1);
   const std::size_t star = sentence.find('*');
   if (star == std::string_view::npos) return sentence;
-  const std::string_view sum = sentence.substr(star + 1);
-  const auto high = sum.size() >= 2 ? hexValue(sum[0]) : std::nullopt;
-  const auto low = sum.size() >= 2 ? hexValue(sum[1]) : std::nullopt;
-  if (!high || !low) return std::nullopt;
-  unsigned char computed = 0;
-  for (char c : sentence.substr(0, star)) computed ^= static_cast<unsigned char>(c);
-  if (computed != *high * 16 + *low) return std::nullopt;
+  const int written = writtenChecksum(sentence.substr(star + 1));
+  if (written < 0 || written != nmeaChecksum(sentence.substr(0, star))) return std::nullopt;
   return sentence.substr(0, star);
 }
 
@@ -93,19 +86,18 @@ bool readTime(std::string_view field, RmcFix& fix) {
   return fix.hour <= kMaxHour && fix.minute <= kMaxMinute && fix.second < kSecondLimit;
 }
 
-// "dddmm.mmm": degrees and whole minutes before the point, the fraction of a
-// minute after it. Minutes of 60 or more are refused.
-std::optional<double> readAngle(std::string_view field, double limit) {
+// "dddmm.mmm": `wholeDigits` digits of degrees and whole minutes before the
+// point, the fraction of a minute after it. Minutes of 60 or more are refused.
+std::optional<double> readAngle(std::string_view field, std::size_t wholeDigits, double limit) {
   const std::size_t point = field.find('.');
-  if (point == std::string_view::npos) return std::nullopt;
+  if (point != wholeDigits) return std::nullopt;
   double minutes = 0;
   for (std::size_t i = 0; i < point; ++i) {
     if (!isDigit(field[i])) return std::nullopt;
     // The tens digit of the minutes: degrees so far become minutes.
     minutes = (point - i == 2 ? minutes * 6 : minutes * 10) + digitValue(field[i]);
   }
-  if (point >= 2 && digitValue(field[point - 2]) * 10 + digitValue(field[point - 1]) >= kMinutesPerDegree)
-    return std::nullopt;
+  if (digitValue(field[point - 2]) * 10 + digitValue(field[point - 1]) >= kMinutesPerDegree) return std::nullopt;
   const auto fraction = readFraction(field.substr(point + 1));
   if (!fraction) return std::nullopt;
   const double degrees = (minutes + *fraction) / kMinutesPerDegree;
@@ -166,10 +158,10 @@ RmcReading readRmcSentence(std::string_view sentence) {
   RmcFix& fix = reading.fix;
   if (!readTime(f[kTime], fix)) return reading;
   if (!f[kStatus].empty() && f[kStatus].front() == 'V') return reading;
-  const auto latitude = readAngle(f[kLatitude], kMaxLatitude);
+  const auto latitude = readAngle(f[kLatitude], kLatitudeDigits, kMaxLatitude);
   const auto north = readHemisphere(f[kNorthSouth], 'N', 'S');
   if (!latitude || !north) return reading;
-  const auto longitude = readAngle(f[kLongitude], kMaxLongitude);
+  const auto longitude = readAngle(f[kLongitude], kLongitudeDigits, kMaxLongitude);
   const auto east = readHemisphere(f[kEastWest], 'E', 'W');
   if (!longitude || !east) return reading;
   // No "S" or "W" for a position exactly on the equator or the meridian.

@@ -7,27 +7,11 @@
 #include <utility>
 #include <vector>
 
+#include "app/AsciiText.h"
 #include "map/PlaceNameFile.h"
 
 namespace z5 {
 namespace {
-
-// Latin letters with marks and a few signs, by code point, as plain ASCII.
-struct Transliteration {
-  char32_t codePoint;
-  std::string_view ascii;
-};
-constexpr std::array<Transliteration, 72> kTransliterations = {{
-    {U'À', "A"},  {U'Á', "A"},  {U'Â', "A"},  {U'Ã', "A"},  {U'Ä', "A"},  {U'Å', "A"},  {U'Æ', "AE"}, {U'Ç', "C"},
-    {U'È', "E"},  {U'É', "E"},  {U'Ê', "E"},  {U'Ë', "E"},  {U'Ì', "I"},  {U'Í', "I"},  {U'Î', "I"},  {U'Ï', "I"},
-    {U'Ñ', "N"},  {U'Ò', "O"},  {U'Ó', "O"},  {U'Ô', "O"},  {U'Õ', "O"},  {U'Ö', "O"},  {U'Ø', "O"},  {U'Ù', "U"},
-    {U'Ú', "U"},  {U'Û', "U"},  {U'Ü', "U"},  {U'Ý', "Y"},  {U'ß', "ss"}, {U'à', "a"},  {U'á', "a"},  {U'â', "a"},
-    {U'ã', "a"},  {U'ä', "a"},  {U'å', "a"},  {U'æ', "ae"}, {U'ç', "c"},  {U'è', "e"},  {U'é', "e"},  {U'ê', "e"},
-    {U'ë', "e"},  {U'ì', "i"},  {U'í', "i"},  {U'î', "i"},  {U'ï', "i"},  {U'ñ', "n"},  {U'ò', "o"},  {U'ó', "o"},
-    {U'ô', "o"},  {U'õ', "o"},  {U'ö', "o"},  {U'ø', "o"},  {U'ù', "u"},  {U'ú', "u"},  {U'û', "u"},  {U'ü', "u"},
-    {U'ý', "y"},  {U'ÿ', "y"},  {U'Ā', "A"},  {U'ā', "a"},  {U'Ē', "E"},  {U'ē', "e"},  {U'Ī', "I"},  {U'ī', "i"},
-    {U'Ō', "O"},  {U'ō', "o"},  {U'Ū', "U"},  {U'ū', "u"},  {U'‘', "'"},  {U'’', "'"},  {U'–', "-"},  {U'—', "-"},
-}};
 
 // Words shortened when a name is too long, in the order they are tried.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 14> kAbbreviations = {{
@@ -40,35 +24,6 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 14> kAbbrevi
 constexpr std::array<std::string_view, 8> kConnectors = {"de", "la", "of", "the", "and", "del", "da", "do"};
 
 constexpr std::array<std::string_view, 6> kLowerCaseWords = {"of", "the", "and", "de", "la", "del"};
-
-// Reads one UTF-8 code point at `i`, advancing it; a malformed byte yields 0xFFFD.
-char32_t nextCodePoint(std::string_view s, std::size_t& i) {
-  const auto b = static_cast<unsigned char>(s[i++]);
-  if (b < 0x80) return b;
-  int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : -1;
-  if (extra < 0) return 0xFFFD;
-  char32_t cp = b & (0x3F >> extra);
-  for (; extra > 0; --extra) {
-    if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 0xFFFD;
-    cp = (cp << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
-  }
-  return cp;
-}
-
-std::string toAscii(std::string_view raw) {
-  std::string out;
-  for (std::size_t i = 0; i < raw.size();) {
-    const char32_t cp = nextCodePoint(raw, i);
-    if (cp < 0x80) {
-      out.push_back(cp < 0x20 || cp == 0x7F ? ' ' : static_cast<char>(cp));
-      continue;
-    }
-    const auto* t = std::find_if(kTransliterations.begin(), kTransliterations.end(),
-                                 [cp](const Transliteration& x) { return x.codePoint == cp; });
-    if (t != kTransliterations.end()) out += t->ascii;
-  }
-  return out;
-}
 
 std::vector<std::string> words(std::string_view text) {
   std::vector<std::string> result;
@@ -122,7 +77,7 @@ std::string shorten(std::string name) {
 }  // namespace
 
 std::string cleanPlaceName(std::string_view raw) {
-  std::vector<std::string> ws = words(toAscii(raw));
+  std::vector<std::string> ws = words(toAscii(raw, ""));
   std::string name = allCapitals(join(ws)) ? capitalInitials(ws) : join(ws);
   return fits(name) ? name : shorten(name);
 }

@@ -1,9 +1,15 @@
 #include "map/PointFile.h"
 
 #include "app/TextUtil.h"
+#include "app/Utf8Text.h"
 
 namespace z5 {
 namespace {
+
+// UTF-8 continuation bytes are 10xxxxxx; a character has at most three.
+constexpr int kContinuationMask = 0xC0;
+constexpr int kContinuationMark = 0x80;
+constexpr std::size_t kMaxContinuationBytes = 3;
 
 std::string_view withoutLeadingSpace(std::string_view s) {
   while (!s.empty() && isSpace(s.front())) s.remove_prefix(1);
@@ -24,10 +30,15 @@ bool PointFileReader::readLine(std::string& line) {
   while ((c = in_.get()) != std::char_traits<char>::eof()) {
     any = true;
     if (c == '\n') break;
-    if (line.size() < kMaxPointFileLine) line.push_back(static_cast<char>(c));
+    // A character that begins below the limit is kept whole.
+    const bool continuesCharacter = (c & kContinuationMask) == kContinuationMark;
+    if (line.size() < kMaxPointFileLineBytes || (continuesCharacter && line.size() < kMaxPointFileLineBytes + kMaxContinuationBytes)) {
+      line.push_back(static_cast<char>(c));
+    }
   }
   if (!any) return false;
   if (!line.empty() && line.back() == '\r') line.pop_back();
+  line = std::string(firstCharacters(asUtf8(line), kMaxPointFileLine));
   ++lineNumber_;
   lastLine_ = line;
   return true;

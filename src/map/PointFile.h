@@ -13,7 +13,11 @@
 
 namespace z5 {
 
-inline constexpr std::size_t kMaxPointFileLine = 255;  // characters kept of a line
+// Characters kept of a line, which is read like a route line: UTF-8 where
+// valid, else Latin-1.
+inline constexpr std::size_t kMaxPointFileLine = 255;
+// Bytes read of a line: enough for kMaxPointFileLine characters of UTF-8.
+inline constexpr std::size_t kMaxPointFileLineBytes = 4 * kMaxPointFileLine;
 
 struct UserPoint {
   std::string name;

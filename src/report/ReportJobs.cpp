@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "app/AtomicFile.h"
+#include "app/TextUtil.h"
 #include "app/Z5App.h"
 #include "nav/FileSpeed.h"
 #include "report/OutputFileName.h"
@@ -43,7 +44,8 @@ int extractRouteJob(Z5App& app, const std::string& route, std::ostream& err) {
   const int result = VoyageEngine(app).extractRouteFile(route);
   if (result == kVoyageBuilt || result == kVoyageEmpty) return kJobDone;
   for (const ErrorLocation& location : app.voyage().errors) {
-    err << location.file << ":" << location.line << ": " << location.lineText << "\n";
+    err << escapedControls(location.file) << ":" << location.line << ": " << escapedControls(location.lineText)
+        << "\n";
   }
   return kJobFailed;
 }

@@ -1,9 +1,16 @@
 #include "report/ReportOutput.h"
 
-namespace z5 {
+#include "app/AsciiText.h"
 
-bool ReportOutput::append(std::string_view text, bool noHeading) {
+namespace z5 {
+namespace {
+constexpr std::string_view kNoAsciiForm = "?";
+}  // namespace
+
+bool ReportOutput::append(std::string_view utf8, bool noHeading) {
   if (failed_) return false;
+  const std::string ascii = characters_ == ReportCharacters::Ascii ? toAscii(utf8, kNoAsciiForm) : std::string();
+  const std::string_view text = characters_ == ReportCharacters::Ascii ? std::string_view(ascii) : utf8;
   const int count = sink_.appendOutput(heading_, text, lineCount_, countLines(text), noHeading);
   if (count == 0) {
     failed_ = true;
@@ -15,7 +22,8 @@ bool ReportOutput::append(std::string_view text, bool noHeading) {
 
 bool ReportOutput::continueLine(std::string_view fragment) {
   if (failed_) return false;
-  if (!sink_.appendToLine(fragment)) failed_ = true;
+  const bool ascii = characters_ == ReportCharacters::Ascii;
+  if (!sink_.appendToLine(ascii ? toAscii(fragment, kNoAsciiForm) : std::string(fragment))) failed_ = true;
   return !failed_;
 }
 

@@ -10,12 +10,18 @@
 
 namespace z5 {
 
+// The characters a report may hold: UTF-8 as the program keeps its texts,
+// or ASCII for a report that goes to a peer taking nothing else.
+enum class ReportCharacters { Utf8, Ascii };
+
 class ReportOutput {
  public:
-  ReportOutput(OutputSink& sink, std::string heading) : sink_(sink), heading_(std::move(heading)) {}
+  ReportOutput(OutputSink& sink, std::string heading, ReportCharacters characters = ReportCharacters::Utf8)
+      : sink_(sink), heading_(std::move(heading)), characters_(characters) {}
 
-  // Appends text; the first append brings the heading. False once an append
-  // has failed.
+  // Appends text (in ASCII for an ASCII report: see toAscii, a character
+  // without an ASCII form becomes "?"); the first append brings the
+  // heading. False once an append has failed.
   bool write(std::string_view text) { return append(text, false); }
   // The first append without the heading.
   bool writeWithoutHeading(std::string_view text) { return append(text, true); }
@@ -29,10 +35,11 @@ class ReportOutput {
   bool toMessageWindow() const { return sink_.isMessageWindow(); }
 
  private:
-  bool append(std::string_view text, bool noHeading);
+  bool append(std::string_view utf8, bool noHeading);
 
   OutputSink& sink_;
   std::string heading_;
+  ReportCharacters characters_;
   int lineCount_ = 0;
   bool failed_ = false;
 };

@@ -37,7 +37,10 @@ ReportResult writeVoyageReport(const ReportContext& context, OutputSink& sink, i
   if (format == kDataFileOutput || format == kWaypointSentenceOutput) {
     return writeWaypointExport(context, sink, format) ? ReportResult::Written : ReportResult::WriteFailed;
   }
-  ReportOutput out(sink, reportHeading(context));
+  // The ship reports go to rescue and naval authorities by satellite or
+  // telex, which carry ASCII only.
+  const bool shipReport = format == kAmverOutput || format == kMoverepOutput;
+  ReportOutput out(sink, reportHeading(context), shipReport ? ReportCharacters::Ascii : ReportCharacters::Utf8);
   if (!(start.point->distanceToGo > kNoDistance)) return ReportResult::NoDistance;
   NavContext nav = context.nav;
   updateVoyageTimes(nav);

@@ -5,6 +5,8 @@
 
 #include <fmt/printf.h>
 
+#include "app/AsciiText.h"
+
 namespace z5 {
 namespace {
 
@@ -22,6 +24,22 @@ struct Precision {
 };
 constexpr Precision kNormal = {600000, 59.99, 0.995, 100, "%02.0f%02.0f.%02.0f", "%03.0f%02.0f.%02.0f"};
 constexpr Precision kExtra = {6000000, 59.999, 0.9995, 1000, "%02.0f%02.0f.%03.0f", "%03.0f%02.0f.%03.0f"};
+
+// NMEA 0183 reserves these characters; a field may not hold them.
+constexpr std::string_view kReservedCharacters = "$*,!\\^~";
+constexpr char kNoNmeaForm = '?';
+constexpr char kFirstPrintable = ' ';
+
+// The name as a sentence field: printable ASCII (see toAscii), with "?"
+// for a character that has no ASCII form, is reserved or is a control.
+std::string nameField(std::string_view name) {
+  std::string field = toAscii(name, std::string_view(&kNoNmeaForm, 1));
+  std::replace_if(
+      field.begin(), field.end(),
+      [](char c) { return c < kFirstPrintable || kReservedCharacters.find(c) != std::string_view::npos; },
+      kNoNmeaForm);
+  return field;
+}
 
 double roundHalfUp(double value) { return value - std::floor(value) < 0.5 ? std::floor(value) : std::ceil(value); }
 
@@ -49,7 +67,7 @@ std::string formatWaypointSentence(std::string_view name, double latitude, doubl
   name.remove_prefix(std::min(name.size(), name.find_first_not_of(" \t")));
   return fmt::sprintf("$CCWPL,%s,%c,%s,%c,%s\n", coordinateField(latitude, p.latitudeFormat, p),
                       latitude >= 0 ? 'N' : 'S', coordinateField(longitude, p.longitudeFormat, p),
-                      longitude >= 0 ? 'E' : 'W', std::string(name));
+                      longitude >= 0 ? 'E' : 'W', nameField(name));
 }
 
 }  // namespace z5

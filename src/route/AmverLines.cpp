@@ -19,7 +19,8 @@ namespace {
 constexpr double kKnotsPerSpeedUnit = 0.1;  // AMVER speeds are in tenths of a knot
 constexpr double kSmallestSpeed = 0.1;      // knots
 constexpr double kLargestSpeed = 1000;
-constexpr int kSpeedDigits = 3;
+// The fields of an L/ line after its sailing method: "L/GC/" or "L/RL/".
+constexpr std::size_t kLegFieldsStart = 5;
 // A B/ day more than this many days before today is in the next month.
 constexpr int kRollOverDays = 2;
 constexpr double kMinutesPerDegree = 60;
@@ -46,14 +47,17 @@ int digitsAt(std::string_view text, std::size_t at, int count) {
 }
 
 // Degrees of `degreeDigits` digits, two digits of minutes and the
-// hemisphere letter, at the start of `text`. Nullopt when malformed.
+// hemisphere letter, at the start of `text`, ending the field. Nullopt when
+// malformed.
 std::optional<double> layoutAngle(std::string_view text, int degreeDigits, char positive, char negative,
                                   double limit) {
   const int degrees = digitsAt(text, 0, degreeDigits);
   const int minutes = digitsAt(text, degreeDigits, 2);
   const char hemisphere = column(text, degreeDigits + 3);
+  const char after = column(text, degreeDigits + 4);
   if (degrees < 0 || minutes < 0 || minutes >= kMinutesPerDegree) return std::nullopt;
   if (hemisphere != positive && hemisphere != negative) return std::nullopt;
+  if (after != '\0' && after != '/' && !isSpace(after)) return std::nullopt;
   const double value = degrees + minutes / kMinutesPerDegree;
   if (value > limit) return std::nullopt;
   return hemisphere == negative ? -value : value;
@@ -125,45 +129,67 @@ int dateTimeGroupLine(RouteReader& reader, std::string_view line) {
   return kReadOn;
 }
 
+// The field of `line` that starts at `at` and ends before the next "/";
+// `after` is set to the text after that "/" (empty when there is none).
+std::string_view fieldAt(std::string_view line, std::size_t at, std::string_view& after) {
+  const std::string_view rest = at < line.size() ? line.substr(at) : std::string_view{};
+  const std::size_t slash = rest.find('/');
+  after = slash == std::string_view::npos ? std::string_view{} : rest.substr(slash + 1);
+  return rest.substr(0, slash);
+}
+
+// A speed field of tenths of a knot, in knots; nullopt unless the whole
+// field is a number giving 0.1 to 1000 knots.
+std::optional<double> amverSpeed(std::string_view field) {
+  const auto units = field.empty() || !(isDigit(field.front()) || field.front() == '.') ? std::nullopt
+                                                                                         : numberOnly(field);
+  if (!units) return std::nullopt;
+  const double speed = *units * kKnotsPerSpeedUnit;
+  if (speed < kSmallestSpeed || speed > kLargestSpeed) return std::nullopt;
+  return speed;
+}
+
 // F/: the speed in tenths of a knot.
 int speedLine(RouteReader& reader, std::string_view line) {
-  const std::string_view text = line.substr(2);
-  const auto units = text.empty() || !(isDigit(text.front()) || text.front() == '.')
-                         ? std::nullopt
-                         : leadingNumber(text);
-  const double speed = units.value_or(0) * kKnotsPerSpeedUnit;
-  if (!units || speed < kSmallestSpeed || speed > kLargestSpeed) return reader.failAtWaypoint(kBadAmverSpeed);
-  reader.state().currentSpeed = speed;
+  std::string_view after;
+  const auto speed = amverSpeed(fieldAt(line, 2, after));
+  if (!speed) return reader.failAtWaypoint(kBadAmverSpeed);
+  reader.state().currentSpeed = *speed;
   return kReadOn;
 }
 
-// L/GC/SSS/DDMMH/DDDMMH (or L/RL/...): a leg of the route. The speed in
-// columns 6 to 8, the position from column 10; a "/" in column 10 gives the
-// mode and speed to the destination instead.
+// L/GC/SSS/DDMMH/DDDMMH (or L/RL/...): a leg of the route, its speed in
+// tenths of a knot and the position it leads to; a "/" in place of the
+// position gives the method and speed to the destination instead. Without
+// a speed the leg keeps its position and is timed at the voyage's speed; a
+// speed that is given must be one, or the line is refused: a waypoint is
+// never dropped for its speed.
 int legLine(RouteReader& reader, std::string_view line) {
   ReadingState& state = reader.state();
   const std::string_view mode = line.substr(2, 2);
   if (mode == "GC") state.greatCircle = true;
   if (mode == "RL") state.greatCircle = false;
 
-  const int units = digitsAt(line, 5, kSpeedDigits);
-  if (units < 0) return kReadOn;  // no speed: the line says nothing more
-  const double speed = units * kKnotsPerSpeedUnit;
-  state.currentSpeed = speed;
-  if (column(line, 9) != '/') return kReadOn;
+  std::string_view position;
+  const std::string_view speedField = fieldAt(line, kLegFieldsStart, position);
+  std::optional<double> speed;
+  if (!speedField.empty()) {
+    speed = amverSpeed(speedField);
+    if (!speed) return reader.failAtWaypoint(kBadAmverSpeed);
+    state.currentSpeed = *speed;
+  }
 
-  if (column(line, 10) == '/') {
-    if (state.amverDestination != kNoIndex) {
+  if (position.starts_with('/')) {
+    if (speed && state.amverDestination != kNoIndex) {
       Waypoint& destination = reader.voyage().waypoints[state.amverDestination];
       destination.greatCircle = state.greatCircle ? 1 : 0;
-      destination.speed = speed;
+      destination.speed = *speed;
     }
     return kReadOn;
   }
-  const std::string_view position = line.substr(9);
   if (trim(position).empty()) return kReadOn;
   const int status = placeWaypoint(reader, fmt::sprintf("AMVER LINE %d", reader.lineNumber()), position);
-  if (status == kReadOn) reader.lastWaypoint()->speed = speed;
+  if (status == kReadOn && speed) reader.lastWaypoint()->speed = *speed;
   return status;
 }
 

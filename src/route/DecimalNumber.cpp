@@ -6,9 +6,10 @@ namespace z5 {
 namespace {
 // Decimals beyond this power of ten no longer change a double.
 constexpr double kExactPowerOfTen = 1e15;
-}  // namespace
+constexpr std::string_view kComment = "//";
 
-std::optional<double> leadingNumber(std::string_view text) {
+// The number at the start of `text`; `end` is where reading stopped.
+std::optional<double> readNumber(std::string_view text, std::size_t& end) {
   std::size_t at = 0;
   double sign = 1;
   if (at < text.size() && (text[at] == '+' || text[at] == '-')) sign = text[at++] == '-' ? -1 : 1;
@@ -27,8 +28,25 @@ std::optional<double> leadingNumber(std::string_view text) {
     }
     value += fraction / scale;
   }
+  end = at;
   if (!digits) return std::nullopt;
   return sign * value;
+}
+
+}  // namespace
+
+std::optional<double> leadingNumber(std::string_view text) {
+  std::size_t end = 0;
+  return readNumber(text, end);
+}
+
+std::optional<double> numberOnly(std::string_view text) {
+  std::size_t end = 0;
+  const auto value = readNumber(text, end);
+  while (end < text.size() && isSpace(text[end])) ++end;
+  const std::string_view rest = text.substr(end);
+  if (!rest.empty() && !rest.starts_with(kComment)) return std::nullopt;
+  return value;
 }
 
 }  // namespace z5

@@ -12,6 +12,7 @@
 #include <fmt/printf.h>
 
 #include "app/TextUtil.h"
+#include "app/Utf8Text.h"
 #include "route/DecimalNumber.h"
 #include "route/PositionText.h"
 #include "route/RouteReader.h"
@@ -27,7 +28,7 @@ constexpr double kEastmostZone = 12;
 constexpr double kLongestStop = 10000;    // hours
 constexpr double kLargestGcInterval = 50; // degrees of longitude
 constexpr double kDefaultGcInterval = 1;
-constexpr double kSmallestGcInterval = 0.000001;
+constexpr double kSmallestGcInterval = 1; // the closest spacing of great-circle points
 constexpr double kSmallestChart = 1;
 constexpr double kLargestChart = 99000;
 constexpr int kLatitudeRequestsFullShown = 1000;   // the number error string 8 shows
@@ -52,19 +53,25 @@ std::string_view separated(std::string_view argument) {
   return argument.substr(at);
 }
 
-// A number whose first character is a digit or one of `starts`; nullopt
-// otherwise.
-std::optional<double> numberArgument(std::string_view argument, std::string_view starts) {
+// The argument when its first character is a digit or one of `starts`: it
+// is then meant as a number. Nullopt otherwise.
+std::optional<std::string_view> numericText(std::string_view argument, std::string_view starts) {
   const std::string_view text = separated(argument);
   if (text.empty() || (!isDigit(text.front()) && starts.find(text.front()) == std::string_view::npos)) {
     return std::nullopt;
   }
-  return leadingNumber(text);
+  return text;
+}
+
+// The number that is the whole argument (white space and a "//" comment may
+// follow it); nullopt when there is none, or anything else is there
+// ("12abc", "1e308"), so that no value is silently read as a part of itself.
+std::optional<double> numberArgument(std::string_view argument, std::string_view starts) {
+  const auto text = numericText(argument, starts);
+  return text ? numberOnly(*text) : std::nullopt;
 }
 
 bool within(double value, double lowest, double highest) { return value >= lowest && value <= highest; }
-
-bool isUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 bool isControl(char c) {
   constexpr unsigned char kDelete = 0x7F;
@@ -79,13 +86,8 @@ bool isControl(char c) {
 std::optional<std::string> textArgument(std::string_view argument, std::size_t limit) {
   const std::string_view text = separated(argument);
   if (text.empty() || isControl(text.front())) return std::nullopt;
-  std::string value = trim(text);
-  if (value.size() > limit) {
-    std::size_t cut = limit;
-    while (cut > 0 && isUtf8Continuation(value[cut])) --cut;
-    value.resize(cut);
-  }
-  return value;
+  const std::string value = trim(text);
+  return std::string(firstBytes(value, limit));
 }
 
 int onDirective(RouteReader& reader, std::string_view) {
@@ -216,9 +218,10 @@ int noteDirective(RouteReader& reader, std::string_view argument) {
 }
 
 int chartDirective(RouteReader& reader, std::string_view argument) {
-  const auto number = numberArgument(argument, ".-");
-  if (!number) return kReadOn;  // a chart line without a number names no chart
-  if (!within(*number, kSmallestChart, kLargestChart) || *number != std::floor(*number)) {
+  const auto text = numericText(argument, ".-");
+  if (!text) return kReadOn;  // a chart line without a number names no chart
+  const auto number = numberOnly(*text);
+  if (!number || !within(*number, kSmallestChart, kLargestChart) || *number != std::floor(*number)) {
     return reader.failAtLine(kBadChart);
   }
   const int chart = static_cast<int>(*number);
@@ -234,13 +237,18 @@ int chartDirective(RouteReader& reader, std::string_view argument) {
   return kReadOn;
 }
 
+// "!GC" alone (or followed by a word) takes the default interval; a
+// number must be an interval the leg pass can use.
 int greatCircleDirective(RouteReader& reader, std::string_view argument) {
-  double interval = numberArgument(argument, ".").value_or(kDefaultGcInterval);
-  if (interval > kLargestGcInterval) {
-    return reader.fail(kGcIntervalTooLarge, reader.lineNumber(), reader.fileName(), reader.waypointNumber(),
-                       static_cast<int>(kLargestGcInterval));
+  double interval = kDefaultGcInterval;
+  if (const auto text = numericText(argument, ".+-")) {
+    const auto number = numberOnly(*text);
+    if (!number || !within(*number, kSmallestGcInterval, kLargestGcInterval)) {
+      return reader.fail(kBadGcInterval, reader.lineNumber(), reader.fileName(), reader.waypointNumber(),
+                         static_cast<int>(kLargestGcInterval));
+    }
+    interval = *number;
   }
-  if (interval < kSmallestGcInterval) interval = kDefaultGcInterval;
   reader.state().greatCircle = true;
   reader.state().pendingGcInterval = interval;
   return kReadOn;

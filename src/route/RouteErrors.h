@@ -14,7 +14,7 @@ inline constexpr RouteError kRouteTooLarge{15, 8000};
 inline constexpr RouteError kBadSpeed{3, 8000};
 inline constexpr RouteError kBadZone{4, 8000};
 inline constexpr RouteError kBadStop{5, 8000};
-inline constexpr RouteError kGcIntervalTooLarge{6, 8000};
+inline constexpr RouteError kBadGcInterval{6, 8000};
 inline constexpr RouteError kBadLatitudeRequest{7, 8000};
 inline constexpr RouteError kLatitudeRequestsFull{8, 8000};
 inline constexpr RouteError kBadLongitudeRequest{9, 8000};

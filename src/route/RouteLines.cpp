@@ -1,6 +1,6 @@
 #include "route/RouteLines.h"
 
-#include <algorithm>
+#include "app/Utf8Text.h"
 
 namespace z5 {
 
@@ -10,7 +10,7 @@ std::optional<std::string_view> RouteLines::next() {
   std::size_t contentEnd = lineEnd == std::string_view::npos ? text_.size() : lineEnd;
   if (contentEnd > at_ && text_[contentEnd - 1] == '\r') --contentEnd;
 
-  current_ = text_.substr(at_, std::min(contentEnd - at_, kMaxLineLength));
+  current_ = firstCharacters(text_.substr(at_, contentEnd - at_), kMaxLineLength);
   at_ = lineEnd == std::string_view::npos ? text_.size() : lineEnd + 1;
   ++lineNumber_;
   return current_;

@@ -1,5 +1,6 @@
 #pragma once
-// Route text read line by line. A line is read up to 255 characters; the
+// Route text read line by line. A line is read up to 255 characters (UTF-8
+// code points, never cut inside one); the
 // rest of a longer line is passed over, so that the tail of a long comment
 // or note is never taken for a line of its own and the line numbers stay
 // those of the editor.
@@ -17,7 +18,7 @@ class RouteLines {
   explicit RouteLines(std::string_view text) : text_(text) {}
 
   // The next line without its line end ("\n" or "\r\n"), cut to
-  // kMaxLineLength, or nullopt at the end of the text. Every line returned
+  // kMaxLineLength characters, or nullopt at the end of the text. Every line returned
   // advances the line number.
   std::optional<std::string_view> next();
 

@@ -2,7 +2,10 @@
 
 #include <utility>
 
+#include <fmt/printf.h>
+
 #include "app/TextUtil.h"
+#include "app/Utf8Text.h"
 #include "route/PositionText.h"
 #include "route/WaypointSentence.h"
 
@@ -11,7 +14,7 @@ namespace {
 
 // An interval from !GC is carried by the next waypoint when above this.
 constexpr double kSmallestGcInterval = 0.00001;
-// Texts kept in an error location.
+// Characters kept of the texts of an error location.
 constexpr std::size_t kErrorTextLimit = 255;
 constexpr std::string_view kAmverHeader = "AMVER";
 constexpr std::string_view kComment = "//";
@@ -24,7 +27,7 @@ std::string_view withoutLeadingSpace(std::string_view line) {
 
 bool isComment(std::string_view body) { return body.substr(0, kComment.size()) == kComment; }
 
-std::string capped(std::string_view text) { return std::string(text.substr(0, kErrorTextLimit)); }
+std::string capped(std::string_view text) { return std::string(firstCharacters(text, kErrorTextLimit)); }
 
 }  // namespace
 
@@ -33,6 +36,10 @@ RouteReader::RouteReader(Voyage& voyage, SettingsRecord& settings, Messages& mes
     : voyage_(voyage), settings_(settings), messages_(messages), clock_(clock), fileName_(std::move(fileName)) {}
 
 int RouteReader::read(std::string_view text) {
+  if (!isValidUtf8(text)) {
+    utf8Text_ = linesAsUtf8(text);
+    text = utf8Text_;
+  }
   lines_ = RouteLines(text);
   while (const auto line = lines_.next()) {
     const int status = readLine(*line);
@@ -99,6 +106,12 @@ int RouteReader::readWaypointSentence(std::string_view line) {
       return failAtWaypoint(kBadLongitude);
     case WaypointSentence::kBadName:
       return failAtWaypoint(kNoSentenceName);
+    case WaypointSentence::kBadChecksum:
+      return failWith(fmt::sprintf("Line %d of %s (waypoint %d): the $CCWPL sentence fails its checksum "
+                                   "(*%02X written, *%02X computed from the sentence).",
+                                   lineNumber(), fileName_, waypointNumber(), sentence.writtenChecksum,
+                                   sentence.computedChecksum),
+                      kBadSentence.milliseconds);
     default:
       break;
   }

@@ -48,7 +48,7 @@ class RouteReader {
               std::string fileName);
 
   // Reads the text to its end, or until a waypoint would follow a full
-  // table. Returns kReadOn, kReadCut, kReadError or kReadFatal.
+  // table. Each line is UTF-8 where it is valid UTF-8, else Latin-1. Returns kReadOn, kReadCut, kReadError or kReadFatal.
   int read(std::string_view text);
   // The line of the first waypoint that did not fit (0 when none).
   int cutLine() const { return cutLine_; }
@@ -99,6 +99,7 @@ class RouteReader {
   Messages& messages_;
   const Clock& clock_;
   std::string fileName_;
+  std::string utf8Text_;  // the text in UTF-8, when it was not already
   ReadingState state_;
   RouteLines lines_{std::string_view{}};
   int cutLine_ = 0;

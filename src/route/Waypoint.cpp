@@ -1,11 +1,11 @@
 #include "route/Waypoint.h"
 
+#include "app/Utf8Text.h"
+
 namespace z5 {
 
 std::string paddedWaypointName(std::string_view name) {
-  std::string padded(name.substr(0, kWaypointNameLength));
-  padded.resize(kWaypointNameLength, ' ');
-  return padded;
+  return paddedToCharacters(name, kWaypointNameLength);
 }
 
 }  // namespace z5

@@ -7,7 +7,8 @@
 
 namespace z5 {
 
-// Waypoint names are 18 characters, blank-padded.
+// Waypoint names are 18 characters (UTF-8 code points, so up to 72 bytes),
+// blank-padded: a name printed as it is stored fills its report column.
 inline constexpr int kWaypointNameLength = 18;
 // A zone description above this value means "not given".
 inline constexpr double kZoneNotGiven = 99;
@@ -42,7 +43,7 @@ struct Waypoint {
   bool zoneGiven() const { return zoneDescription <= kZoneGivenLimit; }
 };
 
-// The name padded with blanks (or cut) to 18 characters.
+// The name padded with blanks (or cut between characters) to 18 characters.
 std::string paddedWaypointName(std::string_view name);
 
 }  // namespace z5

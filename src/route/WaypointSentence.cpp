@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/NmeaChecksum.h"
 #include "app/TextUtil.h"
 #include "route/Waypoint.h"
 
@@ -77,11 +78,30 @@ Angle readAngle(Fields& fields, int degreeDigits) {
 
 double value(const Angle& angle) { return angle.degrees + angle.minutes / kMinutesPerDegree; }
 
+// The "hh" after the "*": two hexadecimal digits, then only white space;
+// -1 when malformed.
+int checksumField(std::string_view text) {
+  return text.size() < 2 || !trim(text.substr(2)).empty() ? -1 : writtenChecksum(text);
+}
+
 }  // namespace
 
 WaypointSentence decodeWaypointSentence(std::string_view line) {
   WaypointSentence sentence;
   if (line.substr(0, kWaypointSentenceTag.size()) != kWaypointSentenceTag) return sentence;
+  line = line.substr(0, line.find_first_of("\r\n"));
+  if (const std::size_t star = line.find('*'); star != std::string_view::npos) {
+    const int written = checksumField(line.substr(star + 1));
+    if (written < 0) return sentence;
+    line = line.substr(0, star);
+    const int computed = nmeaChecksum(line.substr(1));
+    if (written != computed) {
+      sentence.result = WaypointSentence::kBadChecksum;
+      sentence.writtenChecksum = written;
+      sentence.computedChecksum = computed;
+      return sentence;
+    }
+  }
   Fields fields(line.substr(kWaypointSentenceTag.size()));
   if (!fields.take(',')) return sentence;
 
@@ -111,8 +131,7 @@ WaypointSentence decodeWaypointSentence(std::string_view line) {
     return sentence;
   }
 
-  std::string_view name = fields.rest();
-  name = name.substr(0, name.find_first_of("\r\n"));
+  const std::string_view name = fields.rest();
   if (name.empty() || isSpace(name.front())) {
     sentence.result = WaypointSentence::kBadName;
     return sentence;

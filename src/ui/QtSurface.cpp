@@ -1,5 +1,6 @@
 #include "ui/QtSurface.h"
 
+#include "app/Utf8Text.h"
 #include "ui/MapFontQt.h"
 
 #include <QFontMetrics>
@@ -12,8 +13,11 @@
 namespace z5 {
 namespace {
 QColor toQColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
+// Names are UTF-8 (route names, user points); the place-name files of
+// older versions may hold Latin-1, which is read as such.
 QString toQString(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  const auto size = static_cast<qsizetype>(text.size());
+  return isValidUtf8(text) ? QString::fromUtf8(text.data(), size) : QString::fromLatin1(text.data(), size);
 }
 }  // namespace
 

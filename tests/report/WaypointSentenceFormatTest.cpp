@@ -50,6 +50,26 @@ TEST(WaypointSentenceFormat, NameLosesItsLeadingBlanksSoThatTheSentenceReadsBack
   EXPECT_EQ(formatWaypointSentence("      ", 0, 0, false), "$CCWPL,0000.00,N,00000.00,E,\n");
 }
 
+TEST(WaypointSentenceFormat, NameIsPrintableAsciiWithoutTheReservedCharacters) {
+  struct NameCase {
+    const char* legend;
+    const char* name;
+    const char* field;
+  };
+  const NameCase cases[] = {
+      {"UTF-8 bytes in an ASCII sentence", "\xC3\x8Ele d'Ouessant", "Ile d'Ouessant"},
+      {"a character without ASCII form dropped or sent raw", "Ouessant \xE2\x9C\x93", "Ouessant ?"},
+      {"a comma splitting the name into two fields", "Bucht, Nord", "Bucht? Nord"},
+      {"a star taken for the checksum", "A*B", "A?B"},
+      {"a dollar starting a new sentence", "$GPRMC", "?GPRMC"},
+      {"a tab sent raw", "A\tB", "A?B"},
+  };
+  for (const NameCase& c : cases) {
+    EXPECT_EQ(formatWaypointSentence(c.name, 0, 0, false), std::string("$CCWPL,0000.00,N,00000.00,E,") + c.field + "\n")
+        << c.legend;
+  }
+}
+
 TEST(WaypointSentenceFormat, SentenceReadsBackAsTheSameWaypoint) {
   const double positions[][2] = {{50.667500, -1.085}, {36.108333, -5.341667}, {-33.9, 151.283333}, {0, 0}};
   for (const auto& p : positions) {

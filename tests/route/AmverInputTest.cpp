@@ -141,7 +141,7 @@ TEST_F(AmverInput, SpeedLineIsInTenthsOfAKnot) {
   ASSERT_EQ(extract("AMVER\nF/1\nG/A/1000N/02000W/\nG/B/1100N/02000W/\n"), kVoyageBuilt);
   EXPECT_DOUBLE_EQ(voyage.fileSpeed, 0.1);
 
-  for (const char* line : {"F/0", "F/10001", "F/", "F/fast"}) {
+  for (const char* line : {"F/0", "F/10001", "F/", "F/fast", "F/145abc", "F/1e3//"}) {
     EXPECT_EQ(extract(std::string("AMVER\nG/A/1000N/02000W/\n") + line + "\n"), kRouteFailed) << line;
     expectErrorAt(11, 3, 2);
     EXPECT_EQ(host.popups.back().milliseconds, 3000);
@@ -155,10 +155,46 @@ TEST_F(AmverInput, DestinationReadBeforeTheLegsStillEndsTheRoute) {
   EXPECT_EQ(voyage.waypoints[2].name, paddedWaypointName("END"));
 }
 
-TEST_F(AmverInput, LegLineWithoutSpeedOnlySetsTheMode) {
-  ASSERT_EQ(extract("AMVER\nG/A/1000N/02000W/\nL/GC//1100N/02000W/\nL/GC/\nG/B/1200N/02000W/\n"), kVoyageBuilt);
-  ASSERT_EQ(voyage.count(), 2) << "the position after a missing speed means nothing";
+TEST_F(AmverInput, LegLineWithoutSpeedKeepsItsPosition) {
+  ASSERT_EQ(extract("AMVER\nF/100\nG/A/1000N/02000W/\nL/GC//1100N/02000W/\nL/RL/\nG/B/1200N/02000W/\n"),
+            kVoyageBuilt);
+  ASSERT_EQ(voyage.count(), 3) << "the waypoint of a leg line without speed dropped";
+  EXPECT_DOUBLE_EQ(voyage.waypoints[1].latitude, 11);
   EXPECT_EQ(voyage.waypoints[1].greatCircle, 1);
+  EXPECT_DOUBLE_EQ(voyage.waypoints[0].speed, 0) << "the leg without speed is timed at the voyage's speed";
+  EXPECT_EQ(voyage.waypoints[2].greatCircle, 0) << "a leg line with only a method sets the method";
+}
+
+struct LegSpeedCase {
+  const char* line;
+  double knots;  // of the leg to the line's point; 0 when the route is refused
+  const char* catches;
+};
+
+constexpr LegSpeedCase kLegSpeeds[] = {
+    {"L/RL/145/1100N/02000W/", 14.5, "three digits of tenths misread"},
+    {"L/RL/1000/1100N/02000W//", 100, "a fourth digit dropping the waypoint"},
+    {"L/RL/000/1100N/02000W/", 0, "a speed of zero dropping the waypoint"},
+    {"L/RL/-10/1100N/02000W/", 0, "a negative speed dropping the waypoint"},
+    {"L/RL/abc/1100N/02000W/", 0, "a speed that is no number dropping the waypoint"},
+    {"L/RL/10001/1100N/02000W/", 0, "a speed above 1000 knots accepted or dropping the waypoint"},
+    {"L/RL/12x/1100N/02000W/", 0, "letters after the speed dropped"},
+};
+
+TEST_F(AmverInput, LegLineSpeedIsTakenOrTheLineIsRefused) {
+  for (const LegSpeedCase& c : kLegSpeeds) {
+    SCOPED_TRACE(c.catches);
+    const int result = extract(std::string("AMVER\nG/A/1000N/02000W/\n") + c.line + "\n");
+    if (c.knots == 0) {
+      EXPECT_EQ(result, kRouteFailed);
+      expectErrorAt(11, 3, 2);
+      EXPECT_EQ(voyage.errors.back().lineText, c.line);
+    } else {
+      ASSERT_EQ(result, kVoyageBuilt);
+      ASSERT_EQ(voyage.count(), 2);
+      EXPECT_DOUBLE_EQ(voyage.waypoints[0].speed, c.knots);
+    }
+  }
 }
 
 TEST_F(AmverInput, OtherLinesAreIgnoredAndUnknownLettersRefused) {
@@ -182,6 +218,7 @@ TEST_F(AmverInput, MalformedPositionsAreRefused) {
                         Case{"G/NO POSITION", 17, "a missing position accepted"},
                         Case{"I/A/5009N/0050W/", 19, "a short longitude accepted"},
                         Case{"I/A/5009N/18100E/", 19, "a longitude above 180 accepted"},
+                        Case{"I/A/5009N/00504W5/", 19, "a digit after the longitude letter dropped"},
                         Case{"L/RL/100/5009N", 19, "a missing longitude accepted"},
                         Case{"L/RL/100/5009N/00504S/", 19, "a wrong longitude letter accepted"}}) {
     EXPECT_EQ(extract(std::string("AMVER\n") + c.line + "\n"), kRouteFailed) << c.catches;

@@ -26,6 +26,18 @@ constexpr RefusedCase kRefused[] = {
     {"!SPEED 1000.5", 3, RefusedCase::LineFileWaypoint, "a speed above 1000 accepted"},
     {"!SPEED fast", 3, RefusedCase::LineFileWaypoint, "a word taken for a speed"},
     {"!SPEED -5", 3, RefusedCase::LineFileWaypoint, "a negative speed accepted"},
+    {"!SPEED 1e308", 3, RefusedCase::LineFileWaypoint, "an exponent dropped: 1e308 read as 1 knot"},
+    {"!SPEED 1e10", 3, RefusedCase::LineFileWaypoint, "an exponent dropped: 1e10 read as 1 knot"},
+    {"!SPEED 12abc", 3, RefusedCase::LineFileWaypoint, "letters after the number dropped: read as 12 knots"},
+    {"!SPEED 12.5.3", 3, RefusedCase::LineFileWaypoint, "a second decimal point dropped"},
+    {"!ZD 5abc", 4, RefusedCase::LineFileWaypoint, "letters after the zone dropped"},
+    {"!STOP 1e300", 5, RefusedCase::LineFileWaypoint, "an exponent dropped: 1e300 read as one hour"},
+    {"!GC -1", 6, RefusedCase::LineFileWaypointLimit, "a negative interval taken as 1"},
+    {"!GC 0", 6, RefusedCase::LineFileWaypointLimit, "interval 0 taken as 1"},
+    {"!GC 0.01", 6, RefusedCase::LineFileWaypointLimit, "an interval the leg pass replaces by 5 taken"},
+    {"!GC 5x", 6, RefusedCase::LineFileWaypointLimit, "letters after the interval dropped"},
+    {"!CHART 2675abc", 44, RefusedCase::LineFile, "letters after the chart number dropped"},
+    {"!CHART 1e4", 44, RefusedCase::LineFile, "an exponent dropped: chart 1e4 read as chart 1"},
     {"!ZD 12.5", 4, RefusedCase::LineFileWaypoint, "a zone above 12 accepted"},
     {"!ZD -13.5", 4, RefusedCase::LineFileWaypoint, "a zone below -13 accepted"},
     {"!ZD .5", 4, RefusedCase::LineFileWaypoint, "a zone starting with a point accepted"},
@@ -65,7 +77,7 @@ TEST_F(Directives, RefusedArgumentsStopWithTheirMessage) {
 }
 
 TEST_F(Directives, SpeedSetsTheLegLeavingTheLastWaypoint) {
-  ASSERT_EQ(extract(kOnePoint + "!speed=12.5\n" + waypointText("B", "11N", "20W") + "!SPEEDS 0.01\n" +
+  ASSERT_EQ(extract(kOnePoint + "!speed=12.5\n" + waypointText("B", "11N", "20W") + "!SPEEDS 0.01  // dead slow\n" +
                     waypointText("C", "12N", "20W") + "!SPEED = = 1000\n"),
             kVoyageBuilt);
   EXPECT_DOUBLE_EQ(voyage.waypoints[0].speed, 12.5);
@@ -111,7 +123,7 @@ TEST_F(Directives, StopBelongsToTheLastWaypointAndNeedsOne) {
 
 TEST_F(Directives, GreatCircleIntervalGoesToTheNextWaypointOnly) {
   ASSERT_EQ(extract(kOnePoint + "!GC\n" + waypointText("B", "11N", "20W") + waypointText("C", "12N", "20W") +
-                    "!GC 0\n" + waypointText("D", "13N", "20W") + "!GC=50\n" + waypointText("E", "14N", "20W") +
+                    "!GC 1 // every degree\n" + waypointText("D", "13N", "20W") + "!GC=50\n" + waypointText("E", "14N", "20W") +
                     "!GC 7.5\n!RL\n" + waypointText("F", "15N", "20W") + "!GC none\n" +
                     waypointText("G", "16N", "20W")),
             kVoyageBuilt);

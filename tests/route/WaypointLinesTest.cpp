@@ -79,6 +79,10 @@ TEST(RouteLines, LongLinesAreCutAndCountOnce) {
   EXPECT_EQ(lines.next(), "last");
   EXPECT_EQ(lines.next(), std::nullopt);
   EXPECT_EQ(lines.lineNumber(), 3);
+
+  std::string accents;
+  for (int i = 0; i < 300; ++i) accents += "\xC3\xA9";
+  EXPECT_EQ(RouteLines(accents).next(), accents.substr(0, 2 * 255)) << "a line cut in bytes, not characters";
 }
 
 TEST(RouteLines, CarriageReturnsBeforeLineEndsAreDropped) {
@@ -119,6 +123,13 @@ constexpr SentenceCase kSentences[] = {
     {"$CCWPL,3748.00,N,12230.00,W,", 4, "an empty name accepted"},
     {"$CCWPL,3748.00,N,12230.00,W, A", 4, "a name starting with a blank accepted"},
     {"$CCWPL", 1, "a bare tag accepted"},
+    {"$CCWPL,4950.00,N,00635.00,W,BISHOP*49", 0, "a matching checksum refused"},
+    {"$CCWPL,4950.00,N,00635.00,W,BISHOP*49  ", 0, "blanks after the checksum refused"},
+    {"$CCWPL,4950.00,N,00635.00,W,BISHOP*48", 5, "a wrong checksum not noticed"},
+    {"$CCWPL,4950.00,N,00635.00,W,BISHOP*4", 1, "a checksum cut short accepted"},
+    {"$CCWPL,4950.00,N,00635.00,W,BISHOP*4G", 1, "a checksum that is not hexadecimal accepted"},
+    {"$CCWPL,4950.00,N,00635.00,W,BISHOP*49X", 1, "text after the checksum accepted"},
+    {"$CCWPL,4950.00,N,00635.00,W,*46", 4, "the checksum taken for the name"},
 };
 
 TEST(WaypointSentenceDecode, ResultsFollowTheFirstFault) {
@@ -132,6 +143,8 @@ TEST(WaypointSentenceDecode, ValuesAndNameAreDecoded) {
   EXPECT_DOUBLE_EQ(s.latitude, -37.8);
   EXPECT_DOUBLE_EQ(s.longitude, 5.125);
   EXPECT_EQ(s.name, "BUOY 12 with a lon");
+  EXPECT_EQ(decodeWaypointSentence("$CCWPL,4950.00,N,00635.00,W,BISHOP*49").name, "BISHOP            ")
+      << "the checksum is not part of the name";
 }
 
 TEST_F(WaypointLines, SentencesAreWaypointsAndTheirFaultsStopTheRoute) {
@@ -156,6 +169,44 @@ TEST_F(WaypointLines, SentencesAreWaypointsAndTheirFaultsStopTheRoute) {
   expectErrorAt(84, 4, 2);
   EXPECT_EQ(host.popups.back().milliseconds, 3000);
   EXPECT_EQ(voyage.count(), 1);
+
+  EXPECT_EQ(extract(waypointText("A", "10N", "20W") + "$CCWPL,4950.00,N,00635.00,W,BISHOP*48\n"), kRouteFailed);
+  EXPECT_EQ(host.popups.back().text,
+            "Line 4 of " + std::string(kFile) +
+                " (waypoint 2): the $CCWPL sentence fails its checksum (*48 written, *49 computed from the sentence).");
+  EXPECT_EQ(voyage.errors.back().line, 4);
+  EXPECT_EQ(host.popups.back().milliseconds, 3000);
+}
+
+struct NameCase {
+  const char* nameLine;
+  const char* name;  // as stored, 18 characters
+  const char* catches;
+};
+
+constexpr NameCase kNames[] = {
+    {"\xC3\x8Ele d'Ouessant \xE2\x9C\x93 \xC3\xA9tape", "\xC3\x8Ele d'Ouessant \xE2\x9C\x93 \xC3\xA9",
+     "a name cut at byte 18, splitting a character"},
+    {"Ouessant \xE2\x9C\x93", "Ouessant \xE2\x9C\x93        ", "padding counted in bytes, leaving the column short"},
+    {"\xCEle d'Ouessant", "\xC3\x8Ele d'Ouessant    ", "a Latin-1 name kept as bytes that are not UTF-8"},
+    {"Cap Fr\xE9hel \xE0 l'est du cap", "Cap Fr\xC3\xA9hel \xC3\xA0 l'est", "a Latin-1 name cut by bytes after conversion"},
+    {"\xC0\xAFverlong", "\xC3\x80\xC2\xAFverlong         ", "an overlong UTF-8 form taken for UTF-8"},
+};
+
+TEST_F(WaypointLines, NamesAreUtf8OfEighteenCharacters) {
+  for (const NameCase& c : kNames) {
+    SCOPED_TRACE(c.catches);
+    ASSERT_EQ(extract(waypointText(c.nameLine, "10N", "20W")), kVoyageBuilt);
+    EXPECT_EQ(voyage.waypoints[0].name, c.name);
+  }
+}
+
+TEST_F(WaypointLines, EachLineIsReadAsUtf8OrLatin1OnItsOwn) {
+  ASSERT_EQ(extract(waypointText("\xCEle", "10N", "20W") + waypointText("\xC3\x8Ele", "11N", "20W") +
+                    "!VESSEL M\xC6RSK\n"),
+            kVoyageBuilt);
+  EXPECT_EQ(voyage.waypoints[0].name, voyage.waypoints[1].name);
+  EXPECT_EQ(settings.VESSEL, "M\xC3\x86RSK");
 }
 
 TEST_F(WaypointLines, SentenceTagCountsOnlyInTheFirstColumn) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -72,6 +73,15 @@ TEST_F(QtSurfaceTest, TextIsMeasuredAndDrawnBelowItsTopLeftCorner) {
     for (int x = 2; x < 40 && !inked; ++x) inked = image.pixel(x, y) == qRgb(255, 255, 255);
   EXPECT_TRUE(inked);
   EXPECT_EQ(image.pixel(1, 1), qRgb(0, 0, 0));
+}
+
+TEST_F(QtSurfaceTest, NamesAreMeasuredAsUtf8AndOldLatin1NamesAsLatin1) {
+  const QFontMetrics metrics = painter.fontMetrics();
+  const char* utf8 = "\xC3\x8Ele d'Ouessant \xE2\x9C\x93";
+  EXPECT_EQ(surface.textWidth(utf8), metrics.horizontalAdvance(QString::fromUtf8(utf8)))
+      << "a UTF-8 name drawn as Latin-1 bytes";
+  EXPECT_EQ(surface.textWidth("\xCEle"), metrics.horizontalAdvance(QString::fromUtf8("\xC3\x8Ele")))
+      << "a Latin-1 name of an older place-name file drawn as broken UTF-8";
 }
 
 TEST(QtSurfaceLifetime, PaintingLeavesThePaintersPenFontAndBackgroundModeAsTheyWere) {
