@@ -10,11 +10,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/SilentHost.h"
-#include "app/Messages.h"
-#include "map/ComputeMapExtent.h"
-#include "map/RouteCharts.h"
-#include "nav/LegGeometry.h"
+#include "base/SilentHost.h"
+#include "base/Messages.h"
+#include "nav/ComputeMapExtent.h"
+#include "charts/RouteCharts.h"
+#include "geo/LegGeometry.h"
 
 namespace {
 

@@ -18,10 +18,10 @@
 #include <benchmark/benchmark.h>
 
 #include "PtyPair.h"
-#include "app/Clock.h"
-#include "app/Messages.h"
-#include "app/SilentHost.h"
-#include "app/StringTable.h"
+#include "base/Clock.h"
+#include "base/Messages.h"
+#include "base/SilentHost.h"
+#include "base/StringTable.h"
 #include "gps/GpsMonitor.h"
 
 namespace {

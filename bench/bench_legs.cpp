@@ -7,8 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/SilentHost.h"
-#include "app/Messages.h"
+#include "base/SilentHost.h"
+#include "base/Messages.h"
 #include "nav/LegPass.h"
 
 namespace {

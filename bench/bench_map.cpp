@@ -18,11 +18,11 @@
 #include <QImage>
 #include <QPainter>
 
-#include "app/SilentHost.h"
-#include "app/Messages.h"
-#include "app/SettingsRecord.h"
-#include "app/StringTable.h"
-#include "map/ComputeMapExtent.h"
+#include "base/SilentHost.h"
+#include "base/Messages.h"
+#include "base/SettingsRecord.h"
+#include "base/StringTable.h"
+#include "nav/ComputeMapExtent.h"
 #include "map/PaintMap.h"
 #include "ui/QtSurface.h"
 

@@ -13,14 +13,14 @@
 #include <benchmark/benchmark.h>
 #include <fmt/printf.h>
 
-#include "app/Clock.h"
-#include "app/SettingsStore.h"
-#include "app/SilentHost.h"
+#include "base/Clock.h"
+#include "base/SettingsStore.h"
+#include "base/SilentHost.h"
 #include "app/Z5App.h"
 #include "report/OutputSink.h"
 #include "report/ReportContext.h"
 #include "report/VoyageReport.h"
-#include "route/VoyageEngine.h"
+#include "app/VoyageEngine.h"
 
 namespace {
 

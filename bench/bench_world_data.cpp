@@ -9,10 +9,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/Host.h"
-#include "app/Messages.h"
-#include "app/StringTable.h"
-#include "map/ComputeMapExtent.h"
+#include "base/Host.h"
+#include "base/Messages.h"
+#include "base/StringTable.h"
+#include "nav/ComputeMapExtent.h"
 #include "map/DrawLineFiles.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <fstream>
 #include <string>
 
-#include "app/SilentHost.h"
-#include "map/ComputeMapExtent.h"
+#include "base/SilentHost.h"
+#include "nav/ComputeMapExtent.h"
 #include "map/Surface.h"
 
 namespace z5::fuzz {

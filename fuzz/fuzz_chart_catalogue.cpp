@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/SilentHost.h"
-#include "app/Messages.h"
-#include "app/StringTable.h"
-#include "map/RouteCharts.h"
-#include "nav/LegGeometry.h"
+#include "base/SilentHost.h"
+#include "base/Messages.h"
+#include "base/StringTable.h"
+#include "charts/RouteCharts.h"
+#include "geo/LegGeometry.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <sstream>
 #include <string>
 
-#include "map/ChartCatalogueCsv.h"
-#include "map/ChartCatalogueFile.h"
+#include "charts/ChartCatalogueCsv.h"
+#include "charts/ChartCatalogueFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);

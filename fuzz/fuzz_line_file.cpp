@@ -4,10 +4,10 @@
 #include <sys/stat.h>
 
 #include "WorldDataFuzz.h"
-#include "app/Messages.h"
-#include "app/StringTable.h"
+#include "base/Messages.h"
+#include "base/StringTable.h"
 #include "map/DrawLineFiles.h"
-#include "map/LineFileReader.h"
+#include "world/LineFileReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace z5;

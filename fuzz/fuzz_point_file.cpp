@@ -4,8 +4,8 @@
 #include <sys/stat.h>
 
 #include "WorldDataFuzz.h"
-#include "app/Messages.h"
-#include "app/StringTable.h"
+#include "base/Messages.h"
+#include "base/StringTable.h"
 #include "map/DrawPointFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

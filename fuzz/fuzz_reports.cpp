@@ -10,16 +10,16 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
-#include "app/EpochClock.h"
-#include "app/SilentHost.h"
-#include "app/SettingsStore.h"
-#include "app/Utf8Text.h"
+#include "base/EpochClock.h"
+#include "base/SilentHost.h"
+#include "base/SettingsStore.h"
+#include "base/Utf8Text.h"
 #include "app/Z5App.h"
 #include "report/OutputSink.h"
 #include "report/ReportContext.h"
 #include "report/VoyageReport.h"
 #include "report/WaypointList.h"
-#include "route/VoyageEngine.h"
+#include "app/VoyageEngine.h"
 
 using z5::fuzz::check;
 

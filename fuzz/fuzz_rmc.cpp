@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
-#include "app/Clock.h"
+#include "base/Clock.h"
 #include "gps/FixProcessor.h"
 #include "gps/LineAssembler.h"
 #include "gps/NmeaLine.h"

@@ -10,12 +10,12 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
-#include "app/EpochClock.h"
-#include "app/SilentHost.h"
-#include "app/SettingsStore.h"
-#include "app/Utf8Text.h"
+#include "base/EpochClock.h"
+#include "base/SilentHost.h"
+#include "base/SettingsStore.h"
+#include "base/Utf8Text.h"
 #include "app/Z5App.h"
-#include "route/VoyageEngine.h"
+#include "app/VoyageEngine.h"
 
 using z5::fuzz::check;
 

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);

@@ -25,16 +25,16 @@
 #include <QGuiApplication>
 #include <QString>
 
-#include "app/AtomicFile.h"
-#include "app/Clock.h"
+#include "base/AtomicFile.h"
+#include "base/Clock.h"
 #include "app/CommandLine.h"
 #include "app/ConsoleHost.h"
-#include "app/EpochClock.h"
+#include "base/EpochClock.h"
 #include "app/OverlaySettingsStore.h"
 #include "app/Z5App.h"
 #include "gps/GpsTerminal.h"
-#include "report/ReportJobs.h"
-#include "route/VoyageEngine.h"
+#include "app/ReportJobs.h"
+#include "app/VoyageEngine.h"
 #include "ui/MapImage.h"
 #include "ui/QtSettingsStore.h"
 

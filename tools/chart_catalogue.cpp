@@ -23,9 +23,9 @@
 
 #include <fmt/printf.h>
 
-#include "app/AtomicFile.h"
-#include "map/ChartCatalogueCsv.h"
-#include "map/ChartCatalogueFile.h"
+#include "base/AtomicFile.h"
+#include "charts/ChartCatalogueCsv.h"
+#include "charts/ChartCatalogueFile.h"
 
 namespace {
 

@@ -22,10 +22,10 @@
 #include <string>
 #include <vector>
 
-#include "app/StringTable.h"
-#include "map/GmtCoastDump.h"
-#include "map/LineDataBuilder.h"
-#include "map/LineFileWriter.h"
+#include "base/StringTable.h"
+#include "world/GmtCoastDump.h"
+#include "world/LineDataBuilder.h"
+#include "world/LineFileWriter.h"
 
 namespace {
 

@@ -24,9 +24,9 @@
 #include <string>
 #include <vector>
 
-#include "map/GmtCoastDump.h"
-#include "map/PlaceNameCleaning.h"
-#include "map/PlaceNameFile.h"
+#include "world/GmtCoastDump.h"
+#include "world/PlaceNameCleaning.h"
+#include "world/PlaceNameFile.h"
 
 namespace {
 

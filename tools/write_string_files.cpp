@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "app/AtomicFile.h"
-#include "app/StringCatalogue.h"
+#include "base/AtomicFile.h"
+#include "base/StringCatalogue.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 
 #include <fmt/printf.h>
 
-#include "app/Settings.h"
-#include "app/TextUtil.h"
-#include "map/ComputeMapExtent.h"
+#include "base/Settings.h"
+#include "base/TextUtil.h"
+#include "nav/ComputeMapExtent.h"
 #include "map/MapViewState.h"
 #include "route/PositionText.h"
 

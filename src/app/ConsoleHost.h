@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "app/Host.h"
+#include "base/Host.h"
 
 namespace z5 {
 

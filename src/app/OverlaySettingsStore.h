@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "app/SettingsStore.h"
+#include "base/SettingsStore.h"
 
 namespace z5 {
 

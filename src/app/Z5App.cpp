@@ -4,7 +4,7 @@
 
 #include "report/OutputSink.h"
 #include "report/WaypointList.h"
-#include "route/VoyageEngine.h"
+#include "app/VoyageEngine.h"
 #include "route/VoyageHeader.h"
 
 namespace z5 {

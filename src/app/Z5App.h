@@ -7,18 +7,18 @@
 #include <optional>
 #include <string>
 
-#include "app/Clock.h"
-#include "app/Host.h"
-#include "app/Messages.h"
-#include "app/Settings.h"
-#include "app/SettingsRecord.h"
-#include "app/SettingsStore.h"
-#include "app/StringTable.h"
+#include "base/Clock.h"
+#include "base/Host.h"
+#include "base/Messages.h"
+#include "base/Settings.h"
+#include "base/SettingsRecord.h"
+#include "base/SettingsStore.h"
+#include "base/StringTable.h"
 #include "gps/GpsMonitor.h"
-#include "map/MapExtent.h"
+#include "geo/MapExtent.h"
 #include "map/MapFont.h"
 #include "map/MapViewState.h"
-#include "map/RouteChartTable.h"
+#include "charts/RouteChartTable.h"
 #include "nav/CalculatorState.h"
 #include "route/Voyage.h"
 

@@ -5,7 +5,7 @@
 
 #include <fmt/printf.h>
 
-#include "app/Clock.h"
+#include "base/Clock.h"
 #include "gps/GpsGeometry.h"
 
 namespace z5 {

@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "app/SettingsRecord.h"
+#include "base/SettingsRecord.h"
 #include "gps/FixTime.h"
 #include "gps/GotoWaypoint.h"
 #include "gps/GpsLocks.h"

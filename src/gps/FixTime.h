@@ -4,8 +4,8 @@
 // repeat an old week after a rollover), so the date comes from the
 // computer's clock at the first fix and from midnight passages after it.
 
-#include "app/Clock.h"
-#include "app/DateTime.h"
+#include "base/Clock.h"
+#include "base/DateTime.h"
 
 namespace z5 {
 

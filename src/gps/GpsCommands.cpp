@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "app/TextUtil.h"
+#include "base/TextUtil.h"
 #include "gps/GpsGeometry.h"
 #include "gps/GpsMonitor.h"
 

@@ -1,6 +1,6 @@
 #include "gps/GpsGeometry.h"
 
-#include "nav/LegGeometry.h"
+#include "geo/LegGeometry.h"
 #include "nav/TimeText.h"
 #include "route/PositionText.h"
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/DateTime.h"
+#include "base/DateTime.h"
 
 namespace z5 {
 

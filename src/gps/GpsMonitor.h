@@ -15,9 +15,9 @@
 #include <string_view>
 #include <thread>
 
-#include "app/Clock.h"
-#include "app/Messages.h"
-#include "app/SettingsRecord.h"
+#include "base/Clock.h"
+#include "base/Messages.h"
+#include "base/SettingsRecord.h"
 #include "gps/FixProcessor.h"
 #include "gps/GotoWaypoint.h"
 #include "gps/GpsLocks.h"

@@ -1,6 +1,6 @@
 #include "gps/RmcSentence.h"
 
-#include "app/NmeaChecksum.h"
+#include "base/NmeaChecksum.h"
 
 #include <array>
 #include <cmath>

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 
 namespace z5 {
 namespace {

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <utility>
 
-#include "app/AtomicFile.h"
-#include "app/SettingsRecord.h"
+#include "base/AtomicFile.h"
+#include "base/SettingsRecord.h"
 
 namespace z5 {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <utility>
 
-#include "map/Longitude.h"
-#include "map/Projection.h"
+#include "geo/Longitude.h"
+#include "geo/Projection.h"
 
 namespace z5 {
 namespace {

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "map/LineFileReader.h"
-#include "map/Projection.h"
+#include "world/LineFileReader.h"
+#include "geo/Projection.h"
 #include "map/ViewBox.h"
 
 namespace z5 {

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "app/Messages.h"
-#include "app/SettingsRecord.h"
-#include "map/MapExtent.h"
+#include "base/Messages.h"
+#include "base/SettingsRecord.h"
+#include "geo/MapExtent.h"
 #include "map/Surface.h"
 
 namespace z5 {

@@ -6,8 +6,8 @@
 #include <fmt/printf.h>
 
 #include "map/LabelPlacement.h"
-#include "map/PlaceNameFile.h"
-#include "map/Projection.h"
+#include "world/PlaceNameFile.h"
+#include "geo/Projection.h"
 #include "map/ViewBox.h"
 
 namespace z5 {

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Messages.h"
-#include "map/MapExtent.h"
+#include "base/Messages.h"
+#include "geo/MapExtent.h"
 #include "map/Surface.h"
 
 namespace z5 {

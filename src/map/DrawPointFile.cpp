@@ -4,9 +4,9 @@
 #include <fstream>
 
 #include "map/LabelPlacement.h"
-#include "map/Longitude.h"
-#include "map/PointFile.h"
-#include "map/Projection.h"
+#include "geo/Longitude.h"
+#include "world/PointFile.h"
+#include "geo/Projection.h"
 #include "map/ViewBox.h"
 #include "route/PositionText.h"
 

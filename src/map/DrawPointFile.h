@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Messages.h"
-#include "map/MapExtent.h"
+#include "base/Messages.h"
+#include "geo/MapExtent.h"
 #include "map/Surface.h"
 #include "route/Voyage.h"
 

@@ -2,8 +2,8 @@
 // The colours of a map: which of the two colour tables a paint uses, its
 // default pen and its background, and what each slot of a table is for.
 
-#include "app/Palettes.h"
-#include "app/SettingsRecord.h"
+#include "base/Palettes.h"
+#include "base/SettingsRecord.h"
 
 namespace z5 {
 

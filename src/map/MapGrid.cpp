@@ -4,8 +4,8 @@
 #include <array>
 #include <cstdint>
 
-#include "map/Longitude.h"
-#include "map/Projection.h"
+#include "geo/Longitude.h"
+#include "geo/Projection.h"
 #include "route/PositionText.h"
 
 namespace z5 {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "map/MapExtent.h"
+#include "geo/MapExtent.h"
 #include "map/Surface.h"
 
 namespace z5 {

@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "app/Z5App.h"
 #include "map/ChartOutlines.h"
-#include "map/ComputeMapExtent.h"
+#include "nav/ComputeMapExtent.h"
 #include "map/DrawLineFiles.h"
 #include "map/DrawPlaceNames.h"
 #include "map/DrawPointFile.h"

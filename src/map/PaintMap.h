@@ -8,14 +8,14 @@
 #include <mutex>
 #include <string>
 
-#include "app/Messages.h"
-#include "app/SettingsRecord.h"
+#include "base/Messages.h"
+#include "base/SettingsRecord.h"
 #include "gps/TrackLog.h"
-#include "map/ComputeMapExtent.h"
-#include "map/MapExtent.h"
+#include "nav/ComputeMapExtent.h"
+#include "geo/MapExtent.h"
 #include "map/MapFont.h"
 #include "map/MapViewState.h"
-#include "map/RouteChartTable.h"
+#include "charts/RouteChartTable.h"
 #include "map/Surface.h"
 #include "route/Voyage.h"
 

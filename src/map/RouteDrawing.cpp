@@ -6,10 +6,10 @@
 
 #include <fmt/printf.h>
 
-#include "map/Longitude.h"
-#include "map/Projection.h"
-#include "nav/EarthModel.h"
-#include "nav/LegGeometry.h"
+#include "geo/Longitude.h"
+#include "geo/Projection.h"
+#include "geo/EarthModel.h"
+#include "geo/LegGeometry.h"
 
 namespace z5 {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "map/LabelSpace.h"
-#include "map/MapExtent.h"
+#include "geo/MapExtent.h"
 #include "map/Surface.h"
 #include "route/Voyage.h"
 

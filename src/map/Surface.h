@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "app/Rgb.h"
+#include "base/Rgb.h"
 #include "map/MapFont.h"
 
 namespace z5 {

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "map/Longitude.h"
-#include "map/MapExtent.h"
+#include "geo/Longitude.h"
+#include "geo/MapExtent.h"
 
 namespace z5 {
 

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "app/SettingsRecord.h"
+#include "base/SettingsRecord.h"
 #include "nav/NavContext.h"
 #include "route/Voyage.h"
 

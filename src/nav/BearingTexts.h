@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "nav/LegGeometry.h"
+#include "geo/LegGeometry.h"
 
 namespace z5 {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/DateTime.h"
+#include "base/DateTime.h"
 #include "route/Waypoint.h"
 
 namespace z5 {

@@ -3,7 +3,7 @@
 // number for carrying across months and years, and the hours between two
 // date-times.
 
-#include "app/DateTime.h"
+#include "base/DateTime.h"
 
 namespace z5 {
 

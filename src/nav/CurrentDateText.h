@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/Clock.h"
+#include "base/Clock.h"
 
 namespace z5 {
 

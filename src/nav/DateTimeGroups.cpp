@@ -1,6 +1,6 @@
 #include "nav/DateTimeGroups.h"
 
-#include "app/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace z5 {
 namespace {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace z5 {
 namespace {

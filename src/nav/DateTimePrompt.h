@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/DateTime.h"
-#include "app/Messages.h"
+#include "base/DateTime.h"
+#include "base/Messages.h"
 
 namespace z5 {
 

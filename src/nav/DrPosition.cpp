@@ -4,7 +4,7 @@
 
 #include <fmt/printf.h>
 
-#include "map/Longitude.h"
+#include "geo/Longitude.h"
 #include "nav/Calendar.h"
 #include "nav/DateTimePrompt.h"
 #include "nav/FileSpeed.h"

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "map/RouteChartTable.h"
-#include "nav/LegGeometry.h"
+#include "charts/RouteChartTable.h"
+#include "geo/LegGeometry.h"
 #include "nav/NavContext.h"
 
 namespace z5 {

@@ -8,11 +8,11 @@
 #include <fmt/printf.h>
 
 #include "app/Z5App.h"
-#include "map/ComputeMapExtent.h"
-#include "map/Longitude.h"
-#include "map/RouteCharts.h"
-#include "nav/EarthModel.h"
-#include "nav/LegGeometry.h"
+#include "nav/ComputeMapExtent.h"
+#include "geo/Longitude.h"
+#include "charts/RouteCharts.h"
+#include "geo/EarthModel.h"
+#include "geo/LegGeometry.h"
 
 namespace z5 {
 namespace {

@@ -9,11 +9,11 @@
 #include <functional>
 #include <string>
 
-#include "app/Messages.h"
-#include "app/SettingsRecord.h"
-#include "map/MapExtent.h"
+#include "base/Messages.h"
+#include "base/SettingsRecord.h"
+#include "geo/MapExtent.h"
 #include "map/MapViewState.h"
-#include "map/RouteChartTable.h"
+#include "charts/RouteChartTable.h"
 #include "route/Voyage.h"
 
 namespace z5 {

@@ -2,10 +2,10 @@
 // What the navigation calculators and time commands work on: the parts of
 // the application object they read and change, handed by reference.
 
-#include "app/Clock.h"
-#include "app/Messages.h"
-#include "app/SettingsRecord.h"
-#include "map/MapExtent.h"
+#include "base/Clock.h"
+#include "base/Messages.h"
+#include "base/SettingsRecord.h"
+#include "geo/MapExtent.h"
 #include "nav/CalculatorState.h"
 #include "route/Voyage.h"
 

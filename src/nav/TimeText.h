@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/DateTime.h"
+#include "base/DateTime.h"
 
 namespace z5 {
 

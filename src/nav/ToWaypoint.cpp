@@ -4,10 +4,10 @@
 
 #include <fmt/printf.h>
 
-#include "app/TextUtil.h"
+#include "base/TextUtil.h"
 #include "nav/CourseText.h"
 #include "nav/DateTimePrompt.h"
-#include "nav/LegGeometry.h"
+#include "geo/LegGeometry.h"
 #include "route/PositionText.h"
 
 namespace z5 {

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "nav/NavContext.h"
 
 namespace z5 {

@@ -3,8 +3,8 @@
 // stops added, and the total split into days, hours and minutes with the
 // arrival text that shows it.
 
-#include "app/SettingsRecord.h"
-#include "app/StringTable.h"
+#include "base/SettingsRecord.h"
+#include "base/StringTable.h"
 #include "nav/NavContext.h"
 #include "route/Voyage.h"
 

@@ -2,7 +2,7 @@
 
 #include <fmt/printf.h>
 
-#include "app/TextUtil.h"
+#include "base/TextUtil.h"
 #include "nav/DateTimeGroups.h"
 #include "nav/TimeText.h"
 #include "nav/VoyageLegs.h"

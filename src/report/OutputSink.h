@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string_view>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 namespace z5 {
 

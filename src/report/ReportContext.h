@@ -3,7 +3,7 @@
 // the messages, the clock of the heading date, the map extent (reference
 // meridian of the intercepts) and the charts the chart search found.
 
-#include "map/RouteChartTable.h"
+#include "charts/RouteChartTable.h"
 #include "nav/NavContext.h"
 
 namespace z5 {

@@ -1,6 +1,6 @@
 #include "report/ReportOutput.h"
 
-#include "app/AsciiText.h"
+#include "base/AsciiText.h"
 
 namespace z5 {
 namespace {

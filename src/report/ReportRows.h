@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/SettingsRecord.h"
+#include "base/SettingsRecord.h"
 #include "report/ReportContext.h"
 #include "route/Voyage.h"
 

@@ -5,7 +5,7 @@
 
 #include <fmt/printf.h>
 
-#include "app/AsciiText.h"
+#include "base/AsciiText.h"
 
 namespace z5 {
 namespace {

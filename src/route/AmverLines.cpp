@@ -8,8 +8,8 @@
 
 #include <fmt/printf.h>
 
-#include "app/DateTime.h"
-#include "app/TextUtil.h"
+#include "base/DateTime.h"
+#include "base/TextUtil.h"
 #include "route/DecimalNumber.h"
 #include "route/RouteReader.h"
 

@@ -1,6 +1,6 @@
 #include "route/DecimalNumber.h"
 
-#include "app/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace z5 {
 namespace {

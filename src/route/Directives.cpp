@@ -11,8 +11,8 @@
 
 #include <fmt/printf.h>
 
-#include "app/TextUtil.h"
-#include "app/Utf8Text.h"
+#include "base/TextUtil.h"
+#include "base/Utf8Text.h"
 #include "route/DecimalNumber.h"
 #include "route/PositionText.h"
 #include "route/RouteReader.h"

@@ -4,8 +4,8 @@
 
 #include <fmt/printf.h>
 
-#include "app/Messages.h"
-#include "app/TextUtil.h"
+#include "base/Messages.h"
+#include "base/TextUtil.h"
 #include "route/Waypoint.h"
 
 namespace z5 {

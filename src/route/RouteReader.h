@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/Clock.h"
-#include "app/Messages.h"
-#include "app/SettingsRecord.h"
+#include "base/Clock.h"
+#include "base/Messages.h"
+#include "base/SettingsRecord.h"
 #include "route/RouteErrors.h"
 #include "route/RouteLines.h"
 #include "route/Voyage.h"

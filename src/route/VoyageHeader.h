@@ -2,8 +2,8 @@
 // The voyage's header texts: their defaults, and the questions that change
 // the remark, the vessel name, the call sign and the user point file.
 
-#include "app/Messages.h"
-#include "app/SettingsRecord.h"
+#include "base/Messages.h"
+#include "base/SettingsRecord.h"
 #include "route/Voyage.h"
 
 namespace z5 {

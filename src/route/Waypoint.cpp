@@ -1,6 +1,6 @@
 #include "route/Waypoint.h"
 
-#include "app/Utf8Text.h"
+#include "base/Utf8Text.h"
 
 namespace z5 {
 

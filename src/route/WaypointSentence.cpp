@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/NmeaChecksum.h"
-#include "app/TextUtil.h"
+#include "base/NmeaChecksum.h"
+#include "base/TextUtil.h"
 #include "route/Waypoint.h"
 
 namespace z5 {

@@ -7,7 +7,7 @@
 
 #include <QSettings>
 
-#include "app/SettingsStore.h"
+#include "base/SettingsStore.h"
 
 namespace z5 {
 

@@ -1,6 +1,6 @@
 #include "ui/QtSurface.h"
 
-#include "app/Utf8Text.h"
+#include "base/Utf8Text.h"
 #include "ui/MapFontQt.h"
 
 #include <QFontMetrics>

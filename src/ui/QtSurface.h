@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QPoint>
 
-#include "app/Palettes.h"
+#include "base/Palettes.h"
 #include "map/Surface.h"
 
 namespace z5 {

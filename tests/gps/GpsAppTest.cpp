@@ -10,7 +10,7 @@
 
 #include "GpsTestSupport.h"
 #include "RecordingSurface.h"
-#include "app/SettingsStore.h"
+#include "base/SettingsStore.h"
 #include "app/Z5App.h"
 #include "map/PaintMap.h"
 

@@ -15,9 +15,9 @@
 #include "ScriptedHost.h"
 #include "PtyPair.h"
 #include "TempDir.h"
-#include "app/Messages.h"
-#include "app/Settings.h"
-#include "app/StringTable.h"
+#include "base/Messages.h"
+#include "base/Settings.h"
+#include "base/StringTable.h"
 #include "gps/FixProcessor.h"
 #include "gps/GpsMonitor.h"
 

@@ -17,13 +17,13 @@
 #include "RecordingSurface.h"
 #include "ScriptedHost.h"
 #include "TempDir.h"
-#include "app/SettingsStore.h"
+#include "base/SettingsStore.h"
 #include "app/Z5App.h"
 #include "map/DrawLineFiles.h"
-#include "map/LineFileWriter.h"
+#include "world/LineFileWriter.h"
 #include "map/MapColours.h"
 #include "map/PaintMap.h"
-#include "route/VoyageEngine.h"
+#include "app/VoyageEngine.h"
 
 namespace z5 {
 namespace {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "RecordingSurface.h"
-#include "map/Projection.h"
+#include "geo/Projection.h"
 
 namespace z5 {
 namespace {

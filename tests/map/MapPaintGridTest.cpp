@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "RecordingSurface.h"
-#include "map/ComputeMapExtent.h"
-#include "map/Projection.h"
+#include "nav/ComputeMapExtent.h"
+#include "geo/Projection.h"
 
 namespace z5 {
 namespace {

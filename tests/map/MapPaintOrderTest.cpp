@@ -10,7 +10,7 @@
 #include "ScriptedHost.h"
 #include "TempDir.h"
 #include "map/MapColours.h"
-#include "nav/LegGeometry.h"
+#include "geo/LegGeometry.h"
 
 namespace z5 {
 namespace {

@@ -10,13 +10,13 @@
 
 #include "ScriptedHost.h"
 #include "WorldDataSurface.h"
-#include "app/Messages.h"
-#include "app/StringTable.h"
-#include "map/ComputeMapExtent.h"
+#include "base/Messages.h"
+#include "base/StringTable.h"
+#include "nav/ComputeMapExtent.h"
 #include "map/DrawLineFiles.h"
-#include "map/LineFileReader.h"
-#include "map/PlaceNameFile.h"
-#include "map/PointFile.h"
+#include "world/LineFileReader.h"
+#include "world/PlaceNameFile.h"
+#include "world/PointFile.h"
 #include "route/PositionText.h"
 
 namespace z5 {

@@ -2,7 +2,7 @@
 
 #include "TimesFixture.h"
 #include "nav/Intercepts.h"
-#include "nav/LegGeometry.h"
+#include "geo/LegGeometry.h"
 #include "route/PositionText.h"
 
 namespace z5 {

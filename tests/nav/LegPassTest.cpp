@@ -12,11 +12,11 @@
 #include "FixedClock.h"
 #include "ScriptedHost.h"
 #include "TempDir.h"
-#include "app/SettingsStore.h"
+#include "base/SettingsStore.h"
 #include "app/Z5App.h"
-#include "map/ChartCatalogueFile.h"
-#include "map/Longitude.h"
-#include "nav/LegGeometry.h"
+#include "charts/ChartCatalogueFile.h"
+#include "geo/Longitude.h"
+#include "geo/LegGeometry.h"
 
 namespace z5 {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "FixedClock.h"
 #include "ScriptedHost.h"
-#include "app/SettingsStore.h"
+#include "base/SettingsStore.h"
 #include "app/Z5App.h"
 #include "nav/ArrivalTime.h"
 #include "nav/Calendar.h"
@@ -14,7 +14,7 @@
 #include "nav/NavContext.h"
 #include "nav/TimeText.h"
 #include "nav/ToWaypoint.h"
-#include "route/VoyageEngine.h"
+#include "app/VoyageEngine.h"
 
 namespace z5 {
 namespace {

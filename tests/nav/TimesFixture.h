@@ -6,8 +6,8 @@
 
 #include "FixedClock.h"
 #include "ScriptedHost.h"
-#include "app/Messages.h"
-#include "app/StringTable.h"
+#include "base/Messages.h"
+#include "base/StringTable.h"
 #include "nav/NavContext.h"
 
 namespace z5::test {

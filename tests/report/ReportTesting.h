@@ -12,13 +12,13 @@
 
 #include "FixedClock.h"
 #include "ScriptedHost.h"
-#include "app/SettingsStore.h"
+#include "base/SettingsStore.h"
 #include "app/Z5App.h"
 #include "report/OutputSink.h"
 #include "report/ReportContext.h"
 #include "report/VoyageReport.h"
 #include "report/WaypointList.h"
-#include "route/VoyageEngine.h"
+#include "app/VoyageEngine.h"
 
 namespace z5::test {
 

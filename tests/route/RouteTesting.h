@@ -9,14 +9,14 @@
 
 #include "FixedClock.h"
 #include "ScriptedHost.h"
-#include "app/Messages.h"
-#include "app/SettingsStore.h"
+#include "base/Messages.h"
+#include "base/SettingsStore.h"
 #include "app/Z5App.h"
-#include "app/SettingsRecord.h"
-#include "app/StringTable.h"
+#include "base/SettingsRecord.h"
+#include "base/StringTable.h"
 #include "map/MapViewState.h"
 #include "route/Voyage.h"
-#include "route/VoyageEngine.h"
+#include "app/VoyageEngine.h"
 
 namespace z5::test {
 

@@ -1,7 +1,7 @@
 #pragma once
 // A clock that always tells the time it was given.
 
-#include "app/Clock.h"
+#include "base/Clock.h"
 
 namespace z5::test {
 

@@ -10,9 +10,9 @@
 #include "FixedClock.h"
 #include "ScriptedHost.h"
 #include "app/Z5App.h"
-#include "map/Longitude.h"
-#include "map/Projection.h"
-#include "nav/LegGeometry.h"
+#include "geo/Longitude.h"
+#include "geo/Projection.h"
+#include "geo/LegGeometry.h"
 
 namespace z5 {
 namespace {

@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "TempDir.h"
-#include "app/Settings.h"
+#include "base/Settings.h"
 
 namespace z5 {
 namespace {
