@@ -10,11 +10,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include "base/SilentHost.h"
 #include "base/Messages.h"
-#include "nav/ComputeMapExtent.h"
+#include "base/SilentHost.h"
 #include "charts/RouteCharts.h"
 #include "geo/LegGeometry.h"
+#include "nav/ComputeMapExtent.h"
 
 namespace {
 

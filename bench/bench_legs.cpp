@@ -7,8 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "base/SilentHost.h"
 #include "base/Messages.h"
+#include "base/SilentHost.h"
 #include "nav/LegPass.h"
 
 namespace {
@@ -58,7 +58,7 @@ void runLegPass(benchmark::State& state, const Voyage& route) {
     state.PauseTiming();
     voyage = route;
     state.ResumeTiming();
-    if (computeLegs(pass, Z5_DATA_DIR "/", kNoIndex, 2.0, 0, 1) != 0) state.SkipWithError("leg pass failed");
+    if (computeLegs(pass, Z5_DATA_DIR "/", 2.0, 0, 1) != 0) state.SkipWithError("leg pass failed");
     entries = voyage.count();
   }
   state.counters["entries"] = entries;

@@ -18,12 +18,12 @@
 #include <QImage>
 #include <QPainter>
 
-#include "base/SilentHost.h"
 #include "base/Messages.h"
 #include "base/SettingsRecord.h"
+#include "base/SilentHost.h"
 #include "base/StringTable.h"
-#include "nav/ComputeMapExtent.h"
 #include "map/PaintMap.h"
+#include "nav/ComputeMapExtent.h"
 #include "ui/QtSurface.h"
 
 namespace {

@@ -13,14 +13,15 @@
 #include <benchmark/benchmark.h>
 #include <fmt/printf.h>
 
+#include "app/AppContexts.h"
+#include "app/VoyageEngine.h"
+#include "app/Z5App.h"
 #include "base/Clock.h"
 #include "base/SettingsStore.h"
 #include "base/SilentHost.h"
-#include "app/Z5App.h"
 #include "report/OutputSink.h"
 #include "report/ReportContext.h"
 #include "report/VoyageReport.h"
-#include "app/VoyageEngine.h"
 
 namespace {
 

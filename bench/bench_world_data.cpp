@@ -12,8 +12,8 @@
 #include "base/Host.h"
 #include "base/Messages.h"
 #include "base/StringTable.h"
-#include "nav/ComputeMapExtent.h"
 #include "map/DrawLineFiles.h"
+#include "nav/ComputeMapExtent.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "base/SilentHost.h"
-#include "nav/ComputeMapExtent.h"
 #include "map/Surface.h"
+#include "nav/ComputeMapExtent.h"
 
 namespace z5::fuzz {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "base/SilentHost.h"
 #include "base/Messages.h"
+#include "base/SilentHost.h"
 #include "base/StringTable.h"
 #include "charts/RouteCharts.h"
 #include "geo/LegGeometry.h"

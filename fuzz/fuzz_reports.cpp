@@ -10,16 +10,17 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
-#include "base/EpochClock.h"
-#include "base/SilentHost.h"
-#include "base/SettingsStore.h"
-#include "base/Utf8Text.h"
+#include "app/AppContexts.h"
+#include "app/VoyageEngine.h"
 #include "app/Z5App.h"
+#include "base/EpochClock.h"
+#include "base/SettingsStore.h"
+#include "base/SilentHost.h"
+#include "base/Utf8Text.h"
 #include "report/OutputSink.h"
 #include "report/ReportContext.h"
 #include "report/VoyageReport.h"
 #include "report/WaypointList.h"
-#include "app/VoyageEngine.h"
 
 using z5::fuzz::check;
 

@@ -10,12 +10,12 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
-#include "base/EpochClock.h"
-#include "base/SilentHost.h"
-#include "base/SettingsStore.h"
-#include "base/Utf8Text.h"
-#include "app/Z5App.h"
 #include "app/VoyageEngine.h"
+#include "app/Z5App.h"
+#include "base/EpochClock.h"
+#include "base/SettingsStore.h"
+#include "base/SilentHost.h"
+#include "base/Utf8Text.h"
 
 using z5::fuzz::check;
 

@@ -25,16 +25,16 @@
 #include <QGuiApplication>
 #include <QString>
 
-#include "base/AtomicFile.h"
-#include "base/Clock.h"
 #include "app/CommandLine.h"
 #include "app/ConsoleHost.h"
-#include "base/EpochClock.h"
 #include "app/OverlaySettingsStore.h"
-#include "app/Z5App.h"
-#include "gps/GpsTerminal.h"
 #include "app/ReportJobs.h"
 #include "app/VoyageEngine.h"
+#include "app/Z5App.h"
+#include "base/AtomicFile.h"
+#include "base/Clock.h"
+#include "base/EpochClock.h"
+#include "gps/GpsTerminal.h"
 #include "ui/MapImage.h"
 #include "ui/QtSettingsStore.h"
 

@@ -9,8 +9,8 @@
 
 #include "base/Settings.h"
 #include "base/TextUtil.h"
-#include "nav/ComputeMapExtent.h"
 #include "map/MapViewState.h"
+#include "nav/ComputeMapExtent.h"
 #include "route/PositionText.h"
 
 namespace z5 {

@@ -3,21 +3,21 @@
 #include <span>
 #include <sstream>
 
+#include "app/AppContexts.h"
+#include "app/VoyageEngine.h"
+#include "app/Z5App.h"
 #include "base/AtomicFile.h"
 #include "base/TextUtil.h"
-#include "app/Z5App.h"
 #include "nav/FileSpeed.h"
 #include "report/OutputFileName.h"
 #include "report/VoyageReport.h"
 #include "report/WaypointList.h"
-#include "app/VoyageEngine.h"
 
 namespace z5 {
 namespace {
 
 constexpr int kErrorCannotCreate = 22;  // the output file's name
 constexpr int kCannotCreateMs = 4000;
-constexpr int kErrorNoVoyage = 24;      // the route file's name
 constexpr int kNoVoyageMs = 3000;
 
 const char* formatName(int format) { return format == kAmverOutput ? "AMVER report" : "MOVEREP report"; }

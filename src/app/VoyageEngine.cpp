@@ -1,212 +1,49 @@
 #include "app/VoyageEngine.h"
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <mutex>
-#include <new>
 
-#include <fmt/printf.h>
-
+#include "app/AppContexts.h"
 #include "app/Z5App.h"
 #include "nav/ArrivalTime.h"
 #include "nav/LegPass.h"
 #include "nav/NavContext.h"
 #include "nav/ToWaypoint.h"
 #include "nav/VoyageTimes.h"
-#include "route/RouteReader.h"
 
 namespace z5 {
-namespace {
-
-constexpr int kForwardLabel = 111;   // prompt strings of the direction label
-constexpr int kBackwardLabel = 112;
-constexpr int kNoTargetLabel = 113;  // prompt string of the target label without a target
-// A speed above this is a speed (knots).
-constexpr double kSpeedGiven = 0.001;
-constexpr int kCutShownMs = 8000;
-
-// A route is at most 1000 waypoints with their notes and comments; a file
-// larger than this is not one (a device such as /dev/zero would fill the
-// memory).
-constexpr std::size_t kMaxRouteMegabytes = 64;
-constexpr std::size_t kMaxRouteBytes = kMaxRouteMegabytes << 20;
-constexpr std::size_t kReadChunk = 1 << 16;
-
-struct RouteFile {
-  enum Status { Read, CannotOpen, TooLarge } status = CannotOpen;
-  std::string text;
-};
-
-RouteFile readRouteFile(const std::string& path) {
-  RouteFile file;
-  std::error_code ignored;
-  if (std::filesystem::is_directory(path, ignored)) return file;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return file;
-  std::string chunk(kReadChunk, '\0');
-  while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0) {
-    file.text.append(chunk, 0, static_cast<std::size_t>(in.gcount()));
-    if (file.text.size() > kMaxRouteBytes) {
-      file.status = RouteFile::TooLarge;
-      file.text.clear();
-      return file;
-    }
-  }
-  file.status = in.bad() ? RouteFile::CannotOpen : RouteFile::Read;
-  return file;
-}
-
-}  // namespace
 
 bool voyageIsEmpty(const Voyage& voyage, const MapViewState& mapView) {
   return voyage.empty() && !mapView.viewPointMode;
 }
 
-VoyageEngine::VoyageEngine(Z5App& app)
-    : app_(app),
-      settings_(app.settings()),
-      messages_(app.messages()),
-      voyage_(app.voyage()),
-      mapView_(app.mapView()),
-      clock_(app.clock()) {}
+VoyageEngine::VoyageEngine(Z5App& app) : app_(app) {}
 
 int VoyageEngine::extractRoute(std::string_view text, const std::string& fileName) {
-  return extract(text, fileName);
+  return finish(RouteExtraction(app_.voyage(), app_.settings(), app_.messages(), app_.clock()).read(text, fileName));
 }
 
 int VoyageEngine::extractRouteFile(const std::string& path) {
-  const RouteFile file = readRouteFile(path);
-  if (file.status == RouteFile::TooLarge) {
-    resetVoyage(path);
-    messages_.showError(kRouteTooLarge.number, kRouteTooLarge.milliseconds, path, static_cast<int>(kMaxRouteMegabytes));
-    return kRouteFailed;
-  }
-  return file.status == RouteFile::Read ? extract(std::string_view(file.text), path) : extract(std::nullopt, path);
+  return finish(RouteExtraction(app_.voyage(), app_.settings(), app_.messages(), app_.clock()).readFile(path));
 }
 
-int VoyageEngine::extract(std::optional<std::string_view> text, const std::string& fileName) {
-  resetVoyage(fileName);
-  if (!text) {
-    messages_.showError(kRouteNotOpened.number, kRouteNotOpened.milliseconds, fileName);
-    return kRouteFailed;
-  }
-  const int read = readRoute(*text, fileName);
-  if (read != kVoyageBuilt) return read;
+int VoyageEngine::finish(const RouteReading& reading) {
+  if (reading.tableRead) clearStaleMapCentre();
+  if (reading.result != kVoyageBuilt) return reading.result;
   return computeVoyage();
 }
 
-void VoyageEngine::resetVoyage(const std::string& fileName) {
-  voyage_.waypoints.clear();
-  voyage_.notes.clear();
-  voyage_.amver = AmverInput{};
-  voyage_.departurePort.clear();
-  voyage_.arrivalPort.clear();
-  voyage_.errors.clear();
-  voyage_.charts.clear();
-  voyage_.latitudeRequests.clear();
-  voyage_.longitudeRequests.clear();
-  voyage_.routeFileName = fileName;
-}
-
-int VoyageEngine::readRoute(std::string_view text, const std::string& fileName) {
-  RouteReader reader(voyage_, settings_, messages_, clock_, fileName);
-  int status = kReadOn;
-  try {
-    status = reader.read(text);
-  } catch (const std::bad_alloc&) {
-    messages_.showError(kNoWaypointMemory.number, kNoWaypointMemory.milliseconds, reader.waypointNumber());
-    status = kReadFatal;
-  }
-  if (status == kReadError || status == kReadFatal) {
-    // The complete waypoints stay; indices past them must not.
-    clearStaleIndices();
-    return status;
-  }
-
-  finishTable(reader.state());
-  if (!settings_.departure.valid()) settings_.departureText = kNoDepartureText;
-  clearStaleIndices();
-  takeFileSpeed(reader.state().currentSpeed);
-  if (status == kReadCut) reportCut(fileName, reader.cutLine());
-  return kVoyageBuilt;
-}
-
-void VoyageEngine::finishTable(const ReadingState& state) {
-  // The AMVER order is settled first, so that the destination is the last
-  // waypoint of the route before it may be reversed.
-  if (voyage_.amver.active) {
-    if (state.amverDestination != kNoIndex) moveAmverDestinationToEnd(state.amverDestination);
-    if (settings_.backwardsRouting) {
-      if (state.amverDepartureRead && voyage_.count() > 1) voyage_.waypoints[0].speed = voyage_.waypoints[1].speed;
-    } else {
-      leadAmverLegSpeeds(state.amverFirstWaypoint);
-    }
-  }
-  if (voyage_.count() <= 1) return;
-  Waypoint& last = voyage_.waypoints.back();
-  if (!last.zoneGiven()) last.zoneDescription = state.currentZone;
-  voyage_.directionLabel = messages_.strings().prompt(settings_.backwardsRouting ? kBackwardLabel : kForwardLabel);
-  if (settings_.backwardsRouting) std::reverse(voyage_.waypoints.begin(), voyage_.waypoints.end());
-}
-
-void VoyageEngine::moveAmverDestinationToEnd(int destination) {
-  auto& table = voyage_.waypoints;
-  if (destination < 0 || destination >= voyage_.count()) return;
-  std::rotate(table.begin() + destination, table.begin() + destination + 1, table.end());
-}
-
-void VoyageEngine::leadAmverLegSpeeds(int first) {
-  // Each AMVER point carries the speed of its line, the speed of the leg
-  // that ends there; the leg that leaves a waypoint is timed by that
-  // waypoint's speed, so every speed moves back to the waypoint before.
-  // Reversed, the table already has each speed at the start of its leg.
-  // Waypoints read before the report keep the speeds their lines gave.
-  auto& table = voyage_.waypoints;
-  for (std::size_t k = static_cast<std::size_t>(std::max(first, 0)); k + 1 < table.size(); ++k) {
-    table[k].speed = table[k + 1].speed;
-  }
-}
-
-void VoyageEngine::clearStaleIndices() {
-  const int count = voyage_.count();
-  std::unique_lock<std::recursive_mutex> mapHold(app_.mapLock());
-  int& centre = mapView_.centreIndex;
+void VoyageEngine::clearStaleMapCentre() {
+  // The GPS reader moves the view point under the map lock.
+  const int count = app_.voyage().count();
+  std::lock_guard<std::recursive_mutex> hold(app_.mapLock());
+  MapViewState& view = app_.mapView();
+  int& centre = view.centreIndex;
   if (count == 1) {
     centre = 0;  // the only waypoint
   } else if (centre >= count) {
     centre = kNoIndex;
   }
-  if (mapView_.viewPointMode) centre = kNoIndex;
-  mapHold.unlock();
-
-  if (voyage_.toWaypoint.index >= count) {
-    voyage_.toWaypoint.index = kNoIndex;
-    voyage_.toWaypoint.label = messages_.strings().prompt(kNoTargetLabel);
-  }
-}
-
-void VoyageEngine::takeFileSpeed(double currentSpeed) {
-  // A file speed that the previous extraction took from the route is the
-  // route's to change; one set since (by the speed command or an arrival
-  // time) stays.
-  if (voyage_.fileSpeed > kSpeedGiven && voyage_.fileSpeed == voyage_.routeFileSpeed && !voyage_.arrivalTimeMode) {
-    voyage_.fileSpeed = 0;
-    voyage_.fileSpeedText.clear();
-  }
-  voyage_.routeFileSpeed = 0;
-  if (currentSpeed > kSpeedGiven && voyage_.fileSpeed <= kSpeedGiven) {
-    voyage_.fileSpeed = currentSpeed;
-    voyage_.fileSpeedText = fmt::sprintf(" File spd %7.4f", currentSpeed);
-    voyage_.routeFileSpeed = currentSpeed;
-  }
-}
-
-void VoyageEngine::reportCut(const std::string& fileName, int line) {
-  messages_.showMessage(fmt::sprintf("%s: the route was cut at %d waypoints; from line %d on it was not read.",
-                                     fileName, kMaxWaypoints, line),
-                        kCutShownMs);
+  if (view.viewPointMode) centre = kNoIndex;
 }
 
 int VoyageEngine::computeVoyage() {
@@ -219,13 +56,13 @@ int VoyageEngine::computeVoyage() {
   {
     // The GPS reader moves the view point under the map lock.
     std::lock_guard<std::recursive_mutex> hold(app_.mapLock());
-    view = mapView_;
+    view = app_.mapView();
   }
-  if (voyageIsEmpty(voyage_, view)) return kVoyageEmpty;
+  if (voyageIsEmpty(app_.voyage(), view)) return kVoyageEmpty;
+  const SettingsRecord& settings = app_.settings();
   LegPassContext pass = legPassContext(app_);
   pass.refreshToWaypoint = [&nav] { toWaypoint(nav, true, false, true); };
-  if (computeLegs(pass, settings_.HOME_PATH, view.centreIndex, view.degreeSpan, settings_.LEN_LAT_LON,
-                  settings_.GC_PT_GCD) == kFatal) {
+  if (computeLegs(pass, settings.HOME_PATH, view.degreeSpan, settings.LEN_LAT_LON, settings.GC_PT_GCD) == kFatal) {
     return kFatal;
   }
   checkArrivalTime(nav);

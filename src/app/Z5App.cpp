@@ -2,9 +2,10 @@
 
 #include <fstream>
 
+#include "app/AppContexts.h"
+#include "app/VoyageEngine.h"
 #include "report/OutputSink.h"
 #include "report/WaypointList.h"
-#include "app/VoyageEngine.h"
 #include "route/VoyageHeader.h"
 
 namespace z5 {

@@ -14,11 +14,11 @@
 #include "base/SettingsRecord.h"
 #include "base/SettingsStore.h"
 #include "base/StringTable.h"
-#include "gps/GpsMonitor.h"
+#include "charts/RouteChartTable.h"
 #include "geo/MapExtent.h"
+#include "gps/GpsMonitor.h"
 #include "map/MapFont.h"
 #include "map/MapViewState.h"
-#include "charts/RouteChartTable.h"
 #include "nav/CalculatorState.h"
 #include "route/Voyage.h"
 

@@ -15,7 +15,6 @@ namespace {
 
 // A path name is accepted when it is shorter than this.
 constexpr std::size_t kPathLimit = 200;
-constexpr const char* kChartFile = "chart.dat";
 constexpr const char* kDefaultDataFile = "README.TXT";
 constexpr int kStoredDateTimeLength = 12;
 constexpr int kDigitsPerComponent = 3;
@@ -280,7 +279,7 @@ bool isDirectory(const std::string& path) {
 // chart catalogue was looked for.
 std::string homeSearchText(const std::vector<std::string>& searched) {
   if (searched.empty()) return "No home directory was given.";
-  std::string text = std::string(kChartFile) + " was looked for in";
+  std::string text = std::string(kChartCatalogueFileName) + " was looked for in";
   for (std::size_t i = 0; i < searched.size(); ++i) {
     text += (i == 0 ? " " : " and ") + searched[i];
     if (!isDirectory(searched[i])) text += " (no such directory)";
@@ -298,11 +297,11 @@ bool askHomePath(SettingsRecord& record, Messages& messages, std::vector<std::st
   if (answer.size() >= kPathLimit) return true;
   // A cancelled or empty answer must not silently make the working directory home.
   if (confirmed && !answer.empty()) {
-    if (fileOpens(answer + kChartFile)) {
+    if (fileOpens(answer + kChartCatalogueFileName)) {
       record.HOME_PATH = answer;
       return true;
     }
-    if (fileOpens(answer + "/" + kChartFile)) {
+    if (fileOpens(answer + "/" + kChartCatalogueFileName)) {
       record.HOME_PATH = answer + "/";
       return true;
     }
@@ -462,7 +461,7 @@ bool loadSettings(SettingsMode mode, SettingsRecord& record, const SettingsStore
   std::vector<std::string> searched;  // directories without the chart catalogue
   if (const auto home = store.readText(kSettingsSection, "HOME_PATH");
       home && home->size() >= 2 && home->size() <= kPathLimit) {
-    homeFound = fileOpens(homeFile(*home, kChartFile));
+    homeFound = fileOpens(homeFile(*home, kChartCatalogueFileName));
     if (homeFound) {
       record.HOME_PATH = endsWithSeparator(*home) ? *home : *home + "/";
     } else {

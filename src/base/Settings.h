@@ -65,4 +65,10 @@ std::string settingsOutputFileName(std::string_view dataFile);
 // A file in the home directory: the home path followed by the file name.
 std::string homeFile(std::string_view homePath, std::string_view name);
 
+// Files of the home directory that more than one part of the program opens:
+// the chart catalogue, whose presence marks a home directory, and the GPS
+// track log, which the map draws as a point file.
+inline constexpr const char* kChartCatalogueFileName = "chart.dat";
+inline constexpr const char* kTrackLogFileName = "Z5GPSLOG.DOC";
+
 }  // namespace z5

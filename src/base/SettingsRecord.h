@@ -10,6 +10,9 @@
 
 namespace z5 {
 
+// The departure text when no departure time is given.
+inline constexpr const char* kNoDepartureText = " - No departure time given - no time calcs.";
+
 // Great-circle sailing set-up: not stored, reset by every settings load.
 struct GreatCircleSettings {
   int mode = 0;               // compute legs by great circle where it pays

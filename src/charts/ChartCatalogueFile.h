@@ -24,7 +24,6 @@ inline constexpr int kChartRecordBytes = 64;
 inline constexpr int kChartTitleBytes = 38;
 inline constexpr int kChartTitleShift = 23;
 inline constexpr int kChartBlockRecords = 256;
-inline constexpr const char* kChartCatalogueFileName = "chart.dat";
 
 struct ChartRecord {
   std::int32_t number = 0;

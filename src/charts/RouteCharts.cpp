@@ -113,7 +113,7 @@ class ChartSearchRun {
     for (ChartEdge edge : {ChartEdge::South, ChartEdge::North}) {
       const int latitude = edge == ChartEdge::South ? c.south : c.north;
       if (!between(latitude, leg.latA, leg.latB)) continue;
-      const int x = geometry.rhumbLongitudeAtLatitude(latitude, *leg.from, *leg.to);
+      const int x = geometry.rhumbLongitudeAtLatitude(latitude, leg.from->position(), leg.to->position(), course);
       if (x != kNoCrossingSeconds && AcceptEdgeCrossing(edge, relativeLongitudeSeconds(x, reference_), c, course)) {
         return true;
       }
@@ -121,8 +121,8 @@ class ChartSearchRun {
     for (ChartEdge edge : {ChartEdge::West, ChartEdge::East}) {
       const int longitude = edge == ChartEdge::West ? c.west : c.east;
       if (!between(longitude, leg.lonA, leg.lonB)) continue;
-      const int y = geometry.rhumbLatitudeAtLongitude(absoluteLongitudeSeconds(longitude, reference_), *leg.from,
-                                                      *leg.to);
+      const int y = geometry.rhumbLatitudeAtLongitude(absoluteLongitudeSeconds(longitude, reference_),
+                                                      leg.from->position(), leg.to->position(), course);
       if (y != kNoCrossingSeconds && AcceptEdgeCrossing(edge, y, c, course)) return true;
     }
     return false;

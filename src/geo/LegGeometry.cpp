@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "geo/Longitude.h"
 #include "geo/EarthModel.h"
+#include "geo/Longitude.h"
 
 namespace z5 {
 namespace {
@@ -189,8 +189,7 @@ GreatCirclePoint LegGeometry::greatCirclePointAtLongitude(const GreatCircleLeg& 
   return point;
 }
 
-int LegGeometry::rhumbLatitudeAtLongitude(int longitudeSeconds, const Waypoint& start, const Waypoint& end) const {
-  const double course = end.rhumbLineCourse;
+int LegGeometry::rhumbLatitudeAtLongitude(int longitudeSeconds, Position start, Position end, double course) const {
   const double x = relative(static_cast<double>(longitudeSeconds) / kSecondsPerDegree);
   const double a = relative(start.longitude);
   const double b = relative(end.longitude);
@@ -201,8 +200,7 @@ int LegGeometry::rhumbLatitudeAtLongitude(int longitudeSeconds, const Waypoint& 
   return toArcSeconds(latitudeAtMeridionalParts(target, kCrossingTolerance));
 }
 
-int LegGeometry::rhumbLongitudeAtLatitude(int latitudeSeconds, const Waypoint& start, const Waypoint& end) const {
-  const double course = end.rhumbLineCourse;
+int LegGeometry::rhumbLongitudeAtLatitude(int latitudeSeconds, Position start, Position end, double course) const {
   const double y = static_cast<double>(latitudeSeconds) / kSecondsPerDegree;
   const double a = start.latitude;
   const double b = end.latitude;

@@ -14,7 +14,7 @@
 // nautical miles: one minute of arc of a great circle is one NM, unless the
 // geodetic flag asks for the ellipsoid's lengths of a degree.
 
-#include "route/Waypoint.h"
+#include "geo/Position.h"
 
 namespace z5 {
 
@@ -79,17 +79,17 @@ class LegGeometry {
                                                double lon2, double limit) const;
 
   // Latitude (whole arc-seconds, truncated toward zero) where the rhumb-line
-  // leg from `start` to `end` crosses the meridian `longitudeSeconds`; the
-  // course is the `rhumbLineCourse` stored on `end`. kNoCrossingSeconds when
+  // leg from `start` to `end` on `course` (degrees true, the leg's rhumb-line
+  // course) crosses the meridian `longitudeSeconds`. kNoCrossingSeconds when
   // the meridian lies outside the leg. A leg along a meridian or a parallel
   // (course a multiple of 90) gives the start's latitude.
-  int rhumbLatitudeAtLongitude(int longitudeSeconds, const Waypoint& start, const Waypoint& end) const;
+  int rhumbLatitudeAtLongitude(int longitudeSeconds, Position start, Position end, double course) const;
 
   // Longitude (whole arc-seconds, absolute, truncated toward zero) where the
   // rhumb-line leg crosses the parallel `latitudeSeconds`; kNoCrossingSeconds
   // when the parallel lies outside the leg. A leg along a parallel or a
   // meridian gives the start's longitude.
-  int rhumbLongitudeAtLatitude(int latitudeSeconds, const Waypoint& start, const Waypoint& end) const;
+  int rhumbLongitudeAtLatitude(int latitudeSeconds, Position start, Position end, double course) const;
 
  private:
   double relative(double longitude) const;

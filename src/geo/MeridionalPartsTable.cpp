@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "geo/Longitude.h"
 #include "geo/EarthModel.h"
+#include "geo/Longitude.h"
 
 namespace z5 {
 

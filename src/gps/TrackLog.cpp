@@ -17,7 +17,7 @@ using File = std::unique_ptr<std::FILE, FileCloser>;
 
 std::string TrackLog::path() const {
   std::lock_guard<std::recursive_mutex> hold(lock_);
-  return homeFile(settings_.HOME_PATH, kFileName);
+  return homeFile(settings_.HOME_PATH, kTrackLogFileName);
 }
 
 bool TrackLog::append(std::string_view header, std::string_view latitude, std::string_view longitude) {

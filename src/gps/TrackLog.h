@@ -17,8 +17,6 @@ namespace z5 {
 
 class TrackLog {
  public:
-  static constexpr const char* kFileName = "Z5GPSLOG.DOC";
-
   TrackLog(std::recursive_mutex& lock, const SettingsRecord& settings) : lock_(lock), settings_(settings) {}
 
   // The file's path: the home directory followed by the file name.

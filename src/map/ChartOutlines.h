@@ -2,8 +2,8 @@
 // The outlines of the route's charts on the map, clipped to the view, each
 // with its chart number inside a corner.
 
-#include "geo/MapExtent.h"
 #include "charts/RouteChartTable.h"
+#include "geo/MapExtent.h"
 #include "map/Surface.h"
 
 namespace z5 {

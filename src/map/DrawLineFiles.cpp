@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "world/LineFileReader.h"
 #include "geo/Projection.h"
 #include "map/ViewBox.h"
+#include "world/LineFileReader.h"
 
 namespace z5 {
 namespace {

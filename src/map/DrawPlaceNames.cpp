@@ -5,10 +5,10 @@
 
 #include <fmt/printf.h>
 
-#include "map/LabelPlacement.h"
-#include "world/PlaceNameFile.h"
 #include "geo/Projection.h"
+#include "map/LabelPlacement.h"
 #include "map/ViewBox.h"
+#include "world/PlaceNameFile.h"
 
 namespace z5 {
 namespace {

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <fstream>
 
-#include "map/LabelPlacement.h"
 #include "geo/Longitude.h"
-#include "world/PointFile.h"
 #include "geo/Projection.h"
+#include "map/LabelPlacement.h"
 #include "map/ViewBox.h"
 #include "route/PositionText.h"
+#include "world/PointFile.h"
 
 namespace z5 {
 namespace {

@@ -2,16 +2,14 @@
 // Which part of the earth the map window shows: the whole voyage, a chosen
 // waypoint, or a view point, and the height of a centred map.
 
-#include "route/Voyage.h"
+#include "nav/ComputeMapExtent.h"
 
 namespace z5 {
 
 struct MapViewState {
-  static constexpr double kDefaultSpan = 2.0;
+  static constexpr double kDefaultSpan = kDefaultDegreeSpan;
   static constexpr double kSmallestSpan = 0.05;
   static constexpr double kLargestSpan = 150;
-  static constexpr int kDefaultDrawingWidth = 1024;
-  static constexpr int kDefaultDrawingHeight = 768;
 
   bool viewPointMode = false;
   double viewLatitude = 0;

@@ -3,9 +3,7 @@
 #include <vector>
 
 #include "base/Settings.h"
-#include "app/Z5App.h"
 #include "map/ChartOutlines.h"
-#include "nav/ComputeMapExtent.h"
 #include "map/DrawLineFiles.h"
 #include "map/DrawPlaceNames.h"
 #include "map/DrawPointFile.h"
@@ -13,6 +11,7 @@
 #include "map/MapColours.h"
 #include "map/MapGrid.h"
 #include "map/RouteDrawing.h"
+#include "nav/ComputeMapExtent.h"
 
 namespace z5 {
 namespace {
@@ -157,14 +156,6 @@ MapExtentRequest mapExtentRequest(const MapViewState& view, int width, int heigh
   request.width = width;
   request.height = height;
   return request;
-}
-
-MapPaintContext mapPaintContext(Z5App& app) {
-  MapPaintContext context(app.settings(), app.voyage(), app.mapView(), app.routeCharts(), app.mapFonts(),
-                          app.messages(), app.mapExtent());
-  context.trackLog = [&app](const auto& draw) { app.gps().trackLog().read(draw); };
-  context.viewLock = &app.mapLock();
-  return context;
 }
 
 int PaintMap(Surface& surface, MapPaintContext& context) {

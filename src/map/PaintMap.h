@@ -10,30 +10,22 @@
 
 #include "base/Messages.h"
 #include "base/SettingsRecord.h"
-#include "gps/TrackLog.h"
-#include "nav/ComputeMapExtent.h"
+#include "charts/RouteChartTable.h"
 #include "geo/MapExtent.h"
 #include "map/MapFont.h"
 #include "map/MapViewState.h"
-#include "charts/RouteChartTable.h"
 #include "map/Surface.h"
+#include "nav/ComputeMapExtent.h"
 #include "route/Voyage.h"
 
 namespace z5 {
-
-class Z5App;
 
 // Results of PaintMap.
 inline constexpr int kMapPainted = 0;
 inline constexpr int kMapNotPainted = kNoIndex;  // empty drawing, or no voyage and no view point
 
-// Error string of an empty voyage without a view point (the route file name),
-// and how long it stays up.
-inline constexpr int kErrorNoVoyage = 24;
+// How long the error of an empty voyage without a view point stays up.
 inline constexpr int kNoVoyageMessageMs = 4000;
-
-// The file name of the GPS track log in the home directory.
-inline constexpr const char* kTrackLogFileName = TrackLog::kFileName;
 
 // Text measured for the height of the map's text.
 inline constexpr const char* kTextHeightSample = "Hello World";
@@ -65,10 +57,6 @@ struct MapPaintContext {
   // nothing else touches the view.
   std::recursive_mutex* viewLock = nullptr;
 };
-
-// The context over the application's own state: the track is read through
-// the GPS monitor's track log and the view copied under the map lock.
-MapPaintContext mapPaintContext(Z5App& app);
 
 // Paints the map on `surface` (its width() x height() pixels). Returns
 // kMapPainted, or kMapNotPainted when the drawing is empty or the voyage has

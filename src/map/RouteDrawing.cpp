@@ -6,10 +6,10 @@
 
 #include <fmt/printf.h>
 
-#include "geo/Longitude.h"
-#include "geo/Projection.h"
 #include "geo/EarthModel.h"
 #include "geo/LegGeometry.h"
+#include "geo/Longitude.h"
+#include "geo/Projection.h"
 
 namespace z5 {
 namespace {
@@ -150,7 +150,7 @@ std::optional<LegPixels> clipLeg(const MapExtent& e, const Waypoint& from, const
     // within the tolerance along an edge it crosses is not drawn.
     for (const int parallel : {e.southSeconds, e.northSeconds}) {
       if (!between(parallel, a.lat, b.lat)) continue;
-      const int x = geometry.rhumbLongitudeAtLatitude(parallel, from, to);
+      const int x = geometry.rhumbLongitudeAtLatitude(parallel, from.position(), to.position(), to.rhumbLineCourse);
       const ArcPosition crossing{parallel, relativeLongitudeSeconds(x, e.referenceSeconds)};
       const bool meetsEdge = x != kNoCrossingSeconds && insideView(e, crossing);
       if (!meetsEdge && !(a.lat == b.lat && overlaps(a.lon, b.lon, e.westSeconds, e.eastSeconds))) continue;
@@ -159,7 +159,8 @@ std::optional<LegPixels> clipLeg(const MapExtent& e, const Waypoint& from, const
     }
     for (const int meridian : {e.westSeconds, e.eastSeconds}) {
       if (!between(meridian, a.lon, b.lon)) continue;
-      const int y = geometry.rhumbLatitudeAtLongitude(absoluteLongitudeSeconds(meridian, e.referenceSeconds), from, to);
+      const int y = geometry.rhumbLatitudeAtLongitude(absoluteLongitudeSeconds(meridian, e.referenceSeconds), from.position(),
+                                                    to.position(), to.rhumbLineCourse);
       const ArcPosition crossing{y, meridian};
       const bool meetsEdge = y != kNoCrossingSeconds && insideView(e, crossing);
       if (!meetsEdge && !(a.lon == b.lon && overlaps(a.lat, b.lat, e.southSeconds, e.northSeconds))) continue;

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "map/LabelSpace.h"
 #include "geo/MapExtent.h"
+#include "map/LabelSpace.h"
 #include "map/Surface.h"
 #include "route/Voyage.h"
 

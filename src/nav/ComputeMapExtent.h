@@ -5,31 +5,31 @@
 // reference meridian R that every leg computation takes longitudes against;
 // a centred map has its own.
 
+#include "geo/ExtentFit.h"
 #include "geo/MapExtent.h"
-#include "map/MapViewState.h"
 #include "route/Voyage.h"
 
 namespace z5 {
+
+// What a map shows until the user picks otherwise: the height of a centred
+// map, degrees, and the drawing size, pixels (the leg pass fits the
+// whole-voyage extent, and so the chart search box, to the last drawing).
+inline constexpr double kDefaultDegreeSpan = 2.0;
+inline constexpr int kDefaultDrawingWidth = 1024;
+inline constexpr int kDefaultDrawingHeight = 768;
 
 struct MapExtentRequest {
   bool viewPoint = false;  // centre on the view point below
   double viewLatitude = 0;
   double viewLongitude = 0;
   int centreIndex = kNoIndex;  // kNoIndex with no view point: the whole voyage
-  double degreeSpan = MapViewState::kDefaultSpan;  // height of a centred map, degrees
+  double degreeSpan = kDefaultDegreeSpan;  // height of a centred map, degrees
   int width = 0;   // drawing size, pixels
   int height = 0;
 };
 
 // The whole-voyage request of the leg pass: no view point, no centre.
 MapExtentRequest wholeVoyageRequest(double degreeSpan, int width, int height);
-
-// Latitudes of a map never go beyond this, degrees.
-inline constexpr double kMapLatitudeLimit = 85;
-// A centred map is at most this many degrees of longitude either side of its centre.
-inline constexpr double kMaxHalfWidth = 89.999;
-// The widest map, minutes of longitude (320 degrees).
-inline constexpr double kMaxLongitudeSpanMinutes = 19200;
 
 // The extent for a drawing of request.width x request.height pixels.
 //   For a map centred on request (a view point or a centre index) the

@@ -5,9 +5,9 @@
 
 #include <fmt/printf.h>
 
+#include "geo/EarthModel.h"
 #include "geo/Longitude.h"
 #include "nav/CurrentDateText.h"
-#include "geo/EarthModel.h"
 #include "nav/VoyageLegs.h"
 #include "route/PositionText.h"
 

@@ -7,12 +7,11 @@
 
 #include <fmt/printf.h>
 
-#include "app/Z5App.h"
-#include "nav/ComputeMapExtent.h"
-#include "geo/Longitude.h"
 #include "charts/RouteCharts.h"
 #include "geo/EarthModel.h"
 #include "geo/LegGeometry.h"
+#include "geo/Longitude.h"
+#include "nav/ComputeMapExtent.h"
 
 namespace z5 {
 namespace {
@@ -301,14 +300,6 @@ void searchCharts(const LegPassContext& pass, const std::string& homeDirectory, 
 
 }  // namespace
 
-LegPassContext legPassContext(Z5App& app) {
-  LegPassContext pass(app.voyage(), app.settings().greatCircle, app.settings().chartScale, app.voyageExtent(),
-                      app.routeCharts(), app.messages());
-  pass.drawingWidth = app.mapView().drawingWidth;
-  pass.drawingHeight = app.mapView().drawingHeight;
-  return pass;
-}
-
 bool insertWaypoint(Voyage& voyage, Messages& messages, int position, double latitude, double longitude) {
   if (voyage.count() >= kMaxWaypoints) {
     messages.showError(kErrorTableFull, kInsertionMessageMs, kMaxWaypoints);
@@ -327,8 +318,8 @@ bool insertWaypoint(Voyage& voyage, Messages& messages, int position, double lat
   return true;
 }
 
-int computeLegs(const LegPassContext& pass, const std::string& homeDirectory, int /*mapCentreIndex*/, double degreeSpan,
-                int geodetic, int gcPointsGetGcData) {
+int computeLegs(const LegPassContext& pass, const std::string& homeDirectory, double degreeSpan, int geodetic,
+                int gcPointsGetGcData) {
   const GreatCircleSettings saved = pass.greatCircle;
   pass.extent = ComputeMapExtent(pass.voyage, wholeVoyageRequest(degreeSpan, pass.drawingWidth, pass.drawingHeight));
   const LegGeometry geometry(pass.extent.referenceMeridian);

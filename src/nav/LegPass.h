@@ -11,14 +11,12 @@
 
 #include "base/Messages.h"
 #include "base/SettingsRecord.h"
-#include "geo/MapExtent.h"
-#include "map/MapViewState.h"
 #include "charts/RouteChartTable.h"
+#include "geo/MapExtent.h"
+#include "nav/ComputeMapExtent.h"
 #include "route/Voyage.h"
 
 namespace z5 {
-
-class Z5App;
 
 // Error strings of the pass.
 inline constexpr int kErrorTableFull = 36;     // the table's capacity
@@ -37,24 +35,19 @@ struct LegPassContext {
   MapExtent& extent;                 // receives the whole-voyage extent
   RouteChartTable& charts;
   Messages& messages;
-  int drawingWidth = MapViewState::kDefaultDrawingWidth;  // the last map drawing's shape
-  int drawingHeight = MapViewState::kDefaultDrawingHeight;
+  int drawingWidth = kDefaultDrawingWidth;  // the last map drawing's shape
+  int drawingHeight = kDefaultDrawingHeight;
   // In to-waypoint mode, the to-waypoint calculation repeated without asking
   // and without output, after the legs and before the chart search.
   std::function<void()> refreshToWaypoint;
 };
 
-// The context over the application's own state (the to-waypoint refresh is
-// left for the caller to set): computeLegs(legPassContext(app), ...).
-LegPassContext legPassContext(Z5App& app);
-
-// The pass over the whole table. `mapCentreIndex` is not used by the pass;
-// `degreeSpan` goes to the map extent; `geodetic` is LEN_LAT_LON and
+// The pass over the whole table. `degreeSpan` goes to the map extent; `geodetic` is LEN_LAT_LON and
 // `gcPointsGetGcData` GC_PT_GCD. Returns 0, or kFatal (-88) when a point
 // could not be inserted (error string 36 or 43 has been shown); the legs up
 // to there are computed and the settings restored.
-int computeLegs(const LegPassContext& pass, const std::string& homeDirectory, int mapCentreIndex, double degreeSpan,
-                int geodetic, int gcPointsGetGcData);
+int computeLegs(const LegPassContext& pass, const std::string& homeDirectory, double degreeSpan, int geodetic,
+                int gcPointsGetGcData);
 
 // Inserts a waypoint at (latitude, longitude) before the entry at zero-based
 // `position` (0..count; the entries from there move up by one), with every

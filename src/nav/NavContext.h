@@ -11,8 +11,6 @@
 
 namespace z5 {
 
-class Z5App;
-
 struct NavContext {
   SettingsRecord& settings;
   Voyage& voyage;
@@ -21,8 +19,5 @@ struct NavContext {
   const Clock& clock;
   MapExtent& extent;  // holds the reference meridian of every longitude difference
 };
-
-// The context over the application's own state.
-NavContext navContext(Z5App& app);
 
 }  // namespace z5

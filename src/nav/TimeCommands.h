@@ -5,9 +5,6 @@
 
 namespace z5 {
 
-// The text of the departure time when none is given.
-inline constexpr const char* kNoDepartureText = " - No departure time given - no time calcs.";
-
 // Asks for the departure time (GMT); the departure text, the voyage's time
 // totals and the arrival text follow, and the time status goes to the
 // message window. Returns 1 when a time was entered, 0 when cancelled.

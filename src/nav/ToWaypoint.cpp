@@ -5,9 +5,9 @@
 #include <fmt/printf.h>
 
 #include "base/TextUtil.h"
+#include "geo/LegGeometry.h"
 #include "nav/CourseText.h"
 #include "nav/DateTimePrompt.h"
-#include "geo/LegGeometry.h"
 #include "route/PositionText.h"
 
 namespace z5 {

@@ -8,8 +8,6 @@
 
 namespace z5 {
 
-class Z5App;
-
 struct ReportContext {
   NavContext nav;
   const RouteChartTable& charts;
@@ -19,8 +17,5 @@ struct ReportContext {
   Messages& messages() const { return nav.messages; }
   const StringTable& strings() const { return nav.messages.strings(); }
 };
-
-// The context over the application's own state.
-ReportContext reportContext(Z5App& app);
 
 }  // namespace z5

@@ -12,7 +12,6 @@
 namespace z5 {
 namespace {
 
-constexpr int kErrorNoVoyage = 24;      // route file name
 constexpr int kErrorOneWaypoint = 25;   // route file name
 constexpr int kEntryErrorMs = 3000;
 constexpr int kEndOfOutput = 4;         // prompt string

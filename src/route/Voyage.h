@@ -19,6 +19,9 @@ inline constexpr int kMaxErrorLocations = 100;
 inline constexpr int kNoIndex = -99;
 // The fatal result: no memory, or the leg pass failed.
 inline constexpr int kFatal = -88;
+// Error string of a command that needs a voyage when there is none (the
+// route file's name).
+inline constexpr int kErrorNoVoyage = 24;
 
 // A !LAT or !LON request with the chart number current when it was read.
 struct InterceptRequest {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "geo/Position.h"
+
 namespace z5 {
 
 // Waypoint names are 18 characters (UTF-8 code points, so up to 72 bytes),
@@ -41,6 +43,7 @@ struct Waypoint {
   int kind = kOrdinaryPoint;
 
   bool zoneGiven() const { return zoneDescription <= kZoneGivenLimit; }
+  Position position() const { return {latitude, longitude}; }
 };
 
 // The name padded with blanks (or cut between characters) to 18 characters.

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "app/AppContexts.h"
 #include "app/Z5App.h"
 #include "ui/QtSurface.h"
 

@@ -9,6 +9,7 @@
 
 #include "ScriptedHost.h"
 #include "TempDir.h"
+#include "base/Settings.h"
 #include "geo/Longitude.h"
 
 namespace z5 {
@@ -144,7 +145,8 @@ TEST_F(ChartSearchTest, TriesTheOtherEdgesWhenTheSouthEdgeRefuses) {
   // angle (refused there), then out through the low quarter of the east edge.
   route({{-0.5, 8}, {1, 12}}, 12);
   const ChartRectangle rectangle{0, 10 * kDeg, 0, 10 * kDeg};
-  const int crossing = geometry_.rhumbLongitudeAtLatitude(0, waypoints_[0], waypoints_[1]);
+  const int crossing = geometry_.rhumbLongitudeAtLatitude(0, waypoints_[0].position(), waypoints_[1].position(),
+                                                            waypoints_[1].rhumbLineCourse);
   EXPECT_FALSE(AcceptEdgeCrossing(ChartEdge::South, crossing, rectangle, waypoints_[1].rhumbLineCourse));
   EXPECT_EQ(search({chart(1, 50000, 0, 10, 0, 10)}), 1);
 }

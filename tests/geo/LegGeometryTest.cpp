@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "geo/Longitude.h"
 #include "geo/EarthModel.h"
+#include "geo/Longitude.h"
 
 namespace z5 {
 namespace {
@@ -13,14 +13,6 @@ namespace {
 constexpr double kRad = 0.017453292519943295;
 
 double courseDifference(double a, double b) { return std::fabs(std::fmod(a - b + 540, 360) - 180); }
-
-Waypoint at(double lat, double lon, double rhumbCourse = 0) {
-  Waypoint w;
-  w.latitude = lat;
-  w.longitude = lon;
-  w.rhumbLineCourse = rhumbCourse;
-  return w;
-}
 
 TEST(RhumbLine, SpecialLegs) {
   const LegGeometry g(0);
@@ -205,40 +197,40 @@ TEST(GreatCirclePointAtLongitude, GivesTheCrossingsOfTheLimitingParallel) {
 
 TEST(RhumbCrossings, FindWhereALegCrossesAMeridianOrAParallel) {
   const LegGeometry g(0);
-  const Waypoint start = at(10, -20);
-  const Waypoint end = at(30, 10, g.rhumbLine(10, -20, 30, 10, false).course);
+  const Position start{10, -20};
+  const Position end{30, 10};
+  const double course = g.rhumbLine(10, -20, 30, 10, false).course;
   // Meridian 0: the rhumb line from the start to the crossing has the leg's course.
-  const int lat = g.rhumbLatitudeAtLongitude(0, start, end);
+  const int lat = g.rhumbLatitudeAtLongitude(0, start, end, course);
   EXPECT_GT(lat, 10 * 3600);
   EXPECT_LT(lat, 30 * 3600);
-  EXPECT_NEAR(g.rhumbLine(10, -20, lat / 3600.0, 0, false).course, end.rhumbLineCourse, 0.01);
+  EXPECT_NEAR(g.rhumbLine(10, -20, lat / 3600.0, 0, false).course, course, 0.01);
   // Parallel 20N, and back: the meridian found gives the same parallel.
-  const int lon = g.rhumbLongitudeAtLatitude(20 * 3600, start, end);
-  EXPECT_NEAR(g.rhumbLatitudeAtLongitude(lon, start, end), 20 * 3600, 2);
+  const int lon = g.rhumbLongitudeAtLatitude(20 * 3600, start, end, course);
+  EXPECT_NEAR(g.rhumbLatitudeAtLongitude(lon, start, end, course), 20 * 3600, 2);
   // Outside the leg.
-  EXPECT_EQ(g.rhumbLatitudeAtLongitude(20 * 3600, start, end), kNoCrossingSeconds);
-  EXPECT_EQ(g.rhumbLongitudeAtLatitude(40 * 3600, start, end), kNoCrossingSeconds);
+  EXPECT_EQ(g.rhumbLatitudeAtLongitude(20 * 3600, start, end, course), kNoCrossingSeconds);
+  EXPECT_EQ(g.rhumbLongitudeAtLatitude(40 * 3600, start, end, course), kNoCrossingSeconds);
   // Ends are inside.
-  EXPECT_EQ(g.rhumbLongitudeAtLatitude(10 * 3600, start, end), -20 * 3600);
+  EXPECT_EQ(g.rhumbLongitudeAtLatitude(10 * 3600, start, end, course), -20 * 3600);
 }
 
 TEST(RhumbCrossings, CardinalCoursesGiveTheStart) {
   const LegGeometry g(0);
-  const Waypoint start = at(10.5, -20.25);
-  const Waypoint east = at(10.5, 10, 90);
-  const Waypoint south = at(-5, -20.25, 180);
-  EXPECT_EQ(g.rhumbLatitudeAtLongitude(0, start, east), toArcSeconds(10.5));
-  EXPECT_EQ(g.rhumbLongitudeAtLatitude(10 * 3600, start, south), toArcSeconds(-20.25));
+  const Position start{10.5, -20.25};
+  EXPECT_EQ(g.rhumbLatitudeAtLongitude(0, start, {10.5, 10}, 90), toArcSeconds(10.5));
+  EXPECT_EQ(g.rhumbLongitudeAtLatitude(10 * 3600, start, {-5, -20.25}, 180), toArcSeconds(-20.25));
 }
 
 TEST(RhumbCrossings, WorkAcrossTheDateLine) {
   const LegGeometry g(180);
-  const Waypoint start = at(10, 175);
-  const Waypoint end = at(20, -175, g.rhumbLine(10, 175, 20, -175, false).course);
-  const int lat = g.rhumbLatitudeAtLongitude(180 * 3600, start, end);
+  const Position start{10, 175};
+  const Position end{20, -175};
+  const double course = g.rhumbLine(10, 175, 20, -175, false).course;
+  const int lat = g.rhumbLatitudeAtLongitude(180 * 3600, start, end, course);
   EXPECT_GT(lat, 14 * 3600);
   EXPECT_LT(lat, 16 * 3600);
-  const int lon = g.rhumbLongitudeAtLatitude(lat, start, end);
+  const int lon = g.rhumbLongitudeAtLatitude(lat, start, end, course);
   EXPECT_NEAR(std::abs(lon), 180 * 3600, 60);
 }
 

@@ -10,8 +10,9 @@
 
 #include "GpsTestSupport.h"
 #include "RecordingSurface.h"
-#include "base/SettingsStore.h"
+#include "app/AppContexts.h"
 #include "app/Z5App.h"
+#include "base/SettingsStore.h"
 #include "map/PaintMap.h"
 
 namespace z5 {

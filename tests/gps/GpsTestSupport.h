@@ -12,8 +12,8 @@
 #include <fmt/format.h>
 
 #include "FixedClock.h"
-#include "ScriptedHost.h"
 #include "PtyPair.h"
+#include "ScriptedHost.h"
 #include "TempDir.h"
 #include "base/Messages.h"
 #include "base/Settings.h"

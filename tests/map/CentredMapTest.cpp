@@ -17,13 +17,14 @@
 #include "RecordingSurface.h"
 #include "ScriptedHost.h"
 #include "TempDir.h"
-#include "base/SettingsStore.h"
+#include "app/AppContexts.h"
+#include "app/VoyageEngine.h"
 #include "app/Z5App.h"
+#include "base/SettingsStore.h"
 #include "map/DrawLineFiles.h"
-#include "world/LineFileWriter.h"
 #include "map/MapColours.h"
 #include "map/PaintMap.h"
-#include "app/VoyageEngine.h"
+#include "world/LineFileWriter.h"
 
 namespace z5 {
 namespace {

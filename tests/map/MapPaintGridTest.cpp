@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "RecordingSurface.h"
-#include "nav/ComputeMapExtent.h"
 #include "geo/Projection.h"
+#include "nav/ComputeMapExtent.h"
 
 namespace z5 {
 namespace {

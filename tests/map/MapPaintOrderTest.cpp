@@ -9,8 +9,8 @@
 #include "RecordingSurface.h"
 #include "ScriptedHost.h"
 #include "TempDir.h"
-#include "map/MapColours.h"
 #include "geo/LegGeometry.h"
+#include "map/MapColours.h"
 
 namespace z5 {
 namespace {

@@ -9,9 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "RecordingSurface.h"
+#include "geo/LegGeometry.h"
 #include "geo/Longitude.h"
 #include "geo/Projection.h"
-#include "geo/LegGeometry.h"
 
 namespace z5 {
 namespace {

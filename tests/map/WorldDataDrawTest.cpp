@@ -13,17 +13,17 @@
 #include "ScriptedHost.h"
 #include "TempDir.h"
 #include "WorldDataSurface.h"
+#include "base/ByteOrder.h"
 #include "base/Messages.h"
 #include "base/SettingsRecord.h"
 #include "base/StringTable.h"
-#include "base/ByteOrder.h"
-#include "nav/ComputeMapExtent.h"
+#include "geo/Projection.h"
 #include "map/DrawLineFiles.h"
 #include "map/DrawPlaceNames.h"
 #include "map/DrawPointFile.h"
+#include "nav/ComputeMapExtent.h"
 #include "world/LineFileWriter.h"
 #include "world/PlaceNameFile.h"
-#include "geo/Projection.h"
 
 namespace z5 {
 namespace {

@@ -12,12 +12,12 @@
 #include "WorldDataSurface.h"
 #include "base/Messages.h"
 #include "base/StringTable.h"
-#include "nav/ComputeMapExtent.h"
 #include "map/DrawLineFiles.h"
+#include "nav/ComputeMapExtent.h"
+#include "route/PositionText.h"
 #include "world/LineFileReader.h"
 #include "world/PlaceNameFile.h"
 #include "world/PointFile.h"
-#include "route/PositionText.h"
 
 namespace z5 {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "TimesFixture.h"
-#include "nav/Intercepts.h"
 #include "geo/LegGeometry.h"
+#include "nav/Intercepts.h"
 #include "route/PositionText.h"
 
 namespace z5 {

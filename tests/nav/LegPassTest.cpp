@@ -12,11 +12,12 @@
 #include "FixedClock.h"
 #include "ScriptedHost.h"
 #include "TempDir.h"
-#include "base/SettingsStore.h"
+#include "app/AppContexts.h"
 #include "app/Z5App.h"
+#include "base/SettingsStore.h"
 #include "charts/ChartCatalogueFile.h"
-#include "geo/Longitude.h"
 #include "geo/LegGeometry.h"
+#include "geo/Longitude.h"
 
 namespace z5 {
 namespace {
@@ -42,7 +43,7 @@ class LegPassTest : public ::testing::Test {
     }
   }
 
-  int run(int geodetic = 0, int gcData = 1) { return computeLegs(pass_, home_, kNoIndex, 2.0, geodetic, gcData); }
+  int run(int geodetic = 0, int gcData = 1) { return computeLegs(pass_, home_, 2.0, geodetic, gcData); }
 
   std::vector<std::string> names() const {
     std::vector<std::string> n;
@@ -339,7 +340,7 @@ TEST(LegPassContext, RunsOverTheApplicationsOwnState) {
     w.longitude = lon;
     app.voyage().waypoints.push_back(w);
   }
-  ASSERT_EQ(computeLegs(legPassContext(app), app.settings().HOME_PATH, kNoIndex, 2.0, 0, 1), 0);
+  ASSERT_EQ(computeLegs(legPassContext(app), app.settings().HOME_PATH, 2.0, 0, 1), 0);
   EXPECT_GT(app.voyage().waypoints[1].legDistance, 0);
   EXPECT_EQ(app.voyageExtent().referenceMeridian, -69);
   EXPECT_EQ(app.voyageExtent().width, 500);  // fitted to the last drawing

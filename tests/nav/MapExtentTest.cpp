@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "nav/ComputeMapExtent.h"
+#include "geo/EarthModel.h"
 #include "geo/Longitude.h"
 #include "geo/Projection.h"
-#include "geo/EarthModel.h"
+#include "nav/ComputeMapExtent.h"
 
 namespace z5 {
 namespace {

@@ -5,8 +5,10 @@
 
 #include "FixedClock.h"
 #include "ScriptedHost.h"
-#include "base/SettingsStore.h"
+#include "app/AppContexts.h"
+#include "app/VoyageEngine.h"
 #include "app/Z5App.h"
+#include "base/SettingsStore.h"
 #include "nav/ArrivalTime.h"
 #include "nav/Calendar.h"
 #include "nav/DrPosition.h"
@@ -14,7 +16,6 @@
 #include "nav/NavContext.h"
 #include "nav/TimeText.h"
 #include "nav/ToWaypoint.h"
-#include "app/VoyageEngine.h"
 
 namespace z5 {
 namespace {

@@ -12,13 +12,14 @@
 
 #include "FixedClock.h"
 #include "ScriptedHost.h"
-#include "base/SettingsStore.h"
+#include "app/AppContexts.h"
+#include "app/VoyageEngine.h"
 #include "app/Z5App.h"
+#include "base/SettingsStore.h"
 #include "report/OutputSink.h"
 #include "report/ReportContext.h"
 #include "report/VoyageReport.h"
 #include "report/WaypointList.h"
-#include "app/VoyageEngine.h"
 
 namespace z5::test {
 

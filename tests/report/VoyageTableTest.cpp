@@ -10,6 +10,7 @@
 #include <fmt/printf.h>
 
 #include "ReportTesting.h"
+#include "app/AppContexts.h"
 #include "nav/CourseText.h"
 
 namespace z5 {

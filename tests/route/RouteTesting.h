@@ -9,14 +9,14 @@
 
 #include "FixedClock.h"
 #include "ScriptedHost.h"
-#include "base/Messages.h"
-#include "base/SettingsStore.h"
+#include "app/VoyageEngine.h"
 #include "app/Z5App.h"
+#include "base/Messages.h"
 #include "base/SettingsRecord.h"
+#include "base/SettingsStore.h"
 #include "base/StringTable.h"
 #include "map/MapViewState.h"
 #include "route/Voyage.h"
-#include "app/VoyageEngine.h"
 
 namespace z5::test {
 

@@ -10,9 +10,9 @@
 #include "FixedClock.h"
 #include "ScriptedHost.h"
 #include "app/Z5App.h"
+#include "geo/LegGeometry.h"
 #include "geo/Longitude.h"
 #include "geo/Projection.h"
-#include "geo/LegGeometry.h"
 
 namespace z5 {
 namespace {
