@@ -26,12 +26,13 @@
 #include "base/AtomicFile.h"
 #include "charts/ChartCatalogueCsv.h"
 #include "charts/ChartCatalogueFile.h"
+#include "geo/ArcUnits.h"
 
 namespace {
 
 using z5::ChartRecord;
 
-constexpr int kSecondsPerDegree = 3600;
+using z5::kSecondsPerDegree;
 
 // The demonstration catalogue: invented charts, numbered in the block 90000..90999.
 constexpr int kGeneralFirstNumber = 90001;   // 1:10,000,000, 40 x 60 degrees, 80S..80N

@@ -1,6 +1,7 @@
 #pragma once
 // Little-endian integers in byte buffers: the byte order of every binary
-// world data file. Readers take bytes the caller has checked are there.
+// file, the chart catalogue and the world data files. Readers take bytes the
+// caller has checked are there.
 
 #include <cstdint>
 #include <vector>
@@ -28,6 +29,8 @@ inline void writeUint16(std::uint8_t* p, std::uint16_t v) {
 inline void writeUint32(std::uint8_t* p, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
+
+inline void writeInt32(std::uint8_t* p, std::int32_t v) { writeUint32(p, static_cast<std::uint32_t>(v)); }
 
 inline void appendUint16(std::vector<std::uint8_t>& out, std::uint16_t v) {
   out.push_back(static_cast<std::uint8_t>(v));

@@ -8,6 +8,7 @@
 
 #include <fmt/printf.h>
 
+#include "base/SettingsKeys.h"
 #include "base/TextUtil.h"
 
 namespace z5 {
@@ -24,94 +25,6 @@ constexpr int kLargestComponent = 255;
 constexpr int kFirstStoredYear = 1990;
 constexpr int kLastStoredYear = 2090;
 
-// Character codes that would end the lines of the delimited report (a NUL,
-// which would end its text, is below the separator's range).
-constexpr int kLineEndCodes[] = {'\n', '\r'};
-
-struct IntKey {
-  int SettingsRecord::*field;
-  int minimum;
-  int maximum;
-  std::span<const int> refused = {};  // values inside the range that are not taken
-
-  bool accepts(int value) const {
-    return value >= minimum && value <= maximum && std::find(refused.begin(), refused.end(), value) == refused.end();
-  }
-};
-struct TextKey {
-  std::string SettingsRecord::*field;
-  std::size_t minimum;
-  std::size_t maximum;
-  bool trimmed;
-};
-struct DateKey {
-  DateTime SettingsRecord::*field;
-};
-struct PaletteKey {
-  Palette SettingsRecord::*field;
-};
-struct CustomColoursKey {};
-
-using KeyKind = std::variant<IntKey, TextKey, DateKey, PaletteKey, CustomColoursKey>;
-
-struct Key {
-  std::string_view name;
-  KeyKind kind;
-};
-
-using R = SettingsRecord;
-
-// Every key in reading order, with its type and accepted range.
-const std::array kKeys = {
-    Key{"HOME_PATH", TextKey{&R::HOME_PATH, 2, 200, false}},
-    Key{"DATA_FILE", TextKey{&R::DATA_FILE, 2, 200, true}},
-    Key{"USER_POINT_FILE", TextKey{&R::USER_POINT_FILE, 2, 200, true}},
-    Key{"VESSEL", TextKey{&R::VESSEL, 1, 100, true}},
-    Key{"REMARK", TextKey{&R::REMARK, 1, 250, false}},
-    Key{"CALL", TextKey{&R::CALL, 4, 50, true}},
-    Key{"DEPARTURE", DateKey{&R::departure}},
-    Key{"ARRIVAL", DateKey{&R::arrival}},
-    Key{"COMMAND", TextKey{&R::COMMAND, 1, 200, false}},
-    Key{"BOUNDARIES", IntKey{&R::BOUNDARIES, 0, 1}},
-    Key{"IN_COLOR", IntKey{&R::IN_COLOR, 0, 1}},
-    Key{"FILE_PT", IntKey{&R::FILE_PT, 0, 1}},
-    Key{"RIVERS", IntKey{&R::RIVERS, 0, 1}},
-    Key{"LEN_LAT_LON", IntKey{&R::LEN_LAT_LON, 0, 1}},
-    Key{"GC_PT_GCD", IntKey{&R::GC_PT_GCD, 0, 1}},
-    Key{"NAMES", IntKey{&R::NAMES, 0, 1}},
-    Key{"CHARTS", IntKey{&R::CHARTS, 0, 1}},
-    Key{"MAP_INVERT", IntKey{&R::MAP_INVERT, 0, 1}},
-    Key{"LAND", IntKey{&R::LAND, 0, 1}},
-    Key{"GRID", IntKey{&R::GRID, 0, 1}},
-    Key{"NO_CALC_GC_OUT", IntKey{&R::NO_CALC_GC_OUT, 0, 1}},
-    Key{"NO_FILE_CHART_OUT", IntKey{&R::NO_FILE_CHART_OUT, 0, 1}},
-    Key{"NO_FILE_INTER_OUT", IntKey{&R::NO_FILE_INTER_OUT, 0, 1}},
-    Key{"NO_CALC_CHART_OUT", IntKey{&R::NO_CALC_CHART_OUT, 0, 1}},
-    Key{"NO_CALC_INTER_OUT", IntKey{&R::NO_CALC_INTER_OUT, 0, 1}},
-    Key{"NO_ETA_OUT", IntKey{&R::NO_ETA_OUT, 0, 1}},
-    Key{"NO_AMVER_MONTH", IntKey{&R::NO_AMVER_MONTH, 0, 1}},
-    Key{"OUTPUT_FORMAT", IntKey{&R::OUTPUT_FORMAT, 1, 6}},
-    Key{"ROUNDING", IntKey{&R::ROUNDING, 1, 60}},
-    Key{"SEA", IntKey{&R::SEA, 0, 1}},
-    Key{"PORTS", IntKey{&R::PORTS, 0, 1}},
-    Key{"SEPARATOR_CHAR", IntKey{&R::SEPARATOR_CHAR, 1, 255, kLineEndCodes}},
-    Key{"DECIMAL_PT_COMMA", IntKey{&R::DECIMAL_PT_COMMA, 0, 1}},
-    Key{"EXTRA_PRECISION", IntKey{&R::EXTRA_PRECISION, 0, 1}},
-    Key{"RGB_COLOR_MAP", PaletteKey{&R::RGB_COLOR_MAP}},
-    Key{"RGB_PRINT_COLOR_MAP", PaletteKey{&R::RGB_PRINT_COLOR_MAP}},
-    Key{"RGB_CUSTOM_COLORS", CustomColoursKey{}},
-    Key{"GPS_PORT", TextKey{&R::GPS_PORT, 4, 20, false}},
-    Key{"GPS_SMG_CMG", IntKey{&R::GPS_SMG_CMG, 0, 1}},
-    Key{"GPS_BAUD", IntKey{&R::GPS_BAUD, 1200, 9600}},
-    Key{"GPS_AT_START", IntKey{&R::GPS_AT_START, 0, 1}},
-    Key{"GPS_LOG", IntKey{&R::GPS_LOG, 0, 1}},
-    Key{"GPS_LOGGING_INTERVAL", IntKey{&R::GPS_LOGGING_INTERVAL, 10, 3600}},
-    Key{"GPS_MAX_SAMPLES", IntKey{&R::GPS_MAX_SAMPLES, 1, 50}},
-    Key{"GPS_SAMPLE_INTERVAL", IntKey{&R::GPS_SAMPLE_INTERVAL, 1, 3600}},
-    Key{"GPS_DISPLAY_TRACK", IntKey{&R::GPS_DISPLAY_TRACK, 0, 1}},
-    Key{"GPS_LABEL_TRACK", IntKey{&R::GPS_LABEL_TRACK, 0, 1}},
-};
-
 // The order in which the record is written back.
 constexpr std::array<std::string_view, 47> kSaveOrder = {
     "HOME_PATH", "DATA_FILE", "USER_POINT_FILE", "VESSEL", "CALL", "DEPARTURE", "ARRIVAL",
@@ -124,13 +37,6 @@ constexpr std::array<std::string_view, 47> kSaveOrder = {
     "GPS_SAMPLE_INTERVAL", "GPS_LOGGING_INTERVAL", "RGB_COLOR_MAP", "RGB_PRINT_COLOR_MAP",
     "RGB_CUSTOM_COLORS", "REMARK"};
 
-const Key* findKey(std::string_view name) {
-  for (const Key& key : kKeys) {
-    if (key.name == name) return &key;
-  }
-  return nullptr;
-}
-
 bool fileOpens(const std::string& path) { return std::ifstream(path).is_open(); }
 
 template <class... Ts>
@@ -142,7 +48,7 @@ Overloaded(Ts...) -> Overloaded<Ts...>;
 
 // Applies one value to the record as its key's rules allow. `number` is the
 // stored integer of an integer key, `text` the stored text of the others.
-void applyValue(SettingsRecord& record, const Key& key, std::optional<int> number,
+void applyValue(SettingsRecord& record, const SettingsKey& key, std::optional<int> number,
                 const std::optional<std::string>& text) {
   std::visit(Overloaded{
                  [&](const IntKey& k) {
@@ -167,7 +73,7 @@ void applyValue(SettingsRecord& record, const Key& key, std::optional<int> numbe
              key.kind);
 }
 
-void readKey(SettingsRecord& record, const SettingsStore& store, const Key& key) {
+void readKey(SettingsRecord& record, const SettingsStore& store, const SettingsKey& key) {
   if (std::holds_alternative<IntKey>(key.kind)) {
     applyValue(record, key, store.readInt(kSettingsSection, key.name), std::nullopt);
   } else {
@@ -175,13 +81,13 @@ void readKey(SettingsRecord& record, const SettingsStore& store, const Key& key)
   }
 }
 
-bool writeKey(const SettingsRecord& record, SettingsStore& store, const Key& key) {
+bool writeKey(const SettingsRecord& record, SettingsStore& store, const SettingsKey& key) {
   return std::visit(
       Overloaded{
           [&](const IntKey& k) { return store.writeInt(kSettingsSection, key.name, record.*k.field); },
           [&](const TextKey& k) {
             const std::string& value = record.*k.field;
-            if (k.field == &R::USER_POINT_FILE && value.empty()) return true;
+            if (k.field == &SettingsRecord::USER_POINT_FILE && value.empty()) return true;
             return store.writeText(kSettingsSection, key.name, value);
           },
           [&](const DateKey& k) {
@@ -232,7 +138,7 @@ std::string colourRange(std::size_t colours) {
 
 // The values a key takes, said to the user; nothing when `value` is one of
 // them and the load would store it as it is written.
-std::optional<std::string> refusal(const Key& key, std::string_view value) {
+std::optional<std::string> refusal(const SettingsKey& key, std::string_view value) {
   return std::visit(
       Overloaded{
           [&](const IntKey& k) -> std::optional<std::string> {
@@ -360,7 +266,7 @@ std::string homeFile(std::string_view homePath, std::string_view name) {
 
 void applyDefaultSettings(SettingsRecord& record) {
   const SettingsRecord defaults;
-  for (const Key& key : kKeys) {
+  for (const SettingsKey& key : kSettingsKeys) {
     const std::string_view n = key.name;
     const bool gpsOption = n == "GPS_PORT" || n == "GPS_SMG_CMG" || n == "GPS_BAUD" || n == "GPS_AT_START" ||
                            n == "GPS_DISPLAY_TRACK" || n == "GPS_LABEL_TRACK";
@@ -446,10 +352,10 @@ std::string settingsOutputFileName(std::string_view dataFile) {
   return std::string(dataFile.substr(0, dot)) + ".OUT";
 }
 
-bool isSettingsKey(std::string_view name) { return findKey(name) != nullptr; }
+bool isSettingsKey(std::string_view name) { return findSettingsKey(name) != nullptr; }
 
 std::optional<std::string> settingsValueRefusal(std::string_view key, std::string_view value) {
-  const Key* found = findKey(key);
+  const SettingsKey* found = findSettingsKey(key);
   return found ? refusal(*found, value) : std::nullopt;
 }
 
@@ -470,7 +376,7 @@ bool loadSettings(SettingsMode mode, SettingsRecord& record, const SettingsStore
   }
 
   if (mode == SettingsMode::Stored) {
-    for (const Key& key : kKeys) {
+    for (const SettingsKey& key : kSettingsKeys) {
       if (key.name != "HOME_PATH") readKey(record, store, key);
     }
     if (record.DATA_FILE.empty()) record.DATA_FILE = kDefaultDataFile;
@@ -493,7 +399,7 @@ bool loadSettings(SettingsMode mode, SettingsRecord& record, const SettingsStore
 bool saveSettings(const SettingsRecord& record, SettingsStore& store) {
   if (record.noSave) return true;
   for (std::string_view name : kSaveOrder) {
-    if (!writeKey(record, store, *findKey(name))) return false;
+    if (!writeKey(record, store, *findSettingsKey(name))) return false;
   }
   return true;
 }

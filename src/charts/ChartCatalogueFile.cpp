@@ -4,6 +4,8 @@
 
 #include <fmt/printf.h>
 
+#include "base/ByteOrder.h"
+
 namespace z5 {
 namespace {
 
@@ -16,17 +18,6 @@ constexpr int kSouthAt = 48;
 constexpr int kNorthAt = 52;
 constexpr int kLongitude1At = 56;
 constexpr int kLongitude2At = 60;
-
-std::int32_t readInt32(const unsigned char* p) {
-  const std::uint32_t u = std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
-                          std::uint32_t{p[3]} << 24;
-  return static_cast<std::int32_t>(u);
-}
-
-void writeInt32(std::int32_t value, unsigned char* p) {
-  const auto u = static_cast<std::uint32_t>(value);
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<unsigned char>(u >> (8 * i));
-}
 
 unsigned char shifted(char c) { return static_cast<unsigned char>(static_cast<unsigned char>(c) + kChartTitleShift); }
 
@@ -70,14 +61,14 @@ ChartRecord decodeChartRecord(const unsigned char* bytes) {
 
 void encodeChartRecord(const ChartRecord& r, unsigned char* bytes) {
   std::fill(bytes, bytes + kChartRecordBytes, 0);
-  writeInt32(r.number, bytes + kNumberAt);
+  writeInt32(bytes + kNumberAt, r.number);
   bytes[kCarriedAt] = static_cast<unsigned char>(r.carried);
   for (int i = 0; i < kChartTitleBytes; ++i) bytes[kTitleAt + i] = r.storedTitle[i];
-  writeInt32(r.scale, bytes + kScaleAt);
-  writeInt32(r.south, bytes + kSouthAt);
-  writeInt32(r.north, bytes + kNorthAt);
-  writeInt32(r.longitude1, bytes + kLongitude1At);
-  writeInt32(r.longitude2, bytes + kLongitude2At);
+  writeInt32(bytes + kScaleAt, r.scale);
+  writeInt32(bytes + kSouthAt, r.south);
+  writeInt32(bytes + kNorthAt, r.north);
+  writeInt32(bytes + kLongitude1At, r.longitude1);
+  writeInt32(bytes + kLongitude2At, r.longitude2);
 }
 
 bool ChartCatalogueReader::readHeader(std::int32_t& magicFound) {
@@ -115,7 +106,7 @@ std::string ChartCatalogueReader::cutShortMessage(const std::string& path) const
 
 bool writeChartCatalogue(std::ostream& out, const std::vector<ChartRecord>& records) {
   unsigned char header[kChartHeaderBytes] = {};
-  writeInt32(kChartCatalogueMagic, header);
+  writeInt32(header, kChartCatalogueMagic);
   out.write(reinterpret_cast<const char*>(header), kChartHeaderBytes);
   unsigned char bytes[kChartRecordBytes];
   for (const ChartRecord& r : records) {

@@ -6,13 +6,13 @@
 #include <limits>
 
 #include "base/Settings.h"
+#include "geo/ArcUnits.h"
 #include "geo/Longitude.h"
 
 namespace z5 {
 namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
-constexpr double kRadiansPerDegree = 0.017453292519943295;
 constexpr double kCardinalTolerance = 1e-9;
 constexpr int kQuarterTurnSeconds = 324000;  // 90 degrees
 constexpr double kGivenPosition = -200;

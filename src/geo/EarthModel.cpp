@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "geo/ArcUnits.h"
+
 namespace z5 {
 namespace {
 
@@ -55,14 +57,14 @@ double latitudeAtMeridionalParts(double target, double tolerance) {
 }
 
 double degreeOfLatitudeLength(double latitude) {
-  const double phi = std::fabs(latitude) * earth::kRadiansPerDegree;
+  const double phi = std::fabs(latitude) * kRadiansPerDegree;
   return (kLatitudeDegreeMetres - kLatitudeDegreeCos2 * std::cos(2 * phi) + kLatitudeDegreeCos4 * std::cos(4 * phi) -
           kLatitudeDegreeCos6 * std::cos(6 * phi)) *
          earth::kNauticalMilesPerMetre;
 }
 
 double degreeOfLongitudeLength(double latitude) {
-  const double phi = std::fabs(latitude) * earth::kRadiansPerDegree;
+  const double phi = std::fabs(latitude) * kRadiansPerDegree;
   return (kLongitudeDegreeMetres * std::cos(phi) - kLongitudeDegreeCos3 * std::cos(3 * phi) +
           kLongitudeDegreeCos5 * std::cos(5 * phi)) *
          earth::kNauticalMilesPerMetre;

@@ -20,10 +20,6 @@ inline constexpr double kMpMinutesPerRadian = 3437.7468f;
 inline constexpr double kMpSeventh = 0.14285715f;
 // Minutes of arc per radian: great-circle distances, one NM per minute.
 inline constexpr double kMinutesPerRadian = 3437.7467707849396;
-// Degrees to radians everywhere else.
-inline constexpr double kRadiansPerDegree = 0.017453292519943295;
-// Radians to degrees.
-inline constexpr double kDegreesPerRadian = 57.29577951308232;
 // Nautical miles per metre (single precision).
 inline constexpr double kNauticalMilesPerMetre = 0.00053996f;
 // Latitudes closer to the equator than this have no meridional parts.

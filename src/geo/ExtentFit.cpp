@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "geo/ArcUnits.h"
 #include "geo/EarthModel.h"
 #include "geo/Longitude.h"
 #include "geo/Projection.h"
@@ -18,8 +19,6 @@ constexpr double kInverseTolerance = 0.01;
 // Starting bounds of the search for the least and greatest values.
 constexpr double kLatitudeStart = 99;
 constexpr double kLongitudeStart = 190;
-constexpr double kMinutesPerDegree = 60;
-constexpr double kSecondsPerMinute = 60;
 
 struct Bounds {
   double south, north, west, east;
@@ -128,8 +127,8 @@ MapExtent extentOf(Bounds b, bool keepBounds, double reference, int width, int h
   e.northSeconds = toArcSeconds(b.north);
   e.westSeconds = toArcSeconds(b.west);
   e.eastSeconds = toArcSeconds(b.east);
-  e.mpSouth = static_cast<int>(meridionalParts(b.south) * kSecondsPerMinute);
-  e.mpNorth = static_cast<int>(meridionalParts(b.north) * kSecondsPerMinute);
+  e.mpSouth = static_cast<int>(meridionalParts(b.south) * kArcSecondsPerMinute);
+  e.mpNorth = static_cast<int>(meridionalParts(b.north) * kArcSecondsPerMinute);
   e.latitudeSpan = e.northSeconds - e.southSeconds;
   e.longitudeSpan = e.eastSeconds - e.westSeconds;
   e.mpSpan = e.mpNorth - e.mpSouth;

@@ -3,17 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "geo/ArcUnits.h"
 #include "geo/EarthModel.h"
 #include "geo/Longitude.h"
 
 namespace z5 {
 namespace {
 
-using earth::kDegreesPerRadian;
-using earth::kRadiansPerDegree;
 
-constexpr double kMinutesPerDegree = 60;
-constexpr double kPi = 3.14159265358979323846;
 // Differences (minutes of arc) below this count as none.
 constexpr double kNoDifference = 1e-7;
 // Every great-circle leg short of half a turn is closed by this much, degrees.

@@ -9,9 +9,10 @@
 
 #include <cstdint>
 
+#include "geo/ArcUnits.h"
+
 namespace z5 {
 
-inline constexpr int kSecondsPerDegree = 3600;
 inline constexpr int kHalfTurnSeconds = 648000;    // 180 degrees
 inline constexpr int kFullTurnSeconds = 1296000;   // 360 degrees
 // "No crossing" of the crossing operations: -999 degrees in arc-seconds.

@@ -3,16 +3,16 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "geo/ArcUnits.h"
 #include "geo/EarthModel.h"
 #include "geo/Longitude.h"
 
 namespace z5 {
 
 MeridionalPartsTable::MeridionalPartsTable() {
-  constexpr double kSecondsPerMinute = 60;
   for (int i = 0; i < kEntries; ++i) {
     const double latitude = static_cast<double>(i) * kStepSeconds / kSecondsPerDegree;
-    entries_[i] = static_cast<int>(std::lround(meridionalParts(latitude) * kSecondsPerMinute));
+    entries_[i] = static_cast<int>(std::lround(meridionalParts(latitude) * kArcSecondsPerMinute));
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "geo/ArcUnits.h"
 #include "geo/MeridionalPartsTable.h"
 
 namespace z5 {
@@ -33,9 +34,8 @@ int LonToX(const MapExtent& extent, int relativeLongitudeSeconds) {
 }
 
 double mapScaleNauticalMilesPerPixel(const MapExtent& extent, int drawingHeight) {
-  constexpr double kSecondsPerMinute = 60;
   if (drawingHeight <= 0) return 0;
-  return static_cast<double>(extent.mpSpan) / drawingHeight / kSecondsPerMinute;
+  return static_cast<double>(extent.mpSpan) / drawingHeight / kArcSecondsPerMinute;
 }
 
 }  // namespace z5

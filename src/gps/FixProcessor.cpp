@@ -34,7 +34,6 @@ std::string utcTimeText(const FixTime& t) {
 }  // namespace
 
 void FixProcessor::reset() {
-  fixDate_ = {};
   previous_ = {};
   havePrevious_ = false;
   lastLog_ = {};
@@ -73,7 +72,6 @@ bool FixProcessor::process(std::string_view sentence) {
   navigate(time, fix);
   previous_ = wholeSeconds(time);
   havePrevious_ = true;
-  fixDate_ = time.at;
   s_.texts.takeSnapshot();
   return true;
 }

@@ -56,11 +56,9 @@ class FixProcessor {
 
   double smg() const { return smg_; }
   double cmg() const { return cmg_; }
-  const DateTime& fixDate() const { return fixDate_; }
 
  private:
   FixTime dateFix(const RmcFix& fix);
-  void writeFixTexts(const FixTime& time, std::string& header);
   void logIfDue(const FixTime& time, const RmcFix& fix, const std::string& header);
   void madeGood(const FixTime& time, const RmcFix& fix);
   void averageSamples(const FixTime& time, const RmcFix& fix, bool geodetic);
@@ -69,7 +67,6 @@ class FixProcessor {
   bool geodetic();
 
   GpsShared s_;
-  DateTime fixDate_;       // year 0: none
   FixTime previous_;       // whole seconds; hour -1 (year 0): none
   bool havePrevious_ = false;
   FixTime lastLog_;        // year 0: none

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "base/SettingsKeys.h"
 #include "base/TextUtil.h"
 #include "gps/GpsGeometry.h"
 #include "gps/GpsMonitor.h"
@@ -29,26 +30,27 @@ constexpr int kGotoSetQuestion = 288;
 constexpr int kWaypointRangeQuestion = 18;
 constexpr int kWaypointChoiceQuestion = 19;
 
-struct IntegerSetting {
-  int reset, minimum, maximum;
-};
-constexpr IntegerSetting kBaud{4800, 1200, 9600};
-constexpr IntegerSetting kSamples{20, 1, 50};
-constexpr IntegerSetting kSampleInterval{20, 1, 3600};
-constexpr IntegerSetting kLogInterval{60, 10, 3600};
+// The ranges of the settings the prompts change; an answer "n" resets one
+// to its default.
+constexpr IntKey kBaud = *findIntegerKey(&SettingsRecord::GPS_BAUD);
+constexpr IntKey kSamples = *findIntegerKey(&SettingsRecord::GPS_MAX_SAMPLES);
+constexpr IntKey kSampleInterval = *findIntegerKey(&SettingsRecord::GPS_SAMPLE_INTERVAL);
+constexpr IntKey kLogInterval = *findIntegerKey(&SettingsRecord::GPS_LOGGING_INTERVAL);
 constexpr int kBaudStep = 1200;
 constexpr int kLogFailureMilliseconds = 4000;
 
+int defaultValue(const IntKey& key) { return SettingsRecord{}.*key.field; }
+
 // Asks for an integer setting that the reader thread reads under `lock`;
 // true when an answer was stored.
-bool promptLockedSetting(Messages& messages, std::recursive_mutex& lock, int& setting, const IntegerSetting& range,
+bool promptLockedSetting(Messages& messages, std::recursive_mutex& lock, int& setting, const IntKey& range,
                          int question, int label) {
   int answer = 0;
   {
     Lock hold(lock);
     answer = setting;
   }
-  if (!messages.integerPrompt(range.reset, answer, range.minimum, range.maximum, question, label)) return false;
+  if (!messages.integerPrompt(defaultValue(range), answer, range.minimum, range.maximum, question, label)) return false;
   Lock hold(lock);
   setting = answer;
   return true;
@@ -87,7 +89,7 @@ void GpsMonitor::setPortPrompt() {
 
 void GpsMonitor::setBaudPrompt() {
   int answer = settings_.GPS_BAUD;
-  if (!messages_.integerPrompt(kBaud.reset, answer, kBaud.minimum, kBaud.maximum, kBaudQuestion, kBaudLabel)) return;
+  if (!messages_.integerPrompt(defaultValue(kBaud), answer, kBaud.minimum, kBaud.maximum, kBaudQuestion, kBaudLabel)) return;
   const int baud = nearestBaud(answer);
   if (baud == settings_.GPS_BAUD) return;
   settings_.GPS_BAUD = baud;

@@ -1,6 +1,7 @@
 #include "gps/RmcSentence.h"
 
 #include "base/NmeaChecksum.h"
+#include "geo/ArcUnits.h"
 
 #include <array>
 #include <cmath>
@@ -13,7 +14,6 @@ constexpr std::size_t kTimeDigits = 6;
 constexpr int kMaxHour = 23;
 constexpr int kMaxMinute = 59;
 constexpr double kSecondLimit = 61;  // a leap second reads 60
-constexpr int kMinutesPerDegree = 60;
 constexpr double kMaxLatitude = 90;
 constexpr double kMaxLongitude = 180;
 // Digits before the point: degrees and two of minutes ("ddmm", "dddmm").

@@ -6,6 +6,7 @@
 
 #include <fmt/printf.h>
 
+#include "geo/ArcUnits.h"
 #include "geo/EarthModel.h"
 #include "geo/LegGeometry.h"
 #include "geo/Longitude.h"
@@ -20,7 +21,6 @@ constexpr int kLabelGap = 2;  // pixels between a point and its label
 constexpr double kMeridianDirection = 0;
 constexpr double kParallelDirection = 90;
 constexpr double kHalfTurn = 180;
-constexpr double kSecondsPerMinute = 60;
 
 // A position in whole arc-seconds, the longitude relative to the map's meridian.
 struct ArcPosition {
@@ -46,7 +46,7 @@ bool alongDirection(double course, double direction) {
 }
 
 double partsSeconds(int latitudeSeconds) {
-  return meridionalParts(static_cast<double>(latitudeSeconds) / kSecondsPerDegree) * kSecondsPerMinute;
+  return meridionalParts(static_cast<double>(latitudeSeconds) / kSecondsPerDegree) * kArcSecondsPerMinute;
 }
 
 // Where a point of the leg lies along it, 0 at its start and 1 at its end.

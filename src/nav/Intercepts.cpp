@@ -5,6 +5,7 @@
 
 #include <fmt/printf.h>
 
+#include "geo/ArcUnits.h"
 #include "geo/EarthModel.h"
 #include "geo/Longitude.h"
 #include "nav/CurrentDateText.h"
@@ -23,7 +24,6 @@ constexpr double kQuarterTurn = 90;
 constexpr double kHalfTurn = 180;
 constexpr double kFullTurn = 360;
 constexpr double kCotangentTurn = 450;  // tan(450 - course) is the cotangent of the course
-constexpr double kMinutesPerDegree = 60;
 // The values of the request lists end at one not above this.
 constexpr double kEndOfRequests = -200;
 
@@ -64,7 +64,7 @@ bool strictlyInsideLongitudes(double x, const InterceptBox& box, double referenc
 
 bool between(double value, double a, double b) { return value >= std::min(a, b) && value <= std::max(a, b); }
 
-double cotangentOfCourse(double course) { return std::tan((kCotangentTurn - course) * earth::kRadiansPerDegree); }
+double cotangentOfCourse(double course) { return std::tan((kCotangentTurn - course) * kRadiansPerDegree); }
 
 InterceptCrossing crossingOf(const VoyageLeg& leg, int firstRowNumber, double latitude, double longitude) {
   return {leg.toIndex - 1 + firstRowNumber, leg.toIndex + firstRowNumber, latitude, longitude};

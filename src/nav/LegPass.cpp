@@ -8,6 +8,7 @@
 #include <fmt/printf.h>
 
 #include "charts/RouteCharts.h"
+#include "geo/ArcUnits.h"
 #include "geo/EarthModel.h"
 #include "geo/LegGeometry.h"
 #include "geo/Longitude.h"
@@ -47,8 +48,6 @@ constexpr const char* kComposite2Name = "composite-2       ";
 constexpr const char* kGcCalcEast = "- GC calc  %6.2fE";
 constexpr const char* kGcCalcWest = "- GC calc  %6.2fW";
 
-using earth::kDegreesPerRadian;
-using earth::kRadiansPerDegree;
 
 bool toWaypointMode(const Voyage& voyage) {
   const ToWaypointState& tw = voyage.toWaypoint;

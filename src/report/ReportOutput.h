@@ -32,7 +32,6 @@ class ReportOutput {
   void setHeading(std::string heading) { heading_ = std::move(heading); }
   int lineCount() const { return lineCount_; }
   bool failed() const { return failed_; }
-  bool toMessageWindow() const { return sink_.isMessageWindow(); }
 
  private:
   bool append(std::string_view utf8, bool noHeading);

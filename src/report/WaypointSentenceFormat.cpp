@@ -6,11 +6,11 @@
 #include <fmt/printf.h>
 
 #include "base/AsciiText.h"
+#include "geo/ArcUnits.h"
 
 namespace z5 {
 namespace {
 
-constexpr double kMinutesPerDegree = 60;
 constexpr double kZeroBelow = 0.000001;
 
 // The two precisions of the coordinate fields.

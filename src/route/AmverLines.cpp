@@ -10,6 +10,7 @@
 
 #include "base/DateTime.h"
 #include "base/TextUtil.h"
+#include "geo/ArcUnits.h"
 #include "route/DecimalNumber.h"
 #include "route/RouteReader.h"
 
@@ -23,7 +24,6 @@ constexpr double kLargestSpeed = 1000;
 constexpr std::size_t kLegFieldsStart = 5;
 // A B/ day more than this many days before today is in the next month.
 constexpr int kRollOverDays = 2;
-constexpr double kMinutesPerDegree = 60;
 
 using Handler = int (*)(RouteReader&, std::string_view line);
 

@@ -6,6 +6,7 @@
 
 #include "base/Messages.h"
 #include "base/TextUtil.h"
+#include "geo/ArcUnits.h"
 #include "route/Waypoint.h"
 
 namespace z5 {
@@ -17,8 +18,6 @@ constexpr double kLargestNumber = 100000000000.0;
 constexpr int kSignificantDecimals = 15;
 // Magnitudes below this count as 0.
 constexpr double kZeroBelow = 0.000001;
-constexpr double kMinutesPerDegree = 60;
-constexpr double kSecondsPerDegree = 3600;
 constexpr double kLatitudeLimit = 90;
 constexpr double kLongitudeLimit = 180;
 // The character 255 ends a value like the end of the text.

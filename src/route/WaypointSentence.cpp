@@ -4,12 +4,12 @@
 
 #include "base/NmeaChecksum.h"
 #include "base/TextUtil.h"
+#include "geo/ArcUnits.h"
 #include "route/Waypoint.h"
 
 namespace z5 {
 namespace {
 
-constexpr double kMinutesPerDegree = 60;
 constexpr int kMinimumMinuteDecimals = 2;
 
 class Fields {
