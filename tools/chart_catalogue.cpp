@@ -8,7 +8,7 @@
 //
 // The text has one chart per line: number,carried,title,scale,south,north,
 // longitude1,longitude2 with positions as in a route file (see
-// map/ChartCatalogueCsv.h). A text with any bad line builds nothing; every
+// charts/ChartCatalogueCsv.h). A text with any bad line builds nothing; every
 // problem is listed with its line number. Every file is written to a
 // temporary file first and renamed, so an existing one is never left half written.
 

@@ -1,7 +1,8 @@
 #pragma once
-// Which rectangle of the earth a map shows: the whole voyage widened by 15 %,
-// or a span of degrees around a centre, fitted to the drawing's shape by
-// meridional parts. The whole-voyage extent of the leg pass also fixes the
+// Which rectangle of the earth a map of the voyage shows: the points, the
+// centre and the reference meridian the voyage and the view give, fitted to
+// the drawing (geo/ExtentFit.h) as the whole voyage widened by 15 % or a span
+// of degrees around a centre. The whole-voyage extent of the leg pass also fixes the
 // reference meridian R that every leg computation takes longitudes against;
 // a centred map has its own.
 
