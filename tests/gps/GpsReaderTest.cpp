@@ -1,5 +1,5 @@
 // The reader thread on a pseudo-terminal: real receiver logs replayed fix
-// by fix and in bursts, void fixes, midnight,
+// by fix against their checked texts and in bursts, void fixes, midnight,
 // new ports and baud rates, and ports that cannot be used. On a scripted
 // line, with the monotonic clock moved by the test: other talkers, quiet
 // lines, noise, a receiver unplugged, stopping.
@@ -8,7 +8,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <ostream>
@@ -16,6 +16,7 @@
 
 #include <fmt/printf.h>
 
+#include "ExpectedFile.h"
 #include "GpsTestSupport.h"
 #include "ScriptedSerialPort.h"
 #include "gps/GpsGeometry.h"
@@ -78,25 +79,58 @@ struct Reader : ::testing::Test {
   MonitorBench b;
 };
 
-TEST_F(Reader, APacedPlotterLogGivesEveryFix) {
+// A recorded log and the day it was recorded on: the computer's clock is
+// set to it, since the date shown comes from the clock, not the sentence.
+struct RecordedLog {
+  const char* name;
+  ClockTime utc;
+  const char* catches;
+};
+
+void PrintTo(const RecordedLog& log, std::ostream* os) { *os << log.name; }
+
+constexpr RecordedLog kRecordedLogs[] = {
+    {"bundg_zeus_9.log", {2018, 8, 20, 9, 47, 0, 1}, "a fix lost among other talkers; the unit's speed or course misread"},
+    {"GPSmap-76S.log", {2011, 10, 24, 12, 51, 0, 1}, "a void fix shown with its time or position"},
+    {"ch-4711.log", {2009, 12, 5, 13, 56, 0, 6}, "GN or GL fixes ignored; a third decimal of seconds rounded, not cut"},
+    {"bt451.log", {2009, 12, 9, 14, 33, 0, 3}, "an empty course or sentence misread; a clock stepping back taken for midnight"},
+};
+
+// The header of a .chk file: the texts of each fix sentence, tab-separated.
+constexpr std::string_view kCheckHeader = "# line\tUTC\tdate\tlatitude\tlongitude\tSMG\tCMG\n";
+
+bool isFixSentence(const std::string& line) { return line.starts_with("$") && line.substr(3, 3) == "RMC"; }
+
+class RecordedLogReplay : public Reader, public ::testing::WithParamInterface<RecordedLog> {};
+
+// Each fix sentence is written, then the texts it gave are read before the
+// rest of the log goes on the line; together they must equal the .chk file.
+TEST_P(RecordedLogReplay, EveryFixShowsTheTextsCheckedForIt) {
+  const RecordedLog& log = GetParam();
+  b.clock.set(log.utc, log.utc);
   start();
-  const auto lines = receiverLines("bundg_zeus_9.log");
+  std::string shown(kCheckHeader);
   int fixes = 0;
-  for (const LogLine& line : lines) {
+  for (const LogLine& line : receiverLines(log.name)) {
     pty.write(line.text);
-    if (!line.text.starts_with("$GPRMC")) continue;
+    if (!isFixSentence(line.text)) continue;
     ASSERT_TRUE(wakes.waitFor(++fixes)) << "no update for the fix on line " << line.number;
+    shown += fmt::format("{}\t{}\t{}\t{}\t{}\t{}\t{}\n", line.number, dialog(T::kUtcTime), dialog(T::kFixDate),
+                         dialog(T::kLatitude), dialog(T::kLongitude), dialog(T::kSmg), dialog(T::kCmg));
   }
-  ASSERT_EQ(fixes, 146);
-  EXPECT_EQ(dialog(T::kUtcTime), "09:50:03.00");
-  EXPECT_EQ(dialog(T::kLatitude), latitudeText(52 + 50.8736 / 60));
-  EXPECT_EQ(dialog(T::kLongitude), longitudeText(5 + 18.5095 / 60));
-  EXPECT_EQ(dialog(T::kSmg), " 5.30 kts");
-  EXPECT_EQ(dialog(T::kCmg), "233.10 T");
+  test::expectFileContents(kLogDirectory + log.name + ".chk", shown, "Z5_UPDATE_FIXTURES");
   EXPECT_TRUE(received());
   EXPECT_TRUE(b.monitor.takeUpdate());
   EXPECT_FALSE(b.monitor.takeUpdate()) << "the idle hand-over clears the flag";
 }
+
+INSTANTIATE_TEST_SUITE_P(Logs, RecordedLogReplay, ::testing::ValuesIn(kRecordedLogs),
+                         [](const ::testing::TestParamInfo<RecordedLog>& info) {
+                           std::string name = std::filesystem::path(info.param.name).stem().string();
+                           std::replace_if(
+                               name.begin(), name.end(), [](unsigned char c) { return !std::isalnum(c); }, '_');
+                           return name;
+                         });
 
 TEST_F(Reader, TheSameLogInOneBurstLosesNothing) {
   start();
