@@ -48,12 +48,13 @@ std::string serialDevicePath(std::string_view portName) {
 }
 
 GpsMonitor::GpsMonitor(SettingsRecord& settings, Messages& messages, Voyage& voyage, MapViewState& mapView,
-                       const Clock& clock, std::unique_ptr<SerialPort> port)
+                       const Clock& clock, std::unique_ptr<SerialPort> port, MonotonicNow monotonicNow)
     : settings_(settings),
       messages_(messages),
       voyage_(voyage),
       mapView_(mapView),
       port_(port ? std::move(port) : std::make_unique<PosixSerialPort>()),
+      now_(monotonicNow ? std::move(monotonicNow) : [] { return std::chrono::steady_clock::now(); }),
       fixes_(GpsShared{locks_, texts_, samples_, trackLog_, gotoLeg_, settings_, mapView_, clock, notices_}) {}
 
 GpsMonitor::~GpsMonitor() { stop(); }
@@ -183,14 +184,12 @@ void GpsMonitor::announceUpdate() {
 }
 
 void GpsMonitor::readerLoop(std::string device, int baud) {
-  using Clock = std::chrono::steady_clock;
   LineAssembler lines;
   std::array<char, kReadSize> bytes{};
-  lastHeard_ = Clock::now();
-  auto nextReopen = Clock::now();
+  lastHeard_ = now_();
+  auto nextReopen = lastHeard_;
   while (!stopRequested_) {
-    const auto now = Clock::now();
-    auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(lastHeard_ + quietPeriod_ - now);
+    auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(lastHeard_ + kQuietPeriod - now_());
     wait = std::clamp(wait, std::chrono::milliseconds{1}, kReadWait);
     if (!port_->isOpen()) wait = std::min(wait, kReopenInterval);
     const SerialPort::ReadResult got = port_->read(bytes, wait);
@@ -199,13 +198,13 @@ void GpsMonitor::readerLoop(std::string device, int baud) {
       // The device is gone (a receiver unplugged): keep trying it again.
       port_->close();
       lines.clear();
-      nextReopen = Clock::now() + kReopenInterval;
+      nextReopen = now_() + kReopenInterval;
     }
-    if (!port_->isOpen() && Clock::now() >= nextReopen) {
+    if (!port_->isOpen() && now_() >= nextReopen) {
       port_->open(device, baud);
-      nextReopen = Clock::now() + kReopenInterval;
+      nextReopen = now_() + kReopenInterval;
     }
-    quietCheck(Clock::now());
+    quietCheck(now_());
     if (got.status != SerialPort::ReadStatus::Data || got.count == 0) continue;
     lines.append(std::string_view(bytes.data(), got.count));
     while (const auto line = lines.nextLine()) handleLine(*line);
@@ -219,7 +218,7 @@ void GpsMonitor::readerLoop(std::string device, int baud) {
 }
 
 void GpsMonitor::quietCheck(std::chrono::steady_clock::time_point now) {
-  if (now - lastHeard_ <= quietPeriod_) return;
+  if (now - lastHeard_ <= kQuietPeriod) return;
   lastHeard_ = now;
   texts_.setReceived(false);
   announceUpdate();
@@ -231,7 +230,7 @@ void GpsMonitor::handleLine(std::string_view line) {
   const NmeaLineKind kind = classifyNmeaLine(line);
   if (kind == NmeaLineKind::Other) return;
   texts_.setReceived(true);
-  lastHeard_ = std::chrono::steady_clock::now();
+  lastHeard_ = now_();
   if (kind != NmeaLineKind::Fix) return;
   if (!fixes_.process(line)) texts_.set(GpsTextSet::kFixDate, notices_.refused);
   announceUpdate();

@@ -45,8 +45,13 @@ class GpsMonitor {
   static constexpr std::size_t kPortNameLength = 19;
   static constexpr const char* kDefaultPortName = "COM1:";
 
+  // The monotonic clock the quiet period and the reopen interval are timed by.
+  using MonotonicNow = std::function<std::chrono::steady_clock::time_point()>;
+
+  // Without a port, the computer's serial devices; without a monotonic
+  // clock, the computer's.
   GpsMonitor(SettingsRecord& settings, Messages& messages, Voyage& voyage, MapViewState& mapView, const Clock& clock,
-             std::unique_ptr<SerialPort> port = nullptr);
+             std::unique_ptr<SerialPort> port = nullptr, MonotonicNow monotonicNow = nullptr);
   ~GpsMonitor();
   GpsMonitor(const GpsMonitor&) = delete;
   GpsMonitor& operator=(const GpsMonitor&) = delete;
@@ -57,8 +62,6 @@ class GpsMonitor {
   // its main loop. It is called under the GPS lock, so it may be replaced at
   // any time, and must not wait for the main thread.
   void setWakeUp(std::function<void()> wakeUp);
-  // Tests shorten the quiet period. Set it while the monitor is stopped.
-  void setQuietPeriod(std::chrono::milliseconds period) { quietPeriod_ = period; }
 
   // Clears speed and course made good, the samples, the fix date, the goto
   // waypoint and every text, and sets the interval texts. Does nothing
@@ -144,6 +147,7 @@ class GpsMonitor {
   Voyage& voyage_;
   MapViewState& mapView_;
   std::unique_ptr<SerialPort> port_;
+  MonotonicNow now_;
 
   GpsLocks locks_;
   GpsTextSet texts_{locks_.text};
@@ -155,7 +159,6 @@ class GpsMonitor {
 
   int running_ = 0;
   std::string baudText_;
-  std::chrono::milliseconds quietPeriod_ = kQuietPeriod;
 
   // Under locks_.gps.
   bool dataUpdated_ = false;

@@ -5,20 +5,21 @@
 // A run that fails is expected as "exit status N" followed by what it wrote
 // on standard error.
 //
-// Z5_UPDATE_GOLDEN=1 rewrites the expected files from the program's output;
-// every rewritten file must be checked by hand before it is committed.
+// Z5_UPDATE_GOLDEN=1 rewrites the expected files that differ from the
+// program's output and fails naming them; every rewritten file must be
+// checked by hand before it is committed.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "ExpectedFile.h"
 #include "ProgramRun.h"
 #include "TempDir.h"
 
@@ -73,14 +74,8 @@ std::string runZ5(const GoldenRun& golden, const std::string& job) {
 }
 
 void expectGolden(const GoldenRun& golden, const std::string& job, const std::string& suffix) {
-  const fs::path expectedFile = kRoutes / (golden.name + "." + suffix + ".out");
-  const std::string actual = runZ5(golden, job);
-  if (std::getenv("Z5_UPDATE_GOLDEN") != nullptr) {
-    std::ofstream(expectedFile, std::ios::binary) << actual;
-    return;
-  }
-  ASSERT_TRUE(fs::exists(expectedFile)) << expectedFile << " is missing";
-  EXPECT_EQ(actual, test::readFile(expectedFile.string())) << golden.name << " " << job;
+  SCOPED_TRACE(golden.name + " " + job);
+  test::expectFileContents(kRoutes / (golden.name + "." + suffix + ".out"), runZ5(golden, job), "Z5_UPDATE_GOLDEN");
 }
 
 constexpr std::array<const char*, 6> kFormats = {"normal", "delimited", "amver", "moverep", "data", "nmea"};

@@ -1,10 +1,13 @@
 #pragma once
 // Shared pieces of the GPS tests: a fix processor with everything it
-// touches, a monitor with a scripted host, a pseudo-terminal pair standing
-// in for the receiver, and sentences with their checksums.
+// touches, a monitor with a scripted host and a monotonic clock the test
+// moves, a pseudo-terminal pair standing in for the receiver, and sentences
+// with their checksums.
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -87,13 +90,37 @@ class WakeCounter {
   int count_ = 0;
 };
 
-// A monitor with a scripted host and the default strings.
+// A monotonic clock that stands still until the test moves it; the
+// monitor's reader thread reads it.
+class SteppedClock {
+ public:
+  std::chrono::steady_clock::time_point now() const {
+    return std::chrono::steady_clock::time_point(std::chrono::milliseconds(elapsed_.load()));
+  }
+  void advance(std::chrono::milliseconds by) { elapsed_ += by.count(); }
+
+ private:
+  std::atomic<std::chrono::milliseconds::rep> elapsed_{0};
+};
+
+// A monitor with a scripted host and the default strings, on the given
+// serial port (the computer's serial devices by default).
 struct MonitorBench {
-  MonitorBench() {
+  explicit MonitorBench(std::unique_ptr<SerialPort> port = nullptr)
+      : monitor{settings, messages, voyage, mapView, clock, std::move(port), [this] { return steady.now(); }} {
     settings.HOME_PATH = home.home();
     monitor.resetState();
   }
   std::string prompt(int n) const { return strings.prompt(n); }
+  // A text and the received flag as the display shows them.
+  std::string dialog(GpsTextSet::Text text) {
+    monitor.refreshDialog();
+    return monitor.texts().dialog(text);
+  }
+  bool received() {
+    monitor.refreshDialog();
+    return monitor.texts().dialogReceived();
+  }
 
   TempDir home;
   ScriptedHost host;
@@ -103,7 +130,8 @@ struct MonitorBench {
   Voyage voyage;
   MapViewState mapView;
   FixedClock clock;
-  GpsMonitor monitor{settings, messages, voyage, mapView, clock};
+  SteppedClock steady;
+  GpsMonitor monitor;
 };
 
 }  // namespace z5::test

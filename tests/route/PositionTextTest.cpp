@@ -88,9 +88,30 @@ TEST(PositionParse, CharacterTwoFiftyFiveEndsTheValue) {
   EXPECT_DOUBLE_EQ(parsePosition(text, kLat), 45.5);
 }
 
-TEST(PositionParse, TextCutShortNeverReadsPastItsEnd) {
+struct CutCase {
+  std::size_t length;  // of "037-30.50S", read as a view into the whole text
+  double expected;
+  const char* catches;
+};
+
+// Each cut is followed in memory by the rest of the text, so a parser that
+// reads past the end of its view gets another value.
+constexpr CutCase kCutCases[] = {
+    {0, kNoPosition, "an empty view read as the digits behind it"},
+    {2, 3, "a degree digit behind the end read (37)"},
+    {4, 37, "minutes behind a trailing dash read (37-3)"},
+    {5, 37.05, "the second minute digit behind the end read (37-30)"},
+    {7, 37.5, "decimals behind a trailing point read (30.5)"},
+    {9, 37 + 30.5 / 60, "the hemisphere letter behind the end read (south)"},
+    {10, -(37 + 30.5 / 60), "the whole text misread"},
+};
+
+TEST(PositionParse, TextCutShortIsReadOnlyToItsEnd) {
   const std::string full = "037-30.50S";
-  for (std::size_t n = 0; n <= full.size(); ++n) parsePosition(std::string_view(full).substr(0, n), kLat);
+  for (const CutCase& c : kCutCases) {
+    EXPECT_NEAR(parsePosition(std::string_view(full).substr(0, c.length), kLat), c.expected, 1e-9)
+        << full.substr(0, c.length) << ": " << c.catches;
+  }
 }
 
 struct FormatCase {

@@ -1,13 +1,12 @@
 // Whole routes: each fixture route must give the voyage written next to it.
-// Run with Z5_UPDATE_FIXTURES=1 to rewrite the expected voyages (then
-// review the difference before committing it).
+// Z5_UPDATE_FIXTURES=1 rewrites the expected voyages that differ and fails
+// naming them (review the difference before committing it).
 
-#include <cstdlib>
-#include <fstream>
 #include <string>
 
 #include <fmt/printf.h>
 
+#include "ExpectedFile.h"
 #include "RouteTesting.h"
 #include "TempDir.h"
 #include "route/PositionText.h"
@@ -70,7 +69,6 @@ constexpr Fixture kFixtures[] = {
 class RouteFixtures : public RouteTest {};
 
 TEST_F(RouteFixtures, EachRouteGivesItsRecordedVoyage) {
-  const bool update = std::getenv("Z5_UPDATE_FIXTURES") != nullptr;
   for (const Fixture& f : kFixtures) {
     SCOPED_TRACE(f.route);
     settings = SettingsRecord{};
@@ -81,8 +79,7 @@ TEST_F(RouteFixtures, EachRouteGivesItsRecordedVoyage) {
     const int result = engine.extractRouteFile(route);
     voyage.routeFileName.clear();
     const std::string actual = describe(result, voyage, settings, strings);
-    if (update) std::ofstream(expectedPath, std::ios::binary) << actual;
-    EXPECT_EQ(actual, readFile(expectedPath));
+    expectFileContents(expectedPath, actual, "Z5_UPDATE_FIXTURES");
     EXPECT_EQ(result, kVoyageBuilt);
     EXPECT_TRUE(host.popups.empty()) << "a fixture route showed a message";
   }
