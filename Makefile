@@ -5,10 +5,11 @@ SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CMAKE_GEN  := -G Ninja
 FUZZ_TIME  ?= 20
 
-# Every Debian package the build, the tests, the benchmarks and the fuzzers need.
+# Every Debian package the build, the tests, the benchmarks and the fuzzers need
+# (locales-all: the comma-decimal locales the number tests run under).
 DEB_PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev make pkg-config \
   qt6-base-dev libgl-dev libfmt-dev libgtest-dev libgmock-dev libbenchmark-dev \
-  libgeographiclib-dev nlohmann-json3-dev libgeos-dev fonts-liberation gpsd-clients
+  libgeographiclib-dev nlohmann-json3-dev libgeos-dev fonts-liberation gpsd-clients locales-all
 
 .PHONY: all deps build run test sanitize tsan fuzz bench clean worlddata
 

@@ -3,6 +3,8 @@
 #include <span>
 #include <sstream>
 
+#include <fmt/format.h>
+
 #include "app/AppContexts.h"
 #include "app/VoyageEngine.h"
 #include "app/Z5App.h"
@@ -44,8 +46,9 @@ int extractRouteJob(Z5App& app, const std::string& route, std::ostream& err) {
   const int result = VoyageEngine(app).extractRouteFile(route);
   if (result == kVoyageBuilt || result == kVoyageEmpty) return kJobDone;
   for (const ErrorLocation& location : app.voyage().errors) {
-    err << escapedControls(location.file) << ":" << location.line << ": " << escapedControls(location.lineText)
-        << "\n";
+    // Through fmt, not the stream: a stream writes numbers in its locale's digit grouping.
+    err << fmt::format("{}:{}: {}\n", escapedControls(location.file), location.line,
+                       escapedControls(location.lineText));
   }
   return kJobFailed;
 }

@@ -1,7 +1,6 @@
 #include "base/Messages.h"
 
-#include <cstdlib>
-
+#include "base/NumberReading.h"
 #include "base/TextUtil.h"
 
 namespace z5 {
@@ -93,10 +92,11 @@ int Messages::integerPrompt(int resetValue, int& current, int minimum, int maxim
       current = resetValue;
       return 1;
     }
-    const long value = std::strtol(answer.c_str() + i, nullptr, 10);
-    if (value > maximum || value < minimum) continue;
-    if (value == current) return 0;
-    current = static_cast<int>(value);
+    // The number the answer starts with; text after it is ignored.
+    const auto number = leadingInteger<int>(std::string_view(answer).substr(i), Sign::Either);
+    if (!number || number->value > maximum || number->value < minimum) continue;
+    if (number->value == current) return 0;
+    current = number->value;
     appendLine(statusLine(strings_.prompt(labelNumber), fmt::sprintf(" %d", current)));
     return 1;
   }

@@ -50,7 +50,9 @@ class Messages {
   // flag := not flag, and "label: on/off" in the message window.
   void toggle(int& flag, std::string_view label);
 
-  // Asks for an integer within [minimum, maximum]; see the command table.
+  // Asks for an integer within [minimum, maximum]: the number the answer
+  // starts with (text after it is ignored); an answer of n sets
+  // `resetValue`, one without a number or out of bounds is asked again.
   // Returns 1 when `current` changed.
   int integerPrompt(int resetValue, int& current, int minimum, int maximum, int promptNumber, int labelNumber);
 

@@ -4,6 +4,7 @@
 
 #include <fmt/args.h>
 
+#include "base/NumberReading.h"
 #include "base/TextUtil.h"
 
 namespace z5 {
@@ -25,15 +26,12 @@ bool conversionsBounded(std::string_view text) {
   constexpr std::string_view kConversionFlagCharacters = "-+ #0123456789.$*hlLjzt";
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] != '%') continue;
-    std::size_t number = 0;
     for (++i; i < text.size() && kConversionFlagCharacters.find(text[i]) != std::string_view::npos; ++i) {
       if (text[i] == '*') return false;
-      if (!isDigit(text[i])) {
-        number = 0;
-        continue;
-      }
-      number = number * 10 + static_cast<std::size_t>(text[i] - '0');
-      if (number > kMaxConversionWidth) return false;
+      if (!isDigit(text[i])) continue;
+      const auto number = leadingInteger<std::size_t>(text.substr(i), Sign::None);
+      if (!number || number->value > kMaxConversionWidth) return false;
+      i += number->length - 1;
     }
   }
   return true;

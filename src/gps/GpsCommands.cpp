@@ -1,8 +1,8 @@
 // The GPS monitor's commands on the main thread: port and baud, the
 // sampling and logging settings, and the goto-waypoint choice.
 
-#include <cstdlib>
 
+#include "base/NumberReading.h"
 #include "base/SettingsKeys.h"
 #include "base/TextUtil.h"
 #include "gps/GpsGeometry.h"
@@ -232,8 +232,9 @@ int GpsMonitor::askGotoIndex(int current) {
     std::string answer = haveCurrent ? std::to_string(current + labelStart) : std::string();
     if (!messages_.prompt(question, answer, true)) return kNoIndex;
     if (answer.empty()) return current;
-    const long number = std::strtol(answer.c_str(), nullptr, 10);
-    if (number >= first && number <= last) return static_cast<int>(number) - labelStart;
+    // The number the answer starts with; text after it is ignored.
+    const auto number = leadingInteger<int>(answer, Sign::Either);
+    if (number && number->value >= first && number->value <= last) return number->value - labelStart;
   }
 }
 

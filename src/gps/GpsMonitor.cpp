@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <system_error>
 
 #include <fmt/printf.h>
 
+#include "base/NumberReading.h"
+#include "base/TextUtil.h"
 #include "gps/LineAssembler.h"
 #include "gps/NmeaLine.h"
 #include "gps/PosixSerialPort.h"
@@ -35,14 +36,11 @@ std::string serialDevicePath(std::string_view portName) {
   constexpr std::size_t kMaxPortDigits = 3;
   std::string_view name = portName;
   if (!name.empty() && name.back() == ':') name.remove_suffix(1);
-  const auto upper = [](char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); };
-  const bool com = name.size() > 3 && upper(name[0]) == 'C' && upper(name[1]) == 'O' && upper(name[2]) == 'M' &&
-                   name.size() - 3 <= kMaxPortDigits &&
-                   std::all_of(name.begin() + 3, name.end(), [](char c) { return c >= '0' && c <= '9'; });
-  if (com) {
-    const int number = std::stoi(std::string(name.substr(3)));
-    if (number >= 1) return std::string(kSerialPortDevice) + std::to_string(number - 1);
-  }
+  constexpr std::string_view kComPrefix = "COM";
+  const bool com = name.size() > kComPrefix.size() && name.size() - kComPrefix.size() <= kMaxPortDigits &&
+                   toUpper(name.substr(0, kComPrefix.size())) == kComPrefix;
+  const std::optional<int> number = com ? digitsOnly(name.substr(kComPrefix.size())) : std::nullopt;
+  if (number && *number >= 1) return std::string(kSerialPortDevice) + std::to_string(*number - 1);
   if (portName.find('/') == std::string_view::npos) return std::string(kDeviceDirectory) + std::string(portName);
   return std::string(portName);
 }

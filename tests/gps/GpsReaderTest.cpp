@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -19,6 +18,7 @@
 #include "ExpectedFile.h"
 #include "GpsTestSupport.h"
 #include "ScriptedSerialPort.h"
+#include "base/TextUtil.h"
 #include "gps/GpsGeometry.h"
 #include "gps/PosixSerialPort.h"
 
@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(Logs, RecordedLogReplay, ::testing::ValuesIn(kRecordedL
                          [](const ::testing::TestParamInfo<RecordedLog>& info) {
                            std::string name = std::filesystem::path(info.param.name).stem().string();
                            std::replace_if(
-                               name.begin(), name.end(), [](unsigned char c) { return !std::isalnum(c); }, '_');
+                               name.begin(), name.end(), [](char c) { return !isAlnum(c); }, '_');
                            return name;
                          });
 
