@@ -78,9 +78,9 @@ void Messages::toggle(int& flag, std::string_view label) {
   appendLine(statusLine(label, strings_.prompt(flag ? kOnText : kOffText)));
 }
 
-int Messages::integerPrompt(int resetValue, int& current, int minimum, int maximum, int promptNumber,
-                            int labelNumber) {
-  const std::string question = strings_.prompt(promptNumber, minimum, maximum, current);
+int Messages::integerPrompt(int resetValue, int& current, int minimum, int maximum,
+                            PromptNumber<int, int, int> questionNumber, PromptNumber<> label) {
+  const std::string question = strings_.prompt(questionNumber, minimum, maximum, current);
   while (true) {
     std::string answer = std::to_string(current);
     if (!prompt(question, answer, false)) return 0;
@@ -97,7 +97,7 @@ int Messages::integerPrompt(int resetValue, int& current, int minimum, int maxim
     if (!number || number->value > maximum || number->value < minimum) continue;
     if (number->value == current) return 0;
     current = number->value;
-    appendLine(statusLine(strings_.prompt(labelNumber), fmt::sprintf(" %d", current)));
+    appendLine(statusLine(strings_.prompt(label), fmt::sprintf(" %d", current)));
     return 1;
   }
 }

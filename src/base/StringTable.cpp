@@ -110,17 +110,6 @@ std::vector<std::string> readLines(std::istream& in, int count) {
 
 }  // namespace
 
-bool argumentListAllowed(std::string_view lists, std::string_view call) {
-  std::size_t start = 0;
-  while (true) {
-    const std::size_t bar = lists.find('|', start);
-    const std::string_view list = lists.substr(start, bar == std::string_view::npos ? bar : bar - start);
-    if (list == call) return true;
-    if (bar == std::string_view::npos) return false;
-    start = bar + 1;
-  }
-}
-
 std::string decodeStringLine(std::string_view line) {
   std::string out;
   out.reserve(line.size());

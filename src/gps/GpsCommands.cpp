@@ -44,7 +44,7 @@ int defaultValue(const IntKey& key) { return SettingsRecord{}.*key.field; }
 // Asks for an integer setting that the reader thread reads under `lock`;
 // true when an answer was stored.
 bool promptLockedSetting(Messages& messages, std::recursive_mutex& lock, int& setting, const IntKey& range,
-                         int question, int label) {
+                         PromptNumber<int, int, int> question, PromptNumber<> label) {
   int answer = 0;
   {
     Lock hold(lock);

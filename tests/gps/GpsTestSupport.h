@@ -111,7 +111,7 @@ struct MonitorBench {
     settings.HOME_PATH = home.home();
     monitor.resetState();
   }
-  std::string prompt(int n) const { return strings.prompt(n); }
+  std::string prompt(PromptNumber<> n) const { return strings.prompt(n); }
   // A text and the received flag as the display shows them.
   std::string dialog(GpsTextSet::Text text) {
     monitor.refreshDialog();

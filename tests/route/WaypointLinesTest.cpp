@@ -32,7 +32,7 @@ TEST_F(WaypointLines, BlankAndCommentLinesMayStandBetweenTheLines) {
 
 struct BrokenCase {
   const char* text;
-  int error;
+  ErrorNumber<int, std::string, int> error;
   int line;
   int waypointNumber;
   int milliseconds;
@@ -157,7 +157,7 @@ TEST_F(WaypointLines, SentencesAreWaypointsAndTheirFaultsStopTheRoute) {
 
   struct Fault {
     const char* line;
-    int error;
+    ErrorNumber<int, std::string, int> error;
   };
   for (const Fault f : {Fault{"$CCWPL,4955.00,N,00512.00,W", 85}, Fault{"$CCWPL,9955.00,N,00512.00,W,X", 17},
                         Fault{"$CCWPL,4955.00,N,00512.00,X,X", 19}}) {
