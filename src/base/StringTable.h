@@ -7,6 +7,7 @@
 // the program's arguments is replaced by its default.
 
 #include <istream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -44,12 +45,13 @@ constexpr bool argumentListAllowed(std::string_view lists, std::string_view call
   }
 }
 
-// The catalogue entry of string `number` of `file`; nullptr when there is none.
-constexpr const CatalogueEntry* catalogueEntry(StringFile file, int number) {
+// The argument lists of string `number` of `file` (see CatalogueEntry);
+// nullopt when there is no such string.
+constexpr std::optional<std::string_view> catalogueArguments(StringFile file, int number) {
   const bool error = file == StringFile::Error;
   const std::size_t count = error ? kErrorStrings.size() : kPromptStrings.size();
-  if (number < 0 || static_cast<std::size_t>(number) >= count) return nullptr;
-  return error ? &kErrorStrings[number] : &kPromptStrings[number];
+  if (number < 0 || static_cast<std::size_t>(number) >= count) return std::nullopt;
+  return error ? kErrorStrings[number].arguments : kPromptStrings[number].arguments;
 }
 
 // Called only by a check at compile time that failed, so that the compiler
@@ -65,8 +67,8 @@ class StringNumber {
  public:
   consteval StringNumber(int number) : number_(number) {
     constexpr char call[] = {argumentLetter<A>()..., '\0'};
-    const CatalogueEntry* entry = catalogueEntry(File, number);
-    if (entry == nullptr || !argumentListAllowed(entry->arguments, call)) {
+    const std::optional<std::string_view> lists = catalogueArguments(File, number);
+    if (!lists || !argumentListAllowed(*lists, call)) {
       numberedStringFormattedWithArgumentsItsCatalogueEntryDoesNotList();
     }
   }
