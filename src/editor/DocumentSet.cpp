@@ -39,6 +39,16 @@ bool sameFile(const std::string& a, const std::string& b) {
   return std::filesystem::equivalent(a, b, error) && !error;
 }
 
+// `output` is the output file of `route`: the name the rule gives it, with
+// its extension in any case (an output made where names ignore case).
+bool isOutputOf(const std::string& route, const std::string& output) {
+  if (route.empty() || !isOutputFileName(output)) return false;
+  const std::string expected = outputFileName(route);
+  if (sameFile(expected, output)) return true;
+  const std::size_t stem = expected.size() - std::string_view(".out").size();
+  return output.size() == expected.size() && output.compare(0, stem, expected, 0, stem) == 0;
+}
+
 }  // namespace
 
 DocumentSet::DocumentSet(SettingsRecord& settings, Messages& messages) : settings_(settings), messages_(messages) {}
@@ -150,12 +160,12 @@ RouteDocument* DocumentSet::activeRouteDocument() {
   std::string routeName = text->routeName();
   if (routeName.empty()) {
     for (const auto& document : documents_) {
-      if (document->kind() == DocumentKind::Route && sameFile(outputFileName(document->path()), text->path())) {
+      if (document->kind() == DocumentKind::Route && isOutputOf(document->path(), text->path())) {
         routeName = document->path();
       }
     }
   }
-  if (routeName.empty() && sameFile(outputFileName(settings_.DATA_FILE), text->path())) routeName = settings_.DATA_FILE;
+  if (routeName.empty() && isOutputOf(settings_.DATA_FILE, text->path())) routeName = settings_.DATA_FILE;
   RouteDocument* output = text;
   RouteDocument* route = reopenRouteOf(routeName);
   if (route == nullptr || route == output) return nullptr;
