@@ -66,6 +66,11 @@ TEST_F(Documents, FileThatCannotBeReadShowsErrorTwoAndOpensNothing) {
     EXPECT_EQ(host.popups[0].text, strings.error(kErrorCannotOpen, path));
     EXPECT_EQ(host.popups[0].milliseconds, kCannotOpenMs);
   }
+  host.popups.clear();
+  EXPECT_EQ(documents.openText(dir.write("huge.txt", std::string(RouteDocument::kTextLimit + 1, 'x'))), nullptr)
+      << "a file larger than an editor holds opened cut";
+  ASSERT_EQ(host.popups.size(), 1u);
+  EXPECT_EQ(host.popups[0].text, strings.error(15, dir.file("huge.txt"), 1));
   EXPECT_TRUE(documents.empty());
 }
 
