@@ -32,6 +32,7 @@ TEST(PageTemplate, CodesAreReplacedOnceEachThenTheTimeIsFormatted) {
       {"&f &f", "a", "a &f", "a second \"&f\" replaced too"},
       {"&f - &p", "x&py", "x&py - 3", "\"&p\" inside the file name replaced (codes go \"&p\" first)"},
       {"%d.%m.%Y %H:%M", "a", "15.03.2002 10:30", "the time codes not formatted from the chosen time"},
+      {"day %j, %a", "a", "day 074, Fri", "the day of the year or of the week of the clock's time wrong"},
       {"", "a", "", "an empty template printing something"},
       {longest, "a", longest, "a line of exactly 127 characters refused"},
       {longest + "x", "a", "", "a line longer than 127 characters printed cut instead of empty"},
