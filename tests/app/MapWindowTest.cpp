@@ -8,6 +8,7 @@
 
 #include "DeskTesting.h"
 #include "app/PositionDialog.h"
+#include "geo/Longitude.h"
 #include "base/TextUtil.h"
 #include "map/MapPlaceholder.h"
 
@@ -37,7 +38,9 @@ TEST_F(MapWindowTest, MapOfTheActiveRouteIsOpenedOnItsPlaceholderAndReused) {
   EXPECT_EQ(app.documents().liveMap(), shown);
   EXPECT_EQ(windows.calls.back(), "render " + placeholder.substr(placeholder.find_last_of('/') + 1));
   EXPECT_GT(app.mapExtent().width, 0) << "the map not painted";
+  home.write(placeholder.substr(placeholder.find_last_of('/') + 1), "kept");
   EXPECT_EQ(map.open(), shown) << "a second map window for the same route";
+  EXPECT_EQ(test::readFile(placeholder), "kept") << "an existing map file written over";
   EXPECT_EQ(app.documents().documents().size(), 2u);
 }
 
@@ -77,8 +80,12 @@ TEST_F(MapWindowTest, ZoomingKeepsTheViewInTheRouteAndZoomInStopsAtTheSmallestSp
   ASSERT_TRUE(map.zoomCommand(Zoom::In));
   EXPECT_TRUE(view().viewPointMode) << "the first zoom not centring the whole-voyage picture";
   EXPECT_DOUBLE_EQ(view().viewLatitude, (whole.north + whole.south) / 2);
+  EXPECT_DOUBLE_EQ(view().viewLongitude, absoluteLongitude((whole.west + whole.east) / 2, whole.referenceMeridian));
+  EXPECT_DOUBLE_EQ(view().degreeSpan, (whole.north - whole.south) / 2);
   EXPECT_TRUE(view().redrawPending);
   EXPECT_EQ(route->mapView(), takeFromMapView(view(), app.mapLock())) << "the route not keeping its view";
+  ASSERT_TRUE(map.spanButton(kSpanButtonSpans[0]));
+  EXPECT_DOUBLE_EQ(view().degreeSpan, MapViewState::kSmallestSpan) << "the 1/100 degree button not clamped";
   ASSERT_TRUE(map.spanButton(kSpanButtonSpans[1]));
   map.redraw();
   EXPECT_FALSE(view().redrawPending);

@@ -75,61 +75,34 @@ TEST_F(Documents, FileThatCannotBeReadShowsErrorTwoAndOpensNothing) {
 }
 
 TEST_F(Documents, LinksAreClearedFromBothEndsWhenEitherDocumentCloses) {
-  struct Row {
-    const char* closed;
-    const char* catches;
-  };
-  const Row rows[] = {
-      {"route", "an output or map still pointing at a closed route"},
-      {"output", "a route still pointing at its closed output"},
-      {"map", "a route still pointing at its closed map"},
-  };
-  for (const Row& row : rows) {
+  enum Closed { Route, Output, Map };
+  for (const Closed closed : {Route, Output, Map}) {
     RouteDocument& r = open(route);
     RouteDocument& o = open(output);
     MapDocument& m = documents.openMap(dir.file("temp1.bmp"), route);
     DocumentLinks::linkOutput(r, o, 3);
     DocumentLinks::linkMap(r, m);
-    const std::string closed = row.closed;
-    documents.close(closed == "route" ? static_cast<Document&>(r) : closed == "output" ? static_cast<Document&>(o) : m);
-    for (const auto& d : documents.documents()) {
-      if (d->kind() == DocumentKind::Map) {
-        EXPECT_EQ(static_cast<MapDocument&>(*d).routeLink() == nullptr, closed == "route") << row.catches;
-      }
-      if (d->kind() == DocumentKind::Output) {
-        EXPECT_EQ(static_cast<RouteDocument&>(*d).routeLink() == nullptr, closed == "route") << row.catches;
-      }
-      if (d->kind() == DocumentKind::Route) {
-        const auto& kept = static_cast<RouteDocument&>(*d);
-        EXPECT_EQ(kept.outputLink() == nullptr, closed == "output") << row.catches;
-        EXPECT_EQ(kept.mapLink() == nullptr, closed == "map") << row.catches;
-      }
+    documents.close(closed == Route ? static_cast<Document&>(r) : closed == Output ? static_cast<Document&>(o) : m);
+    if (closed == Route) {
+      EXPECT_EQ(o.routeLink(), nullptr) << "an output still pointing at its closed route";
+      EXPECT_EQ(m.routeLink(), nullptr) << "a map still pointing at its closed route";
+      EXPECT_EQ(o.routeName(), route) << "the output forgot its route's name";
+    } else {
+      EXPECT_EQ(r.outputLink() == nullptr, closed == Output) << "the output link wrong after closing " << closed;
+      EXPECT_EQ(r.mapLink() == nullptr, closed == Map) << "the map link wrong after closing " << closed;
     }
     while (!documents.empty()) documents.close(*documents.documents().front());
   }
 }
 
-TEST_F(Documents, ActiveRouteDocumentOfARouteAnOutputAndAMap) {
-  RouteDocument& r = open(route);
-  EXPECT_EQ(documents.activeRouteDocument(), &r);
-  RouteDocument& o = open(output);
-  DocumentLinks::linkOutput(r, o, 1);
-  EXPECT_EQ(documents.activeRouteDocument(), &r);
-  MapDocument& m = documents.openMap(dir.file("temp1.bmp"), route);
-  DocumentLinks::linkMap(r, m);
-  EXPECT_EQ(documents.activeRouteDocument(), &r);
-}
-
 TEST_F(Documents, ClosedRouteIsOpenedAgainFromTheNameItsOutputOrMapKept) {
   struct Row {
     bool fromMap;
-    bool linkedBefore;  // false: the output was opened from its file
     const char* catches;
   };
   const Row rows[] = {
-      {false, true, "an output whose route window was closed giving no route"},
-      {false, false, "ROUTE.OUT opened from disk not leading to ROUTE.TXT, the current route"},
-      {true, true, "a map whose route window was closed giving no route"},
+      {false, "an output whose route window was closed giving no route"},
+      {true, "a map whose route window was closed giving no route"},
   };
   for (const Row& row : rows) {
     RouteDocument& r = open(route);
@@ -140,7 +113,7 @@ TEST_F(Documents, ClosedRouteIsOpenedAgainFromTheNameItsOutputOrMapKept) {
       shown = &m;
     } else {
       RouteDocument& o = open(output);
-      if (row.linkedBefore) DocumentLinks::linkOutput(r, o, 4);
+      DocumentLinks::linkOutput(r, o, 4);
       shown = &o;
     }
     documents.close(r);
@@ -152,25 +125,10 @@ TEST_F(Documents, ClosedRouteIsOpenedAgainFromTheNameItsOutputOrMapKept) {
       EXPECT_EQ(reopened->mapLink(), shown) << row.catches;
     } else {
       EXPECT_EQ(reopened->outputLink(), shown) << row.catches;
-      EXPECT_EQ(static_cast<RouteDocument*>(shown)->outputFormat(), row.linkedBefore ? 4 : 0) << row.catches;
+      EXPECT_EQ(static_cast<RouteDocument*>(shown)->outputFormat(), 4) << row.catches;
     }
     while (!documents.empty()) documents.close(*documents.documents().front());
   }
-}
-
-TEST_F(Documents, EditClearsTheExtractedFlagAndSavingAModifiedTextToo) {
-  RouteDocument& r = open(route);
-  r.setExtracted(true);
-  r.saved(route);
-  EXPECT_TRUE(r.extracted()) << "saving an unchanged text cleared the flag";
-  r.edit("B\n2N\n2E\n");
-  EXPECT_TRUE(r.modified());
-  EXPECT_FALSE(r.extracted());
-  r.setExtracted(true);
-  ASSERT_TRUE(documents.save(r));
-  EXPECT_FALSE(r.modified());
-  EXPECT_FALSE(r.extracted());
-  EXPECT_EQ(test::readFile(route), "B\n2N\n2E\n");
 }
 
 TEST_F(Documents, TextIsNeverSavedOverTheFileOfAnotherOpenDocument) {
