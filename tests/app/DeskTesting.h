@@ -25,7 +25,8 @@ class DeskTest : public ::testing::Test {
   static constexpr int kWidth = 800;
   static constexpr int kHeight = 600;
   // Dover, Ushant, Finisterre.
-  static constexpr const char* kRoute = "Dover\n51-06N\n001-20E\nUshant\n48-30N\n005-30W\nFinisterre\n43-00N\n009-30W\n";
+  static constexpr const char* kRoute =
+      "Dover\n51-06N\n001-20E\nUshant\n48-30N\n005-30W\nFinisterre\n43-00N\n009-30W\n";
 
   DeskTest() : app(host, store, clock) {
     for (const char* name : {"chart.dat", "nav_err.dat", "nav_info.dat"}) {

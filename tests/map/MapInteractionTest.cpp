@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "ScriptedHost.h"
 #include <fmt/printf.h>
@@ -27,7 +28,9 @@ constexpr int kHeight = 600;
 
 Voyage channelVoyage() {
   Voyage voyage;
-  for (const auto& [name, lat, lon] : {std::tuple{"Dover", 51.1, 1.3}, {"Ushant", 48.5, -5.5}, {"Finisterre", 43.0, -9.5}}) {
+  const std::tuple<const char*, double, double> points[] = {
+      {"Dover", 51.1, 1.3}, {"Ushant", 48.5, -5.5}, {"Finisterre", 43.0, -9.5}};
+  for (const auto& [name, lat, lon] : points) {
     Waypoint w;
     w.name = paddedWaypointName(name);
     w.latitude = lat;
@@ -67,7 +70,8 @@ TEST(MapPixels, PixelOfAPositionGivesThePositionBackWithinAPixel) {
     const double longitudeStep = static_cast<double>(extent.longitudeSpan) / extent.width / kSecondsPerDegree;
     for (const double fx : {0.1, 0.5, 0.9}) {
       const double latitude = extent.south + fx * (extent.north - extent.south);
-      const double longitude = absoluteLongitude(extent.west + fx * (extent.east - extent.west), extent.referenceMeridian);
+      const double relative = extent.west + fx * (extent.east - extent.west);
+      const double longitude = absoluteLongitude(relative, extent.referenceMeridian);
       const int x = LonToX(extent, toArcSeconds(relativeLongitude(longitude, extent.referenceMeridian)));
       const int y = LatToY(extent, toArcSeconds(latitude));
       const std::optional<Position> back = positionAtPixel(extent, x, y);
