@@ -53,7 +53,7 @@ int extractRouteJob(Z5App& app, const std::string& route, std::ostream& err) {
 int writeOutputJob(Z5App& app, int format, bool toStdout, std::ostream& out, std::ostream& err) {
   if (formatNeedsTimes(format) && !app.voyage().empty() && !timesGiven(app, format, err)) return kJobFailed;
   const std::string& route = app.voyage().routeFileName;
-  const std::string path = outputFileName(route);
+  const std::string path = outputFileName(route, format);
   if (!toStdout && path == route) {
     err << "z5: the route file " << route << " has the name of its own output file; rename it first\n";
     return kJobFailed;
