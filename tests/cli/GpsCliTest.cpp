@@ -75,8 +75,8 @@ TEST(GpsProgram, ALogServedByGpsdShowsItsLastFix) {
     GTEST_SKIP() << "gpsd and gpsfake are not installed (Debian packages gpsd, gpsd-clients)";
   test::TempDir dir;
   const test::ProgramRun run = test::runProgram(
-      std::string(kPython) + " " Z5_SOURCE_DIR "/tests/support/gpsd_serve.py " Z5_FIXTURES_DIR
-      "/nmea/bundg_zeus_9.log --run " Z5_PROGRAM " " Z5_DATA_DIR "/README.TXT --home " Z5_DATA_DIR " --settings " +
+      std::string(kPython) + " " Z5_SOURCE_DIR "/tests/support/gpsd_serve.py --run " Z5_FIXTURES_DIR
+      "/nmea/bundg_zeus_9.log " Z5_PROGRAM " " Z5_DATA_DIR "/README.TXT --home " Z5_DATA_DIR " --settings " +
       dir.file("z5.ini") + " 2>&1");
   EXPECT_NE(run.output.find("exit 0 displays "), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("UTC 09:50:03.00  "), std::string::npos) << run.output;

@@ -1,27 +1,21 @@
 // The GPS monitor on network sources: the addresses the port setting takes;
-// the recorded logs sent over TCP and UDP from loopback and served by a
-// real gpsd (gpsfake's), every fix showing the texts checked for it through
-// the pseudo-terminal; a peer that goes away and comes back; whole
-// datagrams.
+// the recorded logs sent over TCP and UDP from loopback and through a real
+// gpsd (gpsfake's), every fix showing the texts checked for it through the
+// pseudo-terminal; a peer that goes away and comes back; whole datagrams.
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
-#include <condition_variable>
 #include <cstdio>
-#include <functional>
-#include <mutex>
 #include <optional>
+#include <thread>
 #include <tuple>
 
 #include "GpsTestSupport.h"
 #include "LoopbackPeers.h"
 #include "ProgramRun.h"
 #include "RecordedLogs.h"
-#include "TempDir.h"
 #include "gps/NetworkPort.h"
-#include "gps/SourcePort.h"
 
 namespace z5 {
 namespace {
@@ -103,37 +97,66 @@ TEST(GpsSourceAddress, ThePortPromptTakesNetworkAddressesAndRefusesMalformedOnes
   EXPECT_EQ(b.settings.GPS_PORT, longPath) << "cut to the old 19 characters";
 }
 
-enum class Transport { Tcp, Udp };
+enum class Transport { Tcp, Udp, Gpsd };
 
-// Sends what a receiver would, over TCP (the monitor connects to the test)
-// or UDP (the test sends to the monitor), one sentence per datagram.
+// Sends what a receiver would: over TCP (the monitor connects to the
+// test), UDP (one sentence per datagram), or to a real gpsd
+// (tests/support/gpsd_serve.py) that passes it on to the monitor.
 class LoopbackSender {
  public:
   explicit LoopbackSender(Transport transport) : transport_(transport) {
-    if (transport == Transport::Udp) udpPort_ = test::freeUdpPort();
+    if (transport == Transport::Udp) port_ = test::freeUdpPort();
+    if (transport != Transport::Gpsd) return;
+    port_ = test::freeTcpPort();
+    gpsd_ = ::popen(("/usr/bin/python3 " Z5_SOURCE_DIR "/tests/support/gpsd_serve.py --stdin " +
+                     std::to_string(port_)).c_str(), "w");
   }
+  ~LoopbackSender() {
+    if (gpsd_ != nullptr) ::pclose(gpsd_);
+  }
+  LoopbackSender(const LoopbackSender&) = delete;
+  LoopbackSender& operator=(const LoopbackSender&) = delete;
+
+  static bool available(Transport transport) {
+    return transport != Transport::Gpsd ||
+           (test::runProgram("/usr/bin/python3 -c 'import gps.fake' 2>&1").status == 0 &&
+            test::runProgram("command -v gpsd >/dev/null").status == 0);
+  }
+  // Before the monitor starts: the source is there.
+  bool listening() const { return transport_ != Transport::Gpsd || test::waitForListener(port_); }
   std::string address() const {
-    return transport_ == Transport::Tcp ? server_.address() : "udp://127.0.0.1:" + std::to_string(udpPort_);
+    const std::string port = std::to_string(port_);
+    if (transport_ == Transport::Tcp) return server_.address();
+    return (transport_ == Transport::Udp ? "udp://127.0.0.1:" : "gpsd://127.0.0.1:") + port;
   }
-  // After the monitor started: the connection made or the datagram socket ready.
-  bool connected() {
+  // After the monitor started: the connection made, and gpsd passing on
+  // what it is fed (a sentence of no fix, until the monitor hears it).
+  bool connected(const GpsTextSet& texts) {
     if (transport_ == Transport::Tcp) return server_.accept();
-    udp_.emplace(udpPort_);
-    return true;
+    if (transport_ == Transport::Udp) return udp_.emplace(port_), true;
+    for (int tries = 0; !texts.received() && tries < kSyncTries; ++tries) {
+      write(test::nmea("GPTXT,01,01,02,z5 test"));
+      std::this_thread::sleep_for(kSyncInterval);
+    }
+    return texts.received();
   }
   void write(std::string_view text) {
-    if (transport_ == Transport::Tcp) {
-      server_.write(text);
-    } else {
-      udp_->write(text);
+    if (transport_ == Transport::Tcp) server_.write(text);
+    if (transport_ == Transport::Udp) udp_->write(text);
+    if (transport_ == Transport::Gpsd) {
+      std::fwrite(text.data(), 1, text.size(), gpsd_);
+      std::fflush(gpsd_);
     }
   }
 
  private:
+  static constexpr int kSyncTries = 100;
+  static constexpr std::chrono::milliseconds kSyncInterval{100};
   Transport transport_;
   test::LoopbackTcpServer server_;
-  int udpPort_ = 0;
+  int port_ = 0;
   std::optional<test::LoopbackUdpSender> udp_;
+  std::FILE* gpsd_ = nullptr;
 };
 
 class NetworkReplay : public ::testing::TestWithParam<std::tuple<RecordedLog, Transport>> {};
@@ -142,7 +165,9 @@ class NetworkReplay : public ::testing::TestWithParam<std::tuple<RecordedLog, Tr
 // before the log goes on, and all of them must equal the log's .chk file.
 TEST_P(NetworkReplay, EveryFixShowsTheTextsCheckedForIt) {
   const auto& [log, transport] = GetParam();
+  if (!LoopbackSender::available(transport)) GTEST_SKIP() << "gpsd and gpsfake (Debian gpsd, gpsd-clients) missing";
   LoopbackSender sender(transport);
+  ASSERT_TRUE(sender.listening());
   WakeCounter wakes;
   MonitorBench b;
   b.clock.set(log.utc, log.utc);
@@ -150,7 +175,7 @@ TEST_P(NetworkReplay, EveryFixShowsTheTextsCheckedForIt) {
   b.settings.GPS_PORT = sender.address();
   b.monitor.toggle();
   ASSERT_TRUE(b.monitor.running()) << b.messages.text();
-  ASSERT_TRUE(sender.connected());
+  ASSERT_TRUE(sender.connected(b.monitor.texts()));
   std::string shown(test::kCheckHeader);
   int fixes = 0;
   for (const test::LogLine& line : test::receiverLines(log.name)) {
@@ -162,161 +187,15 @@ TEST_P(NetworkReplay, EveryFixShowsTheTextsCheckedForIt) {
   EXPECT_EQ(shown, test::readFile(test::kLogDirectory + log.name + ".chk"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Logs, NetworkReplay,
-                         ::testing::Combine(::testing::ValuesIn(test::kRecordedLogs),
-                                            ::testing::Values(Transport::Tcp, Transport::Udp)),
-                         [](const auto& info) {
-                           return test::logTestName(std::get<0>(info.param)) +
-                                  (std::get<1>(info.param) == Transport::Tcp ? "_tcp" : "_udp");
-                         });
-
-// The network source, keeping a copy of every byte the reader reads.
-class RecordingPort final : public SerialPort {
- public:
-  OpenResult open(const std::string& device, int baud) override { return line_.open(device, baud); }
-  void close() override { line_.close(); }
-  bool isOpen() const override { return line_.isOpen(); }
-  ReadResult read(std::span<char> buffer, std::chrono::milliseconds timeout) override {
-    const ReadResult got = line_.read(buffer, timeout);
-    std::lock_guard<std::mutex> hold(mutex_);
-    if (got.status == ReadStatus::Data) bytes_.append(buffer.data(), got.count);
-    return got;
-  }
-  void cancelRead() override { line_.cancelRead(); }
-  void clearCancel() override { line_.clearCancel(); }
-
-  // The fix sentences read so far, without line ends.
-  std::vector<std::string> fixSentences() {
-    std::lock_guard<std::mutex> hold(mutex_);
-    std::vector<std::string> sentences;
-    std::size_t at = 0;
-    for (std::size_t end; (end = bytes_.find('\n', at)) != std::string::npos; at = end + 1) {
-      std::string line = bytes_.substr(at, end - at);
-      if (line.ends_with('\r')) line.pop_back();
-      if (test::isFixSentence(line)) sentences.push_back(line);
-    }
-    return sentences;
-  }
-
- private:
-  NetworkPort line_;
-  std::mutex mutex_;
-  std::string bytes_;
-};
-
-// The texts of each update, copied on the reader thread as it announces them.
-class UpdateRecorder {
- public:
-  using Texts = std::array<std::string, T::kTextCount>;
-  std::function<void()> callback(GpsTextSet& texts) {
-    return [this, &texts] {
-      Texts copy;
-      for (int t = 0; t < T::kTextCount; ++t) copy[t] = texts.snapshot(static_cast<T::Text>(t));
-      std::lock_guard<std::mutex> hold(mutex_);
-      rows_.push_back(std::move(copy));
-      changed_.notify_all();
-    };
-  }
-  // Waits until `done` holds for the number of updates so far; false on time-out.
-  bool waitUntil(const std::function<bool(std::size_t updates)>& done, std::chrono::seconds timeout = 60s) {
-    std::unique_lock<std::mutex> hold(mutex_);
-    return changed_.wait_for(hold, timeout, [&] { return done(rows_.size()); });
-  }
-  std::vector<Texts> rows() {
-    std::lock_guard<std::mutex> hold(mutex_);
-    return rows_;
-  }
-
- private:
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  std::vector<Texts> rows_;
-};
-
-// tests/support/gpsd_serve.py: a gpsd on a loopback port serving a log
-// through gpsfake's pseudo-terminal, fed while the test lets it.
-class GpsdServer {
- public:
-  GpsdServer(const std::string& log, const test::TempDir& dir) : dir_(dir) {
-    const std::string command = std::string(kPython) + " " Z5_SOURCE_DIR "/tests/support/gpsd_serve.py " +
-                                test::kLogDirectory + log + " " + dir.home();
-    pipe_ = ::popen(command.c_str(), "r");
-    int port = 0;
-    if (pipe_ != nullptr && std::fscanf(pipe_, "port %d", &port) == 1) port_ = port;
-  }
-  ~GpsdServer() {
-    dir_.write("done", "");
-    if (pipe_ != nullptr) ::pclose(pipe_);
-  }
-  GpsdServer(const GpsdServer&) = delete;
-  GpsdServer& operator=(const GpsdServer&) = delete;
-
-  static bool available() {
-    return test::runProgram(std::string(kPython) + " -c 'import gps.fake' 2>&1").status == 0 &&
-           test::runProgram("command -v gpsd >/dev/null").status == 0;
-  }
-  int port() const { return port_; }
-  // Until now gpsd has been fed a void fix every 0.2 s; now the log, then the end sentence.
-  void feedTheLog() { dir_.write("go", ""); }
-
-  static constexpr const char* kPython = "/usr/bin/python3";
-  static constexpr std::string_view kSync = "$GPRMC,000000,V,,,,,,,,,,N*53";
-  static constexpr std::string_view kEnd = "$GPRMC,235959,V,,,,,,,,,,N*52";
-
- private:
-  const test::TempDir& dir_;
-  std::FILE* pipe_ = nullptr;
-  int port_ = 0;
-};
-
-class GpsdReplay : public ::testing::TestWithParam<RecordedLog> {};
-
-// The log comes through gpsd as fast as gpsd passes it on: the texts of
-// each update are copied as the reader announces it and matched with the
-// fix sentence read for it, then with that sentence's line of the log.
-TEST_P(GpsdReplay, EveryFixServedByGpsdShowsTheTextsCheckedForIt) {
-  if (!GpsdServer::available()) GTEST_SKIP() << "gpsd and gpsfake (Debian gpsd, gpsd-clients) are not installed";
-  const RecordedLog& log = GetParam();
-  test::TempDir dir;
-  GpsdServer gpsd(log.name, dir);
-  ASSERT_NE(gpsd.port(), 0) << "gpsd did not start";
-  auto owned = std::make_unique<RecordingPort>();
-  RecordingPort& line = *owned;
-  UpdateRecorder updates;
-  MonitorBench b(std::move(owned));
-  b.clock.set(log.utc, log.utc);
-  b.monitor.setWakeUp(updates.callback(b.monitor.texts()));
-  b.settings.GPS_PORT = "gpsd://127.0.0.1:" + std::to_string(gpsd.port());
-  b.monitor.toggle();
-  ASSERT_TRUE(b.monitor.running()) << b.messages.text();
-  ASSERT_TRUE(updates.waitUntil([](std::size_t n) { return n > 0; })) << "gpsd passed on no sentence";
-  gpsd.feedTheLog();
-  const auto endRead = [&](std::size_t n) {
-    const std::vector<std::string> sentences = line.fixSentences();
-    return n > 0 && n <= sentences.size() && sentences[n - 1] == GpsdServer::kEnd;
-  };
-  ASSERT_TRUE(updates.waitUntil(endRead)) << "the log did not come through";
-  b.monitor.toggle();
-
-  const std::vector<std::string> sentences = line.fixSentences();
-  const std::vector<UpdateRecorder::Texts> rows = updates.rows();
-  const std::vector<test::LogLine> logLines = test::receiverLines(log.name);
-  auto next = logLines.begin();
-  std::string shown(test::kCheckHeader);
-  for (std::size_t i = 0; i < rows.size() && i < sentences.size(); ++i) {
-    if (sentences[i] == GpsdServer::kSync || sentences[i] == GpsdServer::kEnd) continue;
-    next = std::find_if(next, logLines.end(), [&](const test::LogLine& l) {
-      return l.text.starts_with(sentences[i]) && l.text.size() <= sentences[i].size() + 2;
-    });
-    ASSERT_NE(next, logLines.end()) << "gpsd passed on a sentence the log does not have next: " << sentences[i];
-    shown += test::checkLine(next->number, [&](T::Text text) { return rows[i][text]; });
-    ++next;
-  }
-  EXPECT_EQ(shown, test::readFile(test::kLogDirectory + log.name + ".chk"));
+std::string replayName(const ::testing::TestParamInfo<NetworkReplay::ParamType>& info) {
+  constexpr std::array<const char*, 3> kTransportNames = {"_tcp", "_udp", "_gpsd"};
+  return test::logTestName(std::get<0>(info.param)) + kTransportNames[static_cast<int>(std::get<1>(info.param))];
 }
 
-INSTANTIATE_TEST_SUITE_P(Logs, GpsdReplay, ::testing::ValuesIn(test::kRecordedLogs),
-                         [](const auto& info) { return test::logTestName(info.param); });
+INSTANTIATE_TEST_SUITE_P(Logs, NetworkReplay,
+                         ::testing::Combine(::testing::ValuesIn(test::kRecordedLogs),
+                                            ::testing::Values(Transport::Tcp, Transport::Udp, Transport::Gpsd)),
+                         replayName);
 
 TEST(GpsNetworkSource, APeerThatGoesAwayIsConnectedAgainAndAStopEndsAPendingRead) {
   test::LoopbackTcpServer gpsd;

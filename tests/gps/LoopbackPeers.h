@@ -1,7 +1,7 @@
 #pragma once
 // The other end of a network GPS source, on the loopback interface only: a
-// TCP server the monitor connects to (as to a multiplexer), a UDP sender it
-// listens to, and a free UDP port.
+// TCP server the monitor connects to (as to a multiplexer or gpsd), a UDP
+// sender it listens to, free ports.
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -12,6 +12,7 @@
 #include <chrono>
 #include <string>
 #include <string_view>
+#include <thread>
 
 namespace z5::test {
 
@@ -23,33 +24,42 @@ inline sockaddr_in loopback(int port) {
   return address;
 }
 
-inline int boundPort(int fd) {
-  sockaddr_in address{};
+// A socket of `type` bound to a port of its own on 127.0.0.1, and the port.
+inline int boundSocket(int type, int& port) {
+  const int fd = ::socket(AF_INET, type | SOCK_CLOEXEC, 0);
+  sockaddr_in address = loopback(0);
   socklen_t length = sizeof address;
+  ::bind(fd, reinterpret_cast<const sockaddr*>(&address), length);
   ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-  return ntohs(address.sin_port);
+  port = ntohs(address.sin_port);
+  return fd;
 }
 
-// A port no UDP socket uses now.
-inline int freeUdpPort() {
-  const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-  const sockaddr_in any = loopback(0);
-  ::bind(fd, reinterpret_cast<const sockaddr*>(&any), sizeof any);
-  const int port = boundPort(fd);
-  ::close(fd);
+inline int freePort(int type) {
+  int port = 0;
+  ::close(boundSocket(type, port));
   return port;
+}
+inline int freeUdpPort() { return freePort(SOCK_DGRAM); }
+inline int freeTcpPort() { return freePort(SOCK_STREAM); }
+
+// Waits until something listens on TCP `port` of 127.0.0.1.
+inline bool waitForListener(int port, std::chrono::seconds wait = std::chrono::seconds(20)) {
+  const auto end = std::chrono::steady_clock::now() + wait;
+  for (; std::chrono::steady_clock::now() < end; std::this_thread::sleep_for(std::chrono::milliseconds(50))) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const sockaddr_in address = loopback(port);
+    const bool listening = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    if (listening) return true;
+  }
+  return false;
 }
 
 // A TCP server on 127.0.0.1 that takes one client at a time.
 class LoopbackTcpServer {
  public:
-  LoopbackTcpServer() {
-    listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    const sockaddr_in any = loopback(0);
-    ::bind(listener_, reinterpret_cast<const sockaddr*>(&any), sizeof any);
-    ::listen(listener_, 1);
-    port_ = boundPort(listener_);
-  }
+  LoopbackTcpServer() : listener_(boundSocket(SOCK_STREAM, port_)) { ::listen(listener_, 1); }
   ~LoopbackTcpServer() {
     dropClient();
     ::close(listener_);
@@ -66,17 +76,12 @@ class LoopbackTcpServer {
     client_ = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
     return client_ >= 0;
   }
-  // What the client sent so far (gpsd's request, for one).
+  // The first line the client sent (gpsd's request, for one).
   std::string received() {
     std::string text;
-    char bytes[256];
+    char byte = 0;
     pollfd watched{client_, POLLIN, 0};
-    while (::poll(&watched, 1, 1000) == 1) {
-      const ssize_t got = ::recv(client_, bytes, sizeof bytes, 0);
-      if (got <= 0) break;
-      text.append(bytes, static_cast<std::size_t>(got));
-      if (text.ends_with('\n')) break;
-    }
+    while (!text.ends_with('\n') && ::poll(&watched, 1, 1000) == 1 && ::recv(client_, &byte, 1, 0) == 1) text += byte;
     return text;
   }
   void write(std::string_view text) { ::send(client_, text.data(), text.size(), MSG_NOSIGNAL); }
@@ -87,9 +92,9 @@ class LoopbackTcpServer {
   }
 
  private:
-  int listener_ = -1;
-  int client_ = -1;
   int port_ = 0;
+  int listener_;
+  int client_ = -1;
 };
 
 // Sends datagrams to a port of 127.0.0.1.

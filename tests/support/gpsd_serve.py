@@ -1,21 +1,18 @@
 #!/usr/bin/python3
-# A real gpsd serving a recorded receiver log on a free loopback port, the
-# way gpsfake does it (its DaemonInstance and FakePTY, Debian packages gpsd
-# and gpsd-clients): gpsd reads the log from gpsfake's pseudo-terminal and
-# passes its NMEA on to a client that asks for it.
+# A real gpsd on a loopback port reading a receiver from gpsfake's own
+# pseudo-terminal (its DaemonInstance and FakePTY; Debian packages gpsd and
+# gpsd-clients), so that a client asking gpsd for NMEA gets what is fed.
 #
-# gpsd opens the receiver only once a client watches, so until the client
-# shows that it is served, a void fix sentence (SYNC) is fed every 0.2 s;
-# then the log is fed once.
-#
-#   gpsd_serve.py LOG DIR
-#       prints "port N"; waits for the file DIR/go, feeding SYNC, then feeds
-#       the log and END, and ends gpsd when DIR/done appears.
-#   gpsd_serve.py LOG --run Z5 ROUTE [z5 options]
-#       runs `Z5 [options] --gps gpsd://127.0.0.1:N --goto 2 ROUTE` until its
-#       first display, feeds the log, and once z5 has been quiet for a
-#       second stops it with Ctrl-C (SIGINT); prints its exit status, the
-#       number of displays and the last one.
+#   gpsd_serve.py --stdin PORT
+#       gpsd on PORT; each line read from standard input is written to the
+#       receiver as it comes, until the input ends.
+#   gpsd_serve.py --run LOG Z5 ROUTE [z5 options]
+#       runs `Z5 [options] --gps gpsd://127.0.0.1:PORT --goto 2 ROUTE`; gpsd
+#       opens the receiver only once a client watches, so a void fix is fed
+#       every 0.2 s until z5 shows its first display; then the log is fed,
+#       and once z5 has been quiet for a second it is stopped with Ctrl-C
+#       (SIGINT). Prints its exit status, the number of displays and the
+#       last one.
 import os
 import select
 import signal
@@ -25,51 +22,30 @@ import time
 
 import gps.fake as fake
 
-
-def sentence(body):
-    checksum = 0
-    for c in body.encode():
-        checksum ^= c
-    return ("$%s*%02X\r\n" % (body, checksum)).encode()
-
-
-SYNC = sentence("GPRMC,000000,V,,,,,,,,,,N")
-END = sentence("GPRMC,235959,V,,,,,,,,,,N")
+VOID_FIX = b"$GPRMC,000000,V,,,,,,,,,,N*53\r\n"
 SYNC_INTERVAL = 0.2
 QUIET = 1.0
 TIMEOUT = 60
 
 
-def start_gpsd(log):
-    port = fake.freeport()
+def start_gpsd(port, load):
     daemon = fake.DaemonInstance()
     daemon.spawn(options="", port=port, background=True)
     daemon.wait_ready()
-    with open(log, "rb") as fp:
-        load = fake.TestLoad(fp)
     pty = fake.FakePTY(load, speed=4800)
     daemon.add_device(pty.byname)
-    return daemon, pty, load, port
+    return daemon, pty
 
 
-def feed_log(pty, load):
-    for line in load.sentences:
-        pty.write(line)
-        pty.read()
+def feed(pty, line):
+    pty.write(line)
+    pty.read()
 
 
-def serve(log, directory):
-    daemon, pty, load, port = start_gpsd(log)
-    print("port", port, flush=True)
-    deadline = time.time() + TIMEOUT
-    while not os.path.exists(os.path.join(directory, "go")) and time.time() < deadline:
-        pty.write(SYNC)
-        pty.read()
-        time.sleep(SYNC_INTERVAL)
-    feed_log(pty, load)
-    pty.write(END)
-    while not os.path.exists(os.path.join(directory, "done")) and time.time() < deadline:
-        time.sleep(0.05)
+def serve_stdin(port):
+    daemon, pty = start_gpsd(port, fake.TestLoad(open(os.devnull, "rb")))
+    for line in sys.stdin.buffer:
+        feed(pty, line)
     daemon.kill()
 
 
@@ -85,16 +61,19 @@ def read_until_quiet(stream, seconds):
 
 
 def run(log, program, route, options):
-    daemon, pty, load, port = start_gpsd(log)
+    port = fake.freeport()
+    with open(log, "rb") as fp:
+        load = fake.TestLoad(fp)
+    daemon, pty = start_gpsd(port, load)
     z5 = subprocess.Popen([program, *options, "--gps", "gpsd://127.0.0.1:%d" % port, "--goto", "2", route],
                           stdout=subprocess.PIPE, stderr=subprocess.PIPE)
     out = b""
     deadline = time.time() + TIMEOUT
     while b"\n\n" not in out and time.time() < deadline and z5.poll() is None:
-        pty.write(SYNC)
-        pty.read()
+        feed(pty, VOID_FIX)
         out += read_until_quiet(z5.stdout, SYNC_INTERVAL)
-    feed_log(pty, load)
+    for line in load.sentences:
+        feed(pty, line)
     out += read_until_quiet(z5.stdout, QUIET)
     z5.send_signal(signal.SIGINT)
     rest, err = z5.communicate(timeout=10)
@@ -106,7 +85,7 @@ def run(log, program, route, options):
 
 
 if __name__ == "__main__":
-    if sys.argv[2] == "--run":
-        run(sys.argv[1], sys.argv[3], sys.argv[4], sys.argv[5:])
+    if sys.argv[1] == "--stdin":
+        serve_stdin(int(sys.argv[2]))
     else:
-        serve(sys.argv[1], sys.argv[2])
+        run(*sys.argv[2:5], sys.argv[5:])
