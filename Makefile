@@ -4,13 +4,15 @@ JOBS       ?= $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CMAKE_GEN  := -G Ninja
 FUZZ_TIME  ?= 20
+PREFIX     ?= /usr/local
 
 # Every Debian package the build, the tests, the benchmarks and the fuzzers need.
 DEB_PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev make pkg-config \
   qt6-base-dev libgl-dev libfmt-dev libgtest-dev libgmock-dev libbenchmark-dev \
-  libgeographiclib-dev nlohmann-json3-dev libgeos-dev fonts-liberation gpsd-clients
+  libgeographiclib-dev nlohmann-json3-dev libgeos-dev fonts-liberation gpsd-clients \
+  libpugixml-dev gpsbabel python3-gpxpy gpsd desktop-file-utils appstream dpkg-dev file groff-base
 
-.PHONY: all deps build run test sanitize tsan fuzz bench clean worlddata
+.PHONY: all deps build run test install package sanitize tsan fuzz bench clean worlddata
 
 all: build
 
@@ -34,6 +36,15 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 300
+
+# The program, its home directory as shipped, desktop entry, icon, metainfo
+# and man page under PREFIX (DESTDIR is honoured too).
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package of the same, in $(BUILD): apt-get install ./$(BUILD)/z5_*.deb
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 sanitize: deps
 	cmake -S . -B build-sanitize $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DZ5_SANITIZE=address,undefined -DZ5_WITH_BENCH=OFF

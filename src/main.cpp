@@ -35,6 +35,7 @@
 #include "base/Clock.h"
 #include "base/EpochClock.h"
 #include "gps/GpsTerminal.h"
+#include "report/GpxImport.h"
 #include "ui/MapImage.h"
 #include "ui/QtSettingsStore.h"
 
@@ -166,6 +167,18 @@ int runGps(z5::Z5App& app, const z5::CommandLine& line) {
   return kDone;
 }
 
+// `z5 --import-gpx FILE.gpx`: the route text of the file's route on
+// standard output; a file that cannot be imported is said on standard error.
+int importGpx(const std::string& file, std::ostream& out) {
+  const z5::GpxImport imported = z5::importGpxFile(file);
+  if (!imported.imported) {
+    std::fprintf(stderr, "z5: %s\n", imported.message.c_str());
+    return kFileError;
+  }
+  out << imported.routeText;
+  return kDone;
+}
+
 // Writes what the run has for standard output, which must reach it: a full
 // disk or a closed pipe is a failed run, said on standard error with its cause.
 int finishStandardOutput(int status, const std::string& text) {
@@ -188,6 +201,7 @@ int run(int argc, char** argv, std::ostream& out) {
     out << z5::kUsage;
     return kDone;
   }
+  if (line.importGpx) return importGpx(*line.importGpx, out);
   std::unique_ptr<QCoreApplication> qt;
   if (line.mapFile) {
     useOffscreenPlatform();

@@ -24,7 +24,7 @@ bool makeReport(Z5App& app, int format, std::string& report) {
 OutputWriting writeOutputFile(Z5App& app, int format) {
   const std::string& route = app.voyage().routeFileName;
   OutputWriting done;
-  done.path = outputFileName(route);
+  done.path = outputFileName(route, format);
   app.settings().outputFileName = done.path;
   std::string report;
   if (!makeReport(app, format, report)) return done;

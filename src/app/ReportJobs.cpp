@@ -52,7 +52,7 @@ int writeOutputJob(Z5App& app, int format, bool toStdout, std::ostream& out, std
     out << report;  // the caller flushes standard output and reports a failure with its cause
     return out ? kJobDone : kJobFailed;
   }
-  if (outputFileName(route) == route) {
+  if (outputFileName(route, format) == route) {
     err << "z5: the route file " << route << " has the name of its own output file; rename it first\n";
     return kJobFailed;
   }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "app/InstalledHome.h"
 #include "base/Clock.h"
 #include "base/Host.h"
 #include "base/Messages.h"
@@ -36,7 +37,13 @@ class Z5App {
 
   // Home directory, settings and string files. False when the program
   // cannot go on; the reason has been shown.
-  bool startUp(const std::string& programDirectory);
+  //
+  // Without a stored HOME_PATH the home directory is the program's own
+  // directory when it holds the chart catalogue (a build, or a copy with
+  // its data); else, for a program installed in PREFIX/bin, the user's data
+  // directory `userDirectory`, filled from PREFIX/share/z5 with the files it
+  // lacks; else the program's directory (the data path is then asked for).
+  bool startUp(const std::string& programDirectory, const std::string& userDirectory = userDataDirectory());
 
   // The document start-up opens: `DATA_FILE`, or the home directory's
   // "readme.txt" when that cannot be opened (then it is not extracted).
@@ -113,11 +120,14 @@ class Z5App {
   std::string homeFile(std::string_view name) const;
 
   static constexpr int kStartFailurePauseMs = 2000;
+  static constexpr int kHomeProblemMs = 8000;
   static constexpr const char* kSampleRoute = "README.TXT";
   static constexpr const char* kReadme = "readme.txt";
 
  private:
-  void establishHomeDirectory(const std::string& programDirectory);
+  std::string defaultHomeDirectory(const std::string& programDirectory, const std::string& userDirectory,
+                                   bool firstStart);
+  void establishHomeDirectory(const std::string& programDirectory, const std::string& userDirectory);
 
   Host& host_;
   SettingsStore& store_;

@@ -447,7 +447,7 @@ constexpr std::array<CatalogueEntry, kPromptStringCount> kPromptStrings = {{
     // Label.
     /* 268 */ {"", "GPS baud rate"},
     // Port question: current port, default port.
-    /* 269 */ {"ss", "Serial port of the GPS receiver (now %s, usually %s):"},
+    /* 269 */ {"ss", "GPS source: a serial port, gpsd://HOST[:PORT], tcp://HOST:PORT or udp://:PORT (now %s, usually %s):"},
     // Baud question: minimum, maximum, current.
     /* 270 */ {"ddd", "GPS baud rate (%d to %d, a multiple of 1200; receivers send at 4800), now %d; n = 4800:"},
     // Toggle label.

@@ -27,7 +27,8 @@ TEST(CommandLineParse, OutputFormatsByNumberOrName) {
   EXPECT_EQ(parse({"--output=MoveRep", "r"}).line.outputFormat, 4);
   EXPECT_EQ(parse({"--output=6", "r"}).line.outputFormat, 6);
   EXPECT_FALSE(parse({"--output", "r"}).line.outputFormat.has_value());
-  EXPECT_NE(parse({"--output=7", "r"}).error, "");
+  EXPECT_EQ(parse({"--output=Gpx", "r"}).line.outputFormat, 7);
+  EXPECT_NE(parse({"--output=7", "r"}).error, "") << "GPX is named, not an OUTPUT_FORMAT number";
   EXPECT_NE(parse({"--output=csv", "r"}).error, "");
 }
 
