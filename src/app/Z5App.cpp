@@ -15,6 +15,7 @@ Z5App::Z5App(Host& host, SettingsStore& store, const Clock& clock)
       store_(store),
       clock_(clock),
       messages_(host, strings_),
+      documents_(settings_, messages_),
       gps_(settings_, messages_, voyage_, mapView_, clock) {}
 
 std::string Z5App::homeFile(std::string_view name) const { return z5::homeFile(settings_.HOME_PATH, name); }
@@ -55,6 +56,7 @@ bool Z5App::reloadSettings(SettingsMode mode) {
 bool Z5App::startUp(const std::string& programDirectory) {
   establishHomeDirectory(programDirectory);
   mapFonts_.load(store_);
+  pageSetup_.load(store_);
   applyPaletteDefaults(settings_);
   applyGpsOptionDefaults(settings_);
   if (!loadSettings(SettingsMode::Stored)) {
@@ -105,6 +107,9 @@ void Z5App::shutDown() {
   if (settings_.noSave) return;
   saveSettings(settings_, store_);
   mapFonts_.save(store_);
+  pageSetup_.save(store_);
 }
+
+bool Z5App::gpsDrawsTrack() const { return gps_.running() && settings_.GPS_DISPLAY_TRACK == 1; }
 
 }  // namespace z5

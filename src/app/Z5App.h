@@ -15,10 +15,14 @@
 #include "base/SettingsStore.h"
 #include "base/StringTable.h"
 #include "charts/RouteChartTable.h"
+#include "editor/Clipboard.h"
+#include "editor/DocumentSet.h"
+#include "editor/PageSetup.h"
 #include "geo/MapExtent.h"
 #include "gps/GpsMonitor.h"
 #include "map/MapFont.h"
 #include "map/MapViewState.h"
+#include "map/PositionLine.h"
 #include "nav/CalculatorState.h"
 #include "route/Voyage.h"
 
@@ -70,8 +74,8 @@ class Z5App {
   // call it.
   void startGpsAtStart();
 
-  // Exit: the GPS monitor is stopped; then the settings and the map fonts
-  // that changed are written back unless the no-save flag is set.
+  // Exit: the GPS monitor is stopped; then the settings, the map fonts and
+  // the page setup that changed are written back unless the no-save flag is set.
   void shutDown();
 
   SettingsRecord& settings() { return settings_; }
@@ -89,6 +93,16 @@ class Z5App {
   CalculatorState& calculators() { return calculators_; }
   MapFonts& mapFonts() { return mapFonts_; }
   GpsMonitor& gps() { return gps_; }
+  // The open documents, and the windows that show them.
+  DocumentSet& documents() { return documents_; }
+  PageSetupProfile& pageSetup() { return pageSetup_; }
+  // What the map's bearings are taken to, kept from one click to the next.
+  PositionReference& positionReference() { return positionReference_; }
+  Clipboard& clipboard() { return *clipboard_; }
+  void attachClipboard(Clipboard& clipboard) { clipboard_ = &clipboard; }
+  // The GPS draws its track on the map: the map then follows the ship, and
+  // a route's own view settings are not handed to it.
+  bool gpsDrawsTrack() const;
   // Guards the map view's position fields, which the GPS reader moves.
   std::recursive_mutex& mapLock() { return gps_.locks().map; }
   const Clock& clock() const { return clock_; }
@@ -118,6 +132,11 @@ class Z5App {
   RouteChartTable routeCharts_;
   CalculatorState calculators_;
   MapFonts mapFonts_;
+  DocumentSet documents_;
+  PageSetupProfile pageSetup_;
+  PositionReference positionReference_;
+  MemoryClipboard ownClipboard_;
+  Clipboard* clipboard_ = &ownClipboard_;
   GpsMonitor gps_;  // last: its reader ends before the state it reads goes
 };
 

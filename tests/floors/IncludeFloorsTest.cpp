@@ -35,7 +35,7 @@ constexpr std::array<std::string_view, 13> kFloors = {
     "world",   // world data files and their builders
     "map",     // map painter and layers, map view state
     "gps",     // position sources, reader, fix parser, track log, goto waypoint
-    "editor",  // route and output documents, links, page setup (no widgets)
+    "editor",  // route, output and map documents, their links, page setup and pagination
     "commands",  // command table, states, dispatcher, idle work, settings sheet, GPS dialog
     "app",     // Z5App, the extraction, the contexts, command line, report jobs
     "ui",      // Qt
