@@ -4,6 +4,7 @@
 
 #include "commands/CommandContext.h"
 #include "commands/CommandHelpers.h"
+#include "map/MapViewControl.h"
 #include "route/DirectiveTemplates.h"
 
 namespace z5::cmd {
@@ -87,11 +88,11 @@ void readme(CommandContext& ctx);
 void showSourceFile(CommandContext& ctx);
 void zoomIn(CommandContext& ctx);
 void zoomOut(CommandContext& ctx);
-// The span buttons: a map of that many degrees around the active map's
-// centre (single-precision spans, as the buttons have always set them).
-template <float Span>
+// Span button `Index` of kSpanButtonSpans: a map of that many degrees
+// around the active map's centre.
+template <std::size_t Index>
 void spanButton(CommandContext& ctx) {
-  ctx.setSpan(Span);
+  ctx.setSpan(kSpanButtonSpans[Index]);
 }
 
 // The "!&Lines" menu: template `Index` at the caret of the route editor.

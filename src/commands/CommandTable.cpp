@@ -41,7 +41,8 @@ CommandState outputFormat(const Cond& c) {
   return commonChecked(c, c.settings.OUTPUT_FORMAT == Format);
 }
 
-CommandState extractable(const Cond& c) { return {c.documents.activeRoute}; }
+// Every window leads to a route: a route itself, an output's, a map's.
+CommandState extractable(const Cond& c) { return {documentOpen(c)}; }
 CommandState withWaypoints(const Cond& c) { return {hasWaypoints(c)}; }
 CommandState backwards(const Cond& c) { return {hasWaypoints(c), c.settings.backwardsRouting == 1}; }
 CommandState toWaypointMode(const Cond& c) { return {hasWaypoints(c), c.voyage.toWaypoint.active()}; }
@@ -77,12 +78,8 @@ CommandState messageWindowHidden(const Cond& c) { return alwaysChecked(c.message
 CommandState shownWithDocument(const Cond& c) { return shownIf(documentOpen(c)); }
 CommandState shownWithFile(const Cond& c) { return shownIf(c.documents.documentWithFile()); }
 CommandState shownWithMap(const Cond& c) { return shownIf(c.documents.mapWithFile()); }
-CommandState zoomInShown(const Cond& c) {
-  return shownIf(c.documents.mapWithFile() && c.mapView.degreeSpan > MapViewState::kSmallestSpan);
-}
-CommandState zoomOutShown(const Cond& c) {
-  return shownIf(c.documents.mapWithFile() && c.mapView.degreeSpan < MapViewState::kLargestSpan);
-}
+CommandState zoomInShown(const Cond& c) { return shownIf(c.documents.mapWithFile() && canZoom(c.mapView, Zoom::In)); }
+CommandState zoomOutShown(const Cond& c) { return shownIf(c.documents.mapWithFile() && canZoom(c.mapView, Zoom::Out)); }
 CommandState editorActive(const Cond& c) {
   const auto kind = c.documents.active;
   return {kind == DocumentConditions::Kind::Route || kind == DocumentConditions::Kind::Output};
@@ -192,11 +189,11 @@ constexpr std::array kMenuCommands = {
     Command{kSourceFileButton, C, cmd::showSourceFile, shownWithFile},
     Command{kZoomInButton, C, zoomIn, zoomInShown},
     Command{kZoomOutButton, C, zoomOut, zoomOutShown},
-    Command{kSpanHundredthButton, C, spanButton<0.01f>, shownWithMap},
-    Command{kSpanTenthButton, C, spanButton<0.1f>, shownWithMap},
-    Command{kSpanOneButton, C, spanButton<1.0f>, shownWithMap},
-    Command{kSpanTenButton, C, spanButton<10.0f>, shownWithMap},
-    Command{kSpanHundredButton, C, spanButton<100.0f>, shownWithMap},
+    Command{kSpanHundredthButton, C, spanButton<0>, shownWithMap},
+    Command{kSpanTenthButton, C, spanButton<1>, shownWithMap},
+    Command{kSpanOneButton, C, spanButton<2>, shownWithMap},
+    Command{kSpanTenButton, C, spanButton<3>, shownWithMap},
+    Command{kSpanHundredButton, C, spanButton<4>, shownWithMap},
 };
 
 // The "!&Lines" menu: one command per directive template.

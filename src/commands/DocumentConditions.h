@@ -11,11 +11,6 @@ struct DocumentConditions {
 
   Kind active = Kind::None;    // the document of the active window
   bool activeHasPath = false;  // it has a file name
-  bool anyOpen = false;        // some document is open, active or not
-  // The active window leads to a route document that can be extracted (a
-  // route, the route of an output, the route of a map), and that route is
-  // not itself an ".OUT" output.
-  bool activeRoute = false;
   // The map centre waypoint (table index or kNoIndex) kept by the route
   // document of the active map; nullopt when no map is active.
   std::optional<int> activeMapCentreIndex;

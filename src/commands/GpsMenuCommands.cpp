@@ -19,10 +19,11 @@ void withMonitorStopped(CommandContext& ctx) {
 
 }  // namespace
 
-// The route is brought up to date for the goto waypoint, but a route that
-// does not extract never keeps the monitor from starting.
+// An open route is brought up to date for the goto waypoint, but neither a
+// route that does not extract nor the lack of one keeps the monitor from
+// starting.
 void gpsEnable(CommandContext& ctx) {
-  routeGuard(ctx);
+  if (ctx.documents().active != DocumentConditions::Kind::None) routeGuard(ctx);
   ctx.gps().toggle();
   showGpsDialog(ctx, ctx.gps().running());
 }

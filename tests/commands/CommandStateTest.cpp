@@ -35,7 +35,6 @@ World routeOpen() {
   World w;
   w.documents.active = Kind::Route;
   w.documents.activeHasPath = true;
-  w.documents.activeRoute = true;
   w.voyage.waypoints.resize(2);
   return w;
 }
@@ -74,14 +73,14 @@ const Row kRows[] = {
        return w;
      },
      cmd::kMap, kGrey},
-    {"Extract Route offered on an output that leads to no route",
+    {"Extract Route offered with no document", [] { return World{}; }, cmd::kExtractRoute, kGrey},
+    {"Extract Route refused over an output, which leads to its route",
      [] {
        World w = routeOpen();
        w.documents.active = Kind::Output;
-       w.documents.activeRoute = false;
        return w;
      },
-     cmd::kExtractRoute, kGrey},
+     cmd::kExtractRoute, kEnabled},
     {"the output-format check not following OUTPUT_FORMAT",
      [] {
        World w = routeOpen();
