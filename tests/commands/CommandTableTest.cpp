@@ -135,16 +135,6 @@ TEST(CommandTable, OneIdentifierInTwoMenusIsOneCommand) {
   }
 }
 
-TEST(CommandTable, DirectiveTemplatesAreTheLinesMenuInTheirOrder) {
-  const Menu* lines = findMenu("!&Lines");
-  ASSERT_NE(lines, nullptr);
-  ASSERT_EQ(lines->items.size(), kDirectiveTemplates.size());
-  for (std::size_t i = 0; i < kDirectiveTemplates.size(); ++i) {
-    EXPECT_EQ(lines->items[i].text, kDirectiveTemplates[i].menuText);
-    EXPECT_EQ(lines->items[i].id, cmd::directiveTemplateCommand(i));
-  }
-}
-
 TEST(CommandTable, EveryItemLeadsToARowAndEveryRowIsReachable) {
   std::set<int> reachable;
   for (const Menu& menu : menus()) {
@@ -154,12 +144,6 @@ TEST(CommandTable, EveryItemLeadsToARowAndEveryRowIsReachable) {
   for (int id : reachable) EXPECT_NE(findCommand(id), nullptr) << id;
   for (const Command& command : commandTable()) EXPECT_EQ(reachable.count(command.id), 1u) << command.id;
   EXPECT_EQ(findCommand(12345), nullptr);
-}
-
-TEST(CommandTable, MapToolBarHoldsItsTenButtonsInOrder) {
-  constexpr int kOrder[] = {32913, 32914, 32916, 32926, 32927, 32934, 32936, 32937, 32938, 32939};
-  ASSERT_EQ(mapToolBar().size(), std::size(kOrder));
-  for (std::size_t i = 0; i < std::size(kOrder); ++i) EXPECT_EQ(mapToolBar()[i].id, kOrder[i]);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // The GPS dialog model: what the reader left in the snapshot reaches the
-// controls, what it writes after the snapshot does not, and the two boxes
-// show the unit switch and reception.
+// controls, and what it writes after the snapshot does not.
 
 #include "commands/GpsDialog.h"
 
@@ -37,19 +36,6 @@ TEST_F(GpsDialogModel, ControlsShowTheSnapshotNotWhatTheReaderWroteSince) {
   for (const GpsDialog::FixControl& c : GpsDialog::kFixControls)
     EXPECT_EQ(dialog.text(c.control), "snap" + std::to_string(c.text)) << c.control;
   EXPECT_TRUE(dialog.receivedChecked());
-}
-
-TEST_F(GpsDialogModel, UnitBoxAndSamplingTextsFollowTheMonitor) {
-  settings.GPS_SMG_CMG = 0;
-  gps.resetState();
-  dialog.refresh(gps, settings);
-  EXPECT_FALSE(dialog.unitChecked());
-  EXPECT_EQ(dialog.text(1105), "20");  // samples
-  EXPECT_EQ(dialog.text(1107), "60");  // log interval
-  gps.toggleUnitSmgCmg();
-  dialog.refresh(gps, settings);
-  EXPECT_TRUE(dialog.unitChecked());
-  EXPECT_EQ(dialog.text(1105), strings.prompt(273));
 }
 
 }  // namespace

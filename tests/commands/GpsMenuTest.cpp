@@ -87,14 +87,6 @@ TEST_F(GpsMenu, PortAndBaudStopTheMonitorAroundTheQuestionAndStartItAgain) {
   EXPECT_EQ(app.settings().GPS_BAUD, 9600);
 }
 
-TEST_F(GpsMenu, PortQuestionWithTheMonitorStoppedDoesNotStartIt) {
-  host.answer("/dev/ttyUSB3");
-  run(cmd::kSerialPort);
-  EXPECT_FALSE(app.gps().running());
-  EXPECT_EQ(app.settings().GPS_PORT, "/dev/ttyUSB3");
-  EXPECT_EQ(lines(), 1) << said();
-}
-
 TEST_F(GpsMenu, SamplesResetByNWithoutAMessageAndOutOfBoundsAskedAgain) {
   app.settings().GPS_SMG_CMG = 0;
   app.settings().GPS_MAX_SAMPLES = 30;

@@ -1,5 +1,5 @@
-// The questions for the delimiting character, the rounding and the number
-// label start: what they take, what they ask again and what they say.
+// The questions for the delimiting character and the rounding: what they
+// take and what they ask again.
 
 #include "commands/SettingPrompts.h"
 
@@ -64,16 +64,6 @@ TEST_F(Prompts, SeparatorOffersTheCharacterOrTheCodeOfAnInvisibleOne) {
   EXPECT_EQ(host.offered, (std::vector<std::string>{";", "9"}));
 }
 
-TEST_F(Prompts, SeparatorChangeSaysSoOnceAndTheSameOneSaysNothing) {
-  host.answer(";");
-  EXPECT_TRUE(askSeparatorCharacter(settings, messages));
-  EXPECT_NE(messages.text().find("; (59)"), std::string::npos) << messages.text();
-  const std::string said = messages.text();
-  host.answer(";");
-  EXPECT_FALSE(askSeparatorCharacter(settings, messages));
-  EXPECT_EQ(messages.text(), said);
-}
-
 TEST_F(Prompts, RoundingTextFollowsEveryChangeAlsoTheResetToOneMinute) {
   host.answer("15");
   EXPECT_TRUE(askRounding(settings, messages));
@@ -87,15 +77,6 @@ TEST_F(Prompts, RoundingTextFollowsEveryChangeAlsoTheResetToOneMinute) {
   host.answer(std::nullopt);
   EXPECT_FALSE(askRounding(settings, messages));
   EXPECT_EQ(settings.ROUNDING, 1);
-}
-
-TEST_F(Prompts, NumberLabelStartTakesZeroAndResetsToOne) {
-  host.answer("0");
-  EXPECT_TRUE(askNumberLabelStart(settings, messages));
-  EXPECT_EQ(settings.firstRowNumber, 0);
-  host.answer(" N");
-  EXPECT_TRUE(askNumberLabelStart(settings, messages));
-  EXPECT_EQ(settings.firstRowNumber, 1);
 }
 
 }  // namespace
