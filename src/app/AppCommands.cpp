@@ -67,7 +67,7 @@ bool AppCommands::openInEditor(const std::string& path) { return app_.documents(
 
 bool AppCommands::openOnDesktop(const std::string& path) { return windows_.openOnDesktop(path); }
 
-void AppCommands::zoom(bool in) { MapWindow(app_).zoomCommand(in ? Zoom::In : Zoom::Out); }
+void AppCommands::zoom(Zoom direction) { MapWindow(app_).zoomCommand(direction); }
 
 void AppCommands::setSpan(double degrees) { MapWindow(app_).spanButton(degrees); }
 

@@ -38,7 +38,7 @@ class AppCommands final : public CommandContext {
   bool openInEditor(const std::string& path) override;
   bool openOnDesktop(const std::string& path) override;
 
-  void zoom(bool in) override;
+  void zoom(Zoom direction) override;
   void setSpan(double degrees) override;
   bool askCentreWaypoint() override;
   bool askViewPoint() override;

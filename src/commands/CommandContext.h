@@ -15,6 +15,7 @@
 #include "commands/GpsDialog.h"
 #include "commands/PendingWork.h"
 #include "gps/GpsMonitor.h"
+#include "map/MapViewControl.h"
 #include "map/MapViewState.h"
 #include "nav/NavContext.h"
 #include "report/ReportContext.h"
@@ -24,8 +25,10 @@ namespace z5 {
 
 class SettingsSheet;
 
-// The user's own choice of "GC &Points get GC data", kept apart from the
-// setting while "No &GC waypoints out" holds it on.
+// gcPointsChoice(), the user's own setting of "GC &Points get GC data",
+// before he has made one. When "No &GC waypoints out" has to switch
+// GC_PT_GCD on, the choice becomes 0, and the switch goes off again with
+// "No &GC waypoints out" for that choice only.
 inline constexpr int kNoRememberedChoice = -1;
 
 class CommandContext {
@@ -72,11 +75,11 @@ class CommandContext {
   // --- The map view (the active map window's, when it is one) ---
   // The zoom commands and the span buttons: the route extracted, then the
   // active map, if the active window is one, zoomed or given the span.
-  virtual void zoom(bool in) = 0;
+  virtual void zoom(Zoom direction) = 0;
   virtual void setSpan(double degrees) = 0;
   // The questions of the map commands; each returns true when its value
-  // changed. The centre waypoint and the view point are asked under the
-  // map lock by the operation itself.
+  // changed. Choosing a centre waypoint ends the view point mode; a view
+  // point ends the centre waypoint. The operations take the map lock.
   virtual bool askCentreWaypoint() = 0;
   virtual bool askViewPoint() = 0;
   virtual bool askDegreeSpan() = 0;

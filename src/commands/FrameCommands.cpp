@@ -18,8 +18,8 @@ void readme(CommandContext& ctx) { ctx.openReadme(); }
 
 void showSourceFile(CommandContext& ctx) { ctx.showSourceFile(); }
 
-void zoomIn(CommandContext& ctx) { ctx.zoom(true); }
+void zoomIn(CommandContext& ctx) { ctx.zoom(Zoom::In); }
 
-void zoomOut(CommandContext& ctx) { ctx.zoom(false); }
+void zoomOut(CommandContext& ctx) { ctx.zoom(Zoom::Out); }
 
 }  // namespace z5::cmd

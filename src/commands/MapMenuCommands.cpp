@@ -28,6 +28,17 @@ void viewChanged(CommandContext& ctx) {
   setPending(ctx, kMapReloadAndRedraw);
 }
 
+// Disable in the confirmation of a view setting: `edit` applied under the
+// map lock, then the view changed.
+template <class Edit>
+void disableInView(CommandContext& ctx, Edit edit) {
+  {
+    Lock hold(ctx.mapLock());
+    edit(ctx.mapView());
+  }
+  viewChanged(ctx);
+}
+
 }  // namespace
 
 void map(CommandContext& ctx) { ctx.openMap(); }
@@ -38,24 +49,14 @@ void waypointPoint(CommandContext& ctx) {
     switch (confirmChange(ctx, kConfirmCentreWaypoint)) {
       case Host::Confirmation::Abort:
         return;
-      case Host::Confirmation::Disable: {
-        {
-          Lock hold(ctx.mapLock());
-          ctx.mapView().centreIndex = kNoIndex;
-        }
-        viewChanged(ctx);
+      case Host::Confirmation::Disable:
+        disableInView(ctx, [](MapViewState& view) { view.centreIndex = kNoIndex; });
         return;
-      }
       case Host::Confirmation::Change:
         break;
     }
   }
-  if (!ctx.askCentreWaypoint()) return;
-  {
-    Lock hold(ctx.mapLock());
-    ctx.mapView().viewPointMode = false;
-  }
-  viewChanged(ctx);
+  if (ctx.askCentreWaypoint()) viewChanged(ctx);
 }
 
 void viewPoint(CommandContext& ctx) {
@@ -64,14 +65,9 @@ void viewPoint(CommandContext& ctx) {
     switch (confirmChange(ctx, kConfirmViewPoint)) {
       case Host::Confirmation::Abort:
         return;
-      case Host::Confirmation::Disable: {
-        {
-          Lock hold(ctx.mapLock());
-          ctx.mapView().viewPointMode = false;
-        }
-        viewChanged(ctx);
+      case Host::Confirmation::Disable:
+        disableInView(ctx, [](MapViewState& view) { view.viewPointMode = false; });
         return;
-      }
       case Host::Confirmation::Change:
         break;
     }
