@@ -169,13 +169,11 @@ bool MapWindow::askCentreWaypoint() {
     view.viewPointMode = false;
     view.centreIndex = index;
   }
-  if (viewPointWasOn) messages.appendLine(messages.statusLine(app_.strings().prompt(kViewPointLabel),
-                                                              app_.strings().prompt(Messages::kOffText)));
+  if (viewPointWasOn) switchedOff(kViewPointLabel);
   const Waypoint& waypoint = voyage.waypoints[index];
-  const bool threeDecimals = settings.EXTRA_PRECISION == 1;
   messages.appendLine(app_.strings().prompt(kCentreStatus, index + settings.firstRowNumber, trim(waypoint.name),
-                                            formatPosition(waypoint.latitude, PositionKind::Latitude, threeDecimals),
-                                            formatPosition(waypoint.longitude, PositionKind::Longitude, threeDecimals)));
+                                            positionText(waypoint.latitude, PositionKind::Latitude),
+                                            positionText(waypoint.longitude, PositionKind::Longitude)));
   viewChanged();
   return index != current || viewPointWasOn;
 }
@@ -202,26 +200,25 @@ std::optional<double> askViewCoordinate(Messages& messages, const std::string& q
 bool MapWindow::askViewPoint() {
   Messages& messages = app_.messages();
   const StringTable& strings = app_.strings();
-  const bool threeDecimals = app_.settings().EXTRA_PRECISION == 1;
   MapViewState view;
   {
     Lock hold(app_.mapLock());
     view = app_.mapView();
   }
-  // The questions are asked without the map lock, which the GPS reader needs.
-  std::string latitudeNow, longitudeNow;
-  if (view.viewPointMode) {
-    latitudeNow = formatPosition(view.viewLatitude, PositionKind::Latitude, threeDecimals);
-    longitudeNow = formatPosition(view.viewLongitude, PositionKind::Longitude, threeDecimals);
-  }
-  const std::optional<double> latitude = askViewCoordinate(
-      messages, view.viewPointMode ? strings.prompt(kLatitudeQuestionNow, latitudeNow) : strings.prompt(kLatitudeQuestion),
-      latitudeNow, PositionKind::Latitude, kViewPointLatitudeLimit);
+  // The questions are asked without the map lock, which the GPS reader needs;
+  // a view point already set is shown and offered.
+  const bool shown = view.viewPointMode;
+  const std::string latitudeNow = shown ? positionText(view.viewLatitude, PositionKind::Latitude) : "";
+  const std::string longitudeNow = shown ? positionText(view.viewLongitude, PositionKind::Longitude) : "";
+  const std::string latitudeQuestion =
+      shown ? strings.prompt(kLatitudeQuestionNow, latitudeNow) : strings.prompt(kLatitudeQuestion);
+  const std::string longitudeQuestion =
+      shown ? strings.prompt(kLongitudeQuestionNow, longitudeNow) : strings.prompt(kLongitudeQuestion);
+  const std::optional<double> latitude =
+      askViewCoordinate(messages, latitudeQuestion, latitudeNow, PositionKind::Latitude, kViewPointLatitudeLimit);
   if (!latitude) return false;
-  const std::optional<double> longitude = askViewCoordinate(
-      messages,
-      view.viewPointMode ? strings.prompt(kLongitudeQuestionNow, longitudeNow) : strings.prompt(kLongitudeQuestion),
-      longitudeNow, PositionKind::Longitude, kViewPointLongitudeLimit);
+  const std::optional<double> longitude =
+      askViewCoordinate(messages, longitudeQuestion, longitudeNow, PositionKind::Longitude, kViewPointLongitudeLimit);
   if (!longitude) return false;
   bool hadCentre = false;
   {
@@ -229,9 +226,9 @@ bool MapWindow::askViewPoint() {
     hadCentre = app_.mapView().centreIndex != kNoIndex;
     centreOn(app_.mapView(), {*latitude, *longitude});
   }
-  if (hadCentre) messages.appendLine(messages.statusLine(strings.prompt(kCentreLabel), strings.prompt(Messages::kOffText)));
-  const std::string latitudeText = formatPosition(*latitude, PositionKind::Latitude, threeDecimals);
-  const std::string longitudeText = formatPosition(*longitude, PositionKind::Longitude, threeDecimals);
+  if (hadCentre) switchedOff(kCentreLabel);
+  const std::string latitudeText = positionText(*latitude, PositionKind::Latitude);
+  const std::string longitudeText = positionText(*longitude, PositionKind::Longitude);
   messages.appendLine(strings.prompt(kViewPointStatus, latitudeText, longitudeText));
   app_.documents().windows().showStatus(
       fmt::sprintf(kViewPointBarFormat, strings.prompt(Messages::kOnText), latitudeText, longitudeText));
@@ -267,6 +264,16 @@ bool MapWindow::askDegreeSpan() {
   }
   viewChanged();
   return true;
+}
+
+std::string MapWindow::positionText(double degrees, PositionKind kind) const {
+  return formatPosition(degrees, kind, app_.settings().EXTRA_PRECISION == 1);
+}
+
+void MapWindow::switchedOff(int labelNumber) {
+  Messages& messages = app_.messages();
+  const StringTable& strings = app_.strings();
+  messages.appendLine(messages.statusLine(strings.prompt(labelNumber), strings.prompt(Messages::kOffText)));
 }
 
 RouteDocument* MapWindow::route() {

@@ -11,6 +11,7 @@
 #include "editor/RouteDocument.h"
 #include "map/MapViewControl.h"
 #include "map/PositionLine.h"
+#include "route/PositionText.h"
 
 namespace z5 {
 
@@ -75,6 +76,9 @@ class MapWindow {
   bool activeMapShown();
   // The view changed: kept in the route, the map marked for redraw.
   void viewChanged();
+  // "label: off" in the message window (prompt string `labelNumber`).
+  void switchedOff(int labelNumber);
+  std::string positionText(double degrees, PositionKind kind) const;
 
   Z5App& app_;
 };

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 
 #include "base/AtomicFile.h"
 #include "editor/DocumentLinks.h"
 #include "report/OutputFileName.h"
+#include "route/RouteErrors.h"
 
 namespace z5 {
 namespace {
@@ -15,21 +15,33 @@ namespace {
 // A text that cannot be saved stays up this long.
 constexpr int kCannotSaveMs = 4000;
 
-// The whole file, or nullopt when it cannot be read or is larger than an
-// editor holds.
-std::optional<std::string> readDocumentFile(const std::string& path) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
+// The editor's limit as the message about a file beyond it says it.
+constexpr int kTextLimitMegabytes = 1;
+constexpr std::size_t kReadChunk = 1 << 16;
+
+struct DocumentFile {
+  enum Status { Read, CannotOpen, TooLarge } status = CannotOpen;
   std::string text;
-  std::string chunk(1 << 16, '\0');
+};
+
+// The whole file, unless it cannot be read or is larger than an editor holds.
+DocumentFile readDocumentFile(const std::string& path) {
+  DocumentFile file;
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) return file;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return file;
+  std::string chunk(kReadChunk, '\0');
   while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0) {
-    text.append(chunk, 0, static_cast<std::size_t>(in.gcount()));
-    if (text.size() > RouteDocument::kTextLimit) return std::nullopt;
+    file.text.append(chunk, 0, static_cast<std::size_t>(in.gcount()));
+    if (file.text.size() > RouteDocument::kTextLimit) {
+      file.text.clear();
+      file.status = DocumentFile::TooLarge;
+      return file;
+    }
   }
-  if (in.bad()) return std::nullopt;
-  return text;
+  if (!in.bad()) file.status = DocumentFile::Read;
+  return file;
 }
 
 bool sameFile(const std::string& a, const std::string& b) {
@@ -37,6 +49,16 @@ bool sameFile(const std::string& a, const std::string& b) {
   if (a == b) return true;
   std::error_code error;
   return std::filesystem::equivalent(a, b, error) && !error;
+}
+
+// `output` is the output file of `route`: the name the rule gives it, with
+// its extension in any case (an output made where names ignore case).
+bool isOutputOf(const std::string& route, const std::string& output) {
+  if (route.empty() || !isOutputFileName(output)) return false;
+  const std::string expected = outputFileName(route);
+  if (sameFile(expected, output)) return true;
+  const std::size_t stem = expected.size() - std::string_view(".out").size();
+  return output.size() == expected.size() && output.compare(0, stem, expected, 0, stem) == 0;
 }
 
 }  // namespace
@@ -55,12 +77,16 @@ D& DocumentSet::add(std::unique_ptr<D> document) {
 }
 
 RouteDocument* DocumentSet::readText(const std::string& path, bool asRoute) {
-  std::optional<std::string> text = readDocumentFile(path);
-  if (!text) {
+  DocumentFile file = readDocumentFile(path);
+  if (file.status == DocumentFile::TooLarge) {
+    messages_.showError(kRouteTooLarge.number, kRouteTooLarge.milliseconds, path, kTextLimitMegabytes);
+    return nullptr;
+  }
+  if (file.status != DocumentFile::Read) {
     messages_.showError(kErrorCannotOpen, kCannotOpenMs, path);
     return nullptr;
   }
-  RouteDocument& document = add(std::make_unique<RouteDocument>(path, std::move(*text)));
+  RouteDocument& document = add(std::make_unique<RouteDocument>(path, std::move(file.text)));
   if (asRoute && document.kind() == DocumentKind::Route) settings_.DATA_FILE = path;
   return &document;
 }
@@ -150,12 +176,12 @@ RouteDocument* DocumentSet::activeRouteDocument() {
   std::string routeName = text->routeName();
   if (routeName.empty()) {
     for (const auto& document : documents_) {
-      if (document->kind() == DocumentKind::Route && sameFile(outputFileName(document->path()), text->path())) {
+      if (document->kind() == DocumentKind::Route && isOutputOf(document->path(), text->path())) {
         routeName = document->path();
       }
     }
   }
-  if (routeName.empty() && sameFile(outputFileName(settings_.DATA_FILE), text->path())) routeName = settings_.DATA_FILE;
+  if (routeName.empty() && isOutputOf(settings_.DATA_FILE, text->path())) routeName = settings_.DATA_FILE;
   RouteDocument* output = text;
   RouteDocument* route = reopenRouteOf(routeName);
   if (route == nullptr || route == output) return nullptr;

@@ -35,8 +35,8 @@ class DocumentSet {
   // forward), else the file read into a new one, which becomes active.
   // Opening a file that is not an output document makes it the current
   // route file, unless it is only shown (`asRoute` false: the readme, the
-  // file of an error). A file that cannot be read (or is larger than an
-  // editor holds) shows error string 2 with the path for 3 s: nullptr.
+  // file of an error). A file that cannot be read shows error string 2 with
+  // the path for 3 s, one larger than an editor holds error string 15: nullptr.
   RouteDocument* openText(const std::string& path, bool asRoute = true);
   // The same, but an open document of that file is closed first (its
   // links cleared) and the file read again.

@@ -68,8 +68,11 @@ std::tm brokenDownTime(const ClockTime& time) {
   tm.tm_hour = time.hour;
   tm.tm_min = time.minute;
   tm.tm_sec = static_cast<int>(time.second);
-  tm.tm_wday = time.weekday;
   tm.tm_isdst = -1;
+  // The day of the week and of the year, for the codes that show them.
+  std::tm normalised = tm;
+  if (std::mktime(&normalised) == static_cast<std::time_t>(-1)) tm.tm_wday = time.weekday;
+  else tm = normalised;
   return tm;
 }
 
