@@ -1,22 +1,15 @@
 #pragma once
 // The application with its command context on a scripted host and scripted
-// windows: a home directory with the shipped string files, a route opened
-// in an editor, and helpers to run a command and read its state.
+// windows, and helpers to run a command and read its state.
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "FixedClock.h"
-#include "ScriptedHost.h"
-#include "TempDir.h"
+#include "../app/DeskTesting.h"
 #include "app/AppCommands.h"
-#include "app/Z5App.h"
 #include "commands/CommandTable.h"
 #include "commands/CommandWindows.h"
 #include "commands/SettingsSheet.h"
@@ -55,25 +48,20 @@ class ScriptedWindows final : public CommandWindows {
 inline constexpr const char* kBiscayRoute =
     "!DEPARTING Brest\nUshant\n48-28N\n5-05W\nFinisterre\n43-00N\n9-30W\nLisbon\n38-40N\n9-20W\n";
 
-struct CommandBench : ::testing::Test {
-  CommandBench() {
-    for (const char* name : {"nav_err.dat", "nav_info.dat", "chart.dat", "readme.txt"}) {
-      std::ifstream in(std::string(Z5_DATA_DIR) + "/" + name, std::ios::binary);
-      std::ostringstream bytes;
-      bytes << in.rdbuf();
-      home.write(name, bytes.str());
-    }
-    store.writeText(kSettingsSection, "HOME_PATH", home.home());
-    if (!app.startUp(home.path().string())) ADD_FAILURE() << app.messages().text();
-  }
+// The desk of the document tests with the command context on top.
+struct CommandBench : DeskTest {
+  CommandBench() { home.write("readme.txt", "Read me.\n"); }
 
-  // The route written to a file and opened in an editor, active.
-  RouteDocument* openRoute(const std::string& text = kBiscayRoute, const std::string& name = "BISCAY.TXT") {
-    return app.documents().openText(home.write(name, text));
+  // The table rows of the tests reach them from outside.
+  using DeskTest::app;
+  using DeskTest::host;
+  using DeskTest::store;
+
+  // The Biscay route (or `text`) written to a file and opened, active.
+  RouteDocument* openBiscay(const std::string& text = kBiscayRoute, const std::string& name = "BISCAY.TXT") {
+    return &openRoute(name, text);
   }
-  void run(int id) {
-    ASSERT_TRUE(runCommand(commands, id)) << id;
-  }
+  void run(int id) { ASSERT_TRUE(runCommand(commands, id)) << id; }
   CommandState state(int id) { return commandStates(commands)[id]; }
   const std::string& said() { return app.messages().text(); }
   // Lines in the message window ("\r\n" starts each).
@@ -85,13 +73,8 @@ struct CommandBench : ::testing::Test {
   }
   std::string prompt(int number) { return app.strings().prompt(number); }
 
-  TempDir home;
-  MemorySettingsStore store;
-  ScriptedHost host;
-  FixedClock clock;
-  Z5App app{host, store, clock};
-  ScriptedWindows windows;
-  AppCommands commands{app, windows};
+  ScriptedWindows commandWindows;
+  AppCommands commands{app, commandWindows};
 };
 
 }  // namespace z5::test

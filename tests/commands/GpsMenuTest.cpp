@@ -31,17 +31,17 @@ TEST_F(GpsMenu, EnableShowsTheDialogAndHideDialogGoesGreyWhenStopped) {
   EXPECT_EQ(state(cmd::kHideGpsDialog), (CommandState{false, false, false}));
   run(cmd::kGpsEnable);
   ASSERT_TRUE(app.gps().running()) << said();
-  EXPECT_TRUE(windows.dialogShown);
+  EXPECT_TRUE(commandWindows.dialogShown);
   EXPECT_EQ(state(cmd::kGpsEnable), (CommandState{true, true, false}));
   EXPECT_EQ(state(cmd::kHideGpsDialog), (CommandState{true, false, false}));
   run(cmd::kHideGpsDialog);
-  EXPECT_FALSE(windows.dialogShown);
+  EXPECT_FALSE(commandWindows.dialogShown);
   EXPECT_EQ(state(cmd::kHideGpsDialog), (CommandState{true, true, false}));
   run(cmd::kHideGpsDialog);
-  EXPECT_TRUE(windows.dialogShown);
+  EXPECT_TRUE(commandWindows.dialogShown);
   run(cmd::kGpsEnable);
   EXPECT_FALSE(app.gps().running());
-  EXPECT_FALSE(windows.dialogShown);
+  EXPECT_FALSE(commandWindows.dialogShown);
   EXPECT_EQ(state(cmd::kHideGpsDialog), (CommandState{false, false, false}));
 }
 
@@ -50,7 +50,7 @@ TEST_F(GpsMenu, EnableStartsWithoutARouteAndDespiteABadOne) {
   run(cmd::kGpsEnable);
   EXPECT_TRUE(app.gps().running()) << said();
   run(cmd::kGpsEnable);
-  openRoute("Nowhere\n95N\n5W\n", "BAD.TXT");
+  openBiscay("Nowhere\n95N\n5W\n", "BAD.TXT");
   run(cmd::kGpsEnable);
   EXPECT_TRUE(app.gps().running()) << said();
   app.gps().stop();
@@ -77,7 +77,7 @@ TEST_F(GpsMenu, PortAndBaudStopTheMonitorAroundTheQuestionAndStartItAgain) {
     host.answer(row.answer);
     run(row.id);
     EXPECT_TRUE(app.gps().running()) << row.legend << ": " << said();
-    EXPECT_TRUE(windows.dialogShown) << row.legend;
+    EXPECT_TRUE(commandWindows.dialogShown) << row.legend;
     const std::vector<std::string> toggles = monitorLines();
     ASSERT_EQ(toggles.size(), 2u) << row.legend << ": " << said();
     EXPECT_NE(toggles[0].find(prompt(Messages::kOffText)), std::string::npos) << row.legend;
@@ -105,7 +105,7 @@ TEST_F(GpsMenu, SamplesResetByNWithoutAMessageAndOutOfBoundsAskedAgain) {
 
 TEST_F(GpsMenu, GotoWaypointNeedsAVoyageAndIsCheckedWhileChosen) {
   EXPECT_FALSE(state(cmd::kGotoWaypoint).enabled);
-  openRoute();
+  openBiscay();
   run(cmd::kExtractRoute);
   ASSERT_TRUE(state(cmd::kGotoWaypoint).enabled);
   host.answer("2");
@@ -116,8 +116,8 @@ TEST_F(GpsMenu, GotoWaypointNeedsAVoyageAndIsCheckedWhileChosen) {
 
 TEST_F(GpsMenu, ViewLogFallsBackToTheDesktopWhenTheEditorCannotOpenIt) {
   run(cmd::kViewLog);
-  ASSERT_EQ(windows.desktopOpened.size(), 1u);
-  EXPECT_EQ(windows.desktopOpened[0], app.homeFile(kTrackLogFileName));
+  ASSERT_EQ(commandWindows.desktopOpened.size(), 1u);
+  EXPECT_EQ(commandWindows.desktopOpened[0], app.homeFile(kTrackLogFileName));
   run(cmd::kResetLog);
   run(cmd::kViewLog);
   EXPECT_NE(app.documents().findText(app.homeFile(kTrackLogFileName)), nullptr);

@@ -18,7 +18,7 @@ using Answers = std::vector<std::optional<std::string>>;
 // The Biscay route at 12 knots, extracted, with a departure time.
 struct MenuCommands : test::CommandBench {
   MenuCommands() {
-    route = openRoute(std::string("!SPEED 12\n") + test::kBiscayRoute);
+    route = openBiscay(std::string("!SPEED 12\n") + test::kBiscayRoute);
     app.settings().departure = {2002, 3, 23, 12, 0};
     run(cmd::kExtractRoute);
     app.messages().setText("before");
@@ -106,9 +106,9 @@ const Row kRows[] = {
     {"the centre waypoint not set", cmd::kWaypointPoint, {"2"},
      [](MenuCommands& b) { return b.app.mapView().centreIndex == 1 && !b.app.mapView().viewPointMode; }, kChecked},
     {"the colour dialog not redrawing the map on OK", cmd::kColourSettings, {},
-     [](MenuCommands& b) { return b.windows.colourRuns == 1 && b.commands.pending().mapReload; }, kEnabled},
+     [](MenuCommands& b) { return b.commandWindows.colourRuns == 1 && b.commands.pending().mapReload; }, kEnabled},
     {"the settings sheet run on a full message window", cmd::kSettingsSheet, {},
-     [](MenuCommands& b) { return b.windows.sheetRuns == 1 && !b.kept(); }, kEnabled},
+     [](MenuCommands& b) { return b.commandWindows.sheetRuns == 1 && !b.kept(); }, kEnabled},
     {"the readme not opened", cmd::kReadme, {},
      [](MenuCommands& b) {
        const RouteDocument* active = b.app.documents().activeText();
@@ -214,12 +214,12 @@ TEST_F(MenuCommands, ToolButtonsFollowTheActiveDocument) {
 
 TEST_F(MenuCommands, DirectiveTemplateGoesToTheCaretOfARouteEditorOnly) {
   run(cmd::kFirstDirectiveTemplate);
-  ASSERT_EQ(windows.inserted.size(), 1u);
-  EXPECT_EQ(windows.inserted[0], "\n!ARRIVING ");
+  ASSERT_EQ(commandWindows.inserted.size(), 1u);
+  EXPECT_EQ(commandWindows.inserted[0], "\n!ARRIVING ");
   EXPECT_TRUE(kept());
   run(cmd::kMap);
   run(cmd::kFirstDirectiveTemplate);
-  EXPECT_EQ(windows.inserted.size(), 1u);
+  EXPECT_EQ(commandWindows.inserted.size(), 1u);
 }
 
 TEST_F(MenuCommands, SettingsReloadsReextractAndLeaveEveryWindowToFollow) {

@@ -16,10 +16,10 @@ namespace {
 using Page = SettingsSheet::Page;
 
 struct Sheet : test::CommandBench {
-  Sheet() { route = openRoute(); }
+  Sheet() { route = openBiscay(); }
   // Runs "&Settings (Options)" with `user` working the sheet.
   void withSheet(std::function<void(SettingsSheet&)> user) {
-    windows.onSheet = std::move(user);
+    commandWindows.onSheet = std::move(user);
     writesBefore = store.writeCount();
     run(cmd::kSettingsSheet);
   }

@@ -66,7 +66,7 @@ struct Switches : test::CommandBench {
 };
 
 TEST_F(Switches, EachFlipsItsSettingWithOneLineAndItsPendingWork) {
-  openRoute();
+  openBiscay();
   for (const SwitchRow& row : kSwitches) {
     int& setting = app.settings().*row.field;
     for (int pass = 0; pass < 2; ++pass) {
@@ -98,7 +98,7 @@ TEST_F(Switches, LogTrackOffWithTheTrackDisplayedTurnsBothOffWithTwoLines) {
 }
 
 TEST_F(Switches, NoGcWaypointsHoldsGcDataOnAndGivesItBack) {
-  openRoute();
+  openBiscay();
   S& s = app.settings();
   s.NO_CALC_GC_OUT = 0;
   s.GC_PT_GCD = 0;
@@ -113,7 +113,7 @@ TEST_F(Switches, NoGcWaypointsHoldsGcDataOnAndGivesItBack) {
 }
 
 TEST_F(Switches, NoGcWaypointsKeepsGcDataTheUserSwitchedOnHimself) {
-  openRoute();
+  openBiscay();
   S& s = app.settings();
   s.NO_CALC_GC_OUT = 0;
   s.GC_PT_GCD = 0;
@@ -127,7 +127,7 @@ TEST_F(Switches, NoGcWaypointsKeepsGcDataTheUserSwitchedOnHimself) {
 }
 
 TEST_F(Switches, UserPointPlotAsksForTheFileFirstAndStopsWithoutOne) {
-  openRoute();
+  openBiscay();
   host.answer(std::nullopt);
   run(cmd::kUserPointPlot);
   EXPECT_EQ(app.settings().FILE_PT, 0);
