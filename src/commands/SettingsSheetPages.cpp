@@ -3,11 +3,11 @@
 
 #include <fmt/printf.h>
 
+#include "base/TextUtil.h"
 #include "commands/CommandIds.h"
 #include "commands/SettingsSheet.h"
 #include "commands/ToggleLabels.h"
 #include "route/PositionText.h"
-#include "base/TextUtil.h"
 
 namespace z5 {
 namespace {
@@ -158,9 +158,10 @@ std::string centreWaypointText(C& c) {
   const Voyage& voyage = c.voyage();
   if (index < 0 || index >= voyage.count()) return {};
   const Waypoint& w = voyage.waypoints[index];
+  const bool threeDecimals = c.settings().EXTRA_PRECISION == 1;
   return c.messages().strings().prompt(kCentreWaypointStatus, index + c.settings().firstRowNumber, trim(w.name),
-                                       formatPosition(w.latitude, PositionKind::Latitude, false),
-                                       formatPosition(w.longitude, PositionKind::Longitude, false));
+                                       formatPosition(w.latitude, PositionKind::Latitude, threeDecimals),
+                                       formatPosition(w.longitude, PositionKind::Longitude, threeDecimals));
 }
 
 std::string viewPointText(C& c) {
@@ -170,9 +171,10 @@ std::string viewPointText(C& c) {
     view = c.mapView();
   }
   if (!view.viewPointMode) return {};
+  const bool threeDecimals = c.settings().EXTRA_PRECISION == 1;
   return c.messages().strings().prompt(kViewPointStatus,
-                                       formatPosition(view.viewLatitude, PositionKind::Latitude, false),
-                                       formatPosition(view.viewLongitude, PositionKind::Longitude, false));
+                                       formatPosition(view.viewLatitude, PositionKind::Latitude, threeDecimals),
+                                       formatPosition(view.viewLongitude, PositionKind::Longitude, threeDecimals));
 }
 
 constexpr int kCentreWaypointBox = 1164;

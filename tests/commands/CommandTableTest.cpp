@@ -127,14 +127,6 @@ TEST(CommandTable, EveryMenuHoldsEachOfItsCommandsOnceWithItsExactText) {
   }
 }
 
-TEST(CommandTable, OneIdentifierInTwoMenusIsOneCommand) {
-  for (int shared : {cmd::kNoEta, cmd::kNoAmverMonth}) {
-    const auto rows = std::count_if(commandTable().begin(), commandTable().end(),
-                                    [shared](const Command& c) { return c.id == shared; });
-    EXPECT_EQ(rows, 1) << shared;
-  }
-}
-
 TEST(CommandTable, EveryItemLeadsToARowAndEveryRowIsReachable) {
   std::set<int> reachable;
   for (const Menu& menu : menus()) {
