@@ -56,10 +56,7 @@ void AppCommands::openMap() { MapWindow(app_).open(); }
 
 void AppCommands::showSourceFile() { RouteEditor(app_).showSourceFile(); }
 
-void AppCommands::insertIntoRouteEditor(std::string_view text) {
-  const RouteDocument* editor = app_.documents().activeText();
-  if (editor != nullptr) windows_.insertAtCaret(text);
-}
+void AppCommands::insertIntoRouteEditor(std::string_view text) { windows_.insertAtCaret(text); }
 
 void AppCommands::openReadme() { RouteEditor(app_).openReadme(); }
 

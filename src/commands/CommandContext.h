@@ -63,7 +63,8 @@ class CommandContext {
   virtual void openMap() = 0;
   // The route document of the active map or output window to the front.
   virtual void showSourceFile() = 0;
-  // The template text at the caret of the active route editor, if any.
+  // The text at the caret of the active editor (the command is enabled
+  // only while an editor is active).
   virtual void insertIntoRouteEditor(std::string_view text) = 0;
   // The home directory's "readme.txt" in an editor window.
   virtual void openReadme() = 0;

@@ -234,7 +234,7 @@ const Command* findCommand(int id) {
 
 bool runCommand(CommandContext& ctx, int id) {
   const Command* command = findCommand(id);
-  if (command == nullptr) return false;
+  if (command == nullptr || !command->state(commandConditions(ctx)).enabled) return false;
   if (command->prologue == Prologue::ClearMessages) ctx.messages().clear();
   command->action(ctx);
   return true;

@@ -56,7 +56,9 @@ std::span<const Command> commandTable();
 const Command* findCommand(int id);
 
 // Runs command `id`: the message window emptied unless the command keeps
-// it, then its action. False for an identifier that is not a command.
+// it, then its action. False, running nothing, for an identifier that is
+// not a command or a command that is not enabled now (a key pressed before
+// the menus caught up with the state).
 bool runCommand(CommandContext& ctx, int id);
 
 // The states of every command at this moment.

@@ -218,7 +218,7 @@ TEST_F(MenuCommands, DirectiveTemplateGoesToTheCaretOfARouteEditorOnly) {
   EXPECT_EQ(commandWindows.inserted[0], "\n!ARRIVING ");
   EXPECT_TRUE(kept());
   run(cmd::kMap);
-  run(cmd::kFirstDirectiveTemplate);
+  EXPECT_FALSE(runCommand(commands, cmd::kFirstDirectiveTemplate));
   EXPECT_EQ(commandWindows.inserted.size(), 1u);
 }
 
