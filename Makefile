@@ -8,7 +8,7 @@ FUZZ_TIME  ?= 20
 # Every Debian package the build, the tests, the benchmarks and the fuzzers need.
 DEB_PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev make pkg-config \
   qt6-base-dev libgl-dev libfmt-dev libgtest-dev libgmock-dev libbenchmark-dev \
-  libgeographiclib-dev nlohmann-json3-dev libgeos-dev fonts-liberation gpsd-clients
+  libgeographiclib-dev nlohmann-json3-dev libgeos-dev libboost-dev fonts-liberation gpsd-clients
 
 .PHONY: all deps build run test sanitize tsan fuzz bench clean worlddata
 
