@@ -24,6 +24,8 @@ const char* const kUsage =
     "                       moverep, data, nmea, in any case (default: the OUTPUT_FORMAT setting)\n"
     "  --stdout             with --output or --list: write to standard output\n"
     "  --list               list the waypoints of ROUTE\n"
+    "  --check              check ROUTE's legs against the land of the world data (with --map:\n"
+    "                       mark the findings on the map); exit 0 none, 1 some, 3 could not check\n"
     "  --map FILE.png       render the map of ROUTE (--size WxH, --center LAT,LON, --span DEG)\n"
     "  --gps PORT           run the GPS monitor on PORT (--goto N picks the goto waypoint)\n";
 
@@ -163,6 +165,8 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments) {
       line.toStdout = true;
     } else if (arg == "--list") {
       line.list = true;
+    } else if (arg == "--check") {
+      line.check = true;
     } else if (arg.size() > 1 && arg.front() == '-') {
       return fail("unknown option " + arg);
     } else if (line.route) {
@@ -175,7 +179,8 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments) {
   if ((line.centre.has_value() != line.span.has_value()) && line.mapFile)
     return fail("--center and --span go together");
   if (line.gotoWaypoint && !line.gpsPort) return fail("--goto goes with --gps");
-  if ((line.output || line.list || line.mapFile) && !line.route) return fail("a ROUTE file is needed");
+  if (line.check && (line.output || line.list || line.gpsPort)) return fail("--check goes alone or with --map");
+  if ((line.output || line.list || line.check || line.mapFile) && !line.route) return fail("a ROUTE file is needed");
   return result;
 }
 

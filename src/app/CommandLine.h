@@ -16,6 +16,7 @@ struct CommandLine {
   std::optional<int> outputFormat;          // 1..6
   bool toStdout = false;                    // --stdout
   bool list = false;                        // --list
+  bool check = false;                       // --check: the route check against land
   std::optional<std::string> mapFile;       // --map FILE.png
   int mapWidth = 1024, mapHeight = 768;     // --size WxH
   std::optional<std::pair<double, double>> centre;  // --center LAT,LON (degrees, north and east positive)
@@ -26,7 +27,7 @@ struct CommandLine {
   bool help = false;
 
   // Any option that makes the program run headless and exit.
-  bool headless() const { return output || list || mapFile.has_value() || gpsPort.has_value(); }
+  bool headless() const { return output || list || check || mapFile.has_value() || gpsPort.has_value(); }
 };
 
 struct CommandLineResult {

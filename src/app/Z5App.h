@@ -21,6 +21,8 @@
 #include "map/MapViewState.h"
 #include "nav/CalculatorState.h"
 #include "route/Voyage.h"
+#include "world/LandCheck.h"
+#include "world/LandIndexCache.h"
 
 namespace z5 {
 
@@ -89,6 +91,10 @@ class Z5App {
   CalculatorState& calculators() { return calculators_; }
   MapFonts& mapFonts() { return mapFonts_; }
   GpsMonitor& gps() { return gps_; }
+  // The route check: the land index of the home directory, and the last
+  // check's result, which the map marks.
+  LandIndexCache& landIndex() { return landIndex_; }
+  LandCheckResult& landCheck() { return landCheck_; }
   // Guards the map view's position fields, which the GPS reader moves.
   std::recursive_mutex& mapLock() { return gps_.locks().map; }
   const Clock& clock() const { return clock_; }
@@ -118,6 +124,8 @@ class Z5App {
   RouteChartTable routeCharts_;
   CalculatorState calculators_;
   MapFonts mapFonts_;
+  LandIndexCache landIndex_;
+  LandCheckResult landCheck_;
   GpsMonitor gps_;  // last: its reader ends before the state it reads goes
 };
 
