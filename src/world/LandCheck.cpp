@@ -166,8 +166,7 @@ NearestPair nearestPair(const PlaneLeg& leg, PlanePoint p, PlanePoint q) {
   NearestPair best{};
   best.miles = HUGE_VAL;
   for (NearestPair c : candidates) {
-    const double middle = (c.onLeg.y + c.onLand.y) / 2 / earth::kMinutesPerRadian;
-    c.miles = std::hypot(c.onLand.x - c.onLeg.x, c.onLand.y - c.onLeg.y) / std::cosh(middle);
+    c.miles = planeMiles(c.onLeg, c.onLand);
     if (c.miles < best.miles) best = c;
   }
   return best;

@@ -49,14 +49,6 @@ TreeBox boxOf(std::span<const PlanePoint> run) {
   return box;
 }
 
-// The length of a short edge in nautical miles: its plane length times the
-// scale of the plane at its latitude (one minute of the plane is cos(lat)
-// nautical miles on the sphere, and cos(lat) = 1 / cosh(y in radians)).
-double edgeMiles(PlanePoint a, PlanePoint b) {
-  const double middle = (a.y + b.y) / 2 / earth::kMinutesPerRadian;
-  return std::hypot(b.x - a.x, b.y - a.y) / std::cosh(middle);
-}
-
 }  // namespace
 
 // A run: the points from `first`, `edges` + 1 of them.
@@ -73,6 +65,11 @@ struct LandIndex::Tree {
 
 PlanePoint toPlane(double latitude, double longitude) {
   return {longitude * kMinutesPerDegree, meridionalParts(clampedLatitude(latitude))};
+}
+
+double planeMiles(PlanePoint a, PlanePoint b) {
+  const double middle = (a.y + b.y) / 2 / earth::kMinutesPerRadian;
+  return std::hypot(b.x - a.x, b.y - a.y) / std::cosh(middle);
 }
 
 double planeLatitude(double y) { return clampedLatitude(latitudeAtMeridionalParts(y, kLatitudeTolerance)); }
@@ -101,7 +98,7 @@ LandIndex::LandIndex(LandChains chains) : chains_(std::move(chains)), tree_(std:
       tree_->runs.push_back({static_cast<std::uint32_t>(first), static_cast<std::uint32_t>(edges)});
     }
     for (std::size_t i = start; i + 1 < end; ++i) {
-      if (edgeCount_++ % kSpacingSample == 0) sample.push_back(edgeMiles(points[i], points[i + 1]));
+      if (edgeCount_++ % kSpacingSample == 0) sample.push_back(planeMiles(points[i], points[i + 1]));
     }
   }
   for (const PlanePoint& p : points) top_ = std::max(top_, p.y);

@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <span>
 #include <string>
@@ -41,6 +42,10 @@ inline constexpr double kPlaneHalfTurn = 10800;
 
 // A position (degrees; the longitude may be unwrapped) on the plane.
 PlanePoint toPlane(double latitude, double longitude);
+// The length of a short line on the plane, nautical miles: its plane
+// length at the plane's scale at its middle (one minute of the plane is
+// cos(lat) NM on the sphere, and cos(lat) = 1 / cosh(y in radians)).
+double planeMiles(PlanePoint a, PlanePoint b);
 // The latitude (degrees) of a plane y, to 1e-6 minutes.
 double planeLatitude(double y);
 
@@ -82,7 +87,7 @@ class LandIndex {
   LandChains chains_;
   std::unique_ptr<Tree> tree_;
   std::size_t edgeCount_ = 0;
-  double top_ = 0;
+  double top_ = -std::numeric_limits<double>::infinity();
   double spacingKm_ = 0;
 };
 
