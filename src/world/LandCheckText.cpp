@@ -12,8 +12,8 @@ constexpr const char* kNoLegs = "Route check: the route has no leg to check";
 constexpr const char* kNoWorldData =
     "Route check: could not run - the land files of the world data are missing, damaged or empty";
 constexpr const char* kHeading =
-    "Route check of %s against the coastline of the world data (points about %.1f km apart%s): a planning aid, "
-    "not a safety check against charts.";
+    "Route check of %s (%s) against the coastline of the world data (points about %.1f km apart%s): a planning "
+    "aid, not a safety check against charts.";
 constexpr const char* kClearanceNote = "; clearance %d NM";
 constexpr const char* kLegFormat = "Leg %d-%d (%s - %s) ";
 constexpr const char* kCrossingFormat = "meets land at %s %s";
@@ -64,7 +64,8 @@ std::vector<std::string> landCheckListing(const LandCheckResult& result, std::st
   if (result.status == LandCheckStatus::Checked) {
     const std::string clearance =
         result.clearanceMiles > 0 ? fmt::sprintf(kClearanceNote, result.clearanceMiles) : std::string();
-    lines.push_back(fmt::sprintf(kHeading, routeName, result.pointSpacingKm, clearance));
+    const std::string legCount = result.legsChecked == 1 ? "1 leg" : fmt::sprintf("%d legs", result.legsChecked);
+    lines.push_back(fmt::sprintf(kHeading, routeName, legCount, result.pointSpacingKm, clearance));
     for (const LandFinding& f : result.findings) lines.push_back(findingLine(f, result.clearanceMiles, extraPrecision));
   }
   lines.push_back(landCheckSummary(result));

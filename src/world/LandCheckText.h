@@ -17,7 +17,7 @@ namespace z5 {
 // check could not run or had no leg to check.
 std::string landCheckSummary(const LandCheckResult& result);
 
-// The listing: a heading naming the route and the resolution of the
+// The listing: a heading naming the route, its legs and the resolution of the
 // coastline, one line per finding (its leg numbered and named as in the
 // reports, its position as the reports write positions), then the summary.
 // Without a check (no leg, no world data) only the summary.

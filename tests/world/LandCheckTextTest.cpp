@@ -24,6 +24,7 @@ LandCheckResult checked(std::vector<LandFinding> findings, int clearance) {
   r.status = LandCheckStatus::Checked;
   r.findings = std::move(findings);
   r.clearanceMiles = clearance;
+  r.legsChecked = 9;
   r.pointSpacingKm = 3.14;
   return r;
 }
@@ -62,8 +63,8 @@ TEST(LandCheckText, ListingStatesWhatTheCheckIsThenEachLegAsTheReportsNumberIt) 
                                           finding(LandFindingKind::Clearance, 8, 9)},
                                          2);
   const std::vector<std::string> expected = {
-      "Route check of README.TXT against the coastline of the world data (points about 3.1 km apart; clearance 2 "
-      "NM): a planning aid, not a safety check against charts.",
+      "Route check of README.TXT (9 legs) against the coastline of the world data (points about 3.1 km apart; "
+      "clearance 2 NM): a planning aid, not a safety check against charts.",
       "Leg 2-3 (Bishop Rock - Nantucket Shoals) meets land at 46-49.57N 052-56.95W.",
       "Leg 4-5 (Bishop Rock - Nantucket Shoals) meets land at 46-49.57N 052-56.95W - short crossing: canal or narrow "
       "passage?",
