@@ -9,7 +9,7 @@ PREFIX     ?= /usr/local
 # Every Debian package the build, the tests, the benchmarks and the fuzzers need.
 DEB_PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev make pkg-config \
   qt6-base-dev libgl-dev libfmt-dev libgtest-dev libgmock-dev libbenchmark-dev \
-  libgeographiclib-dev nlohmann-json3-dev libgeos-dev fonts-liberation gpsd-clients \
+  libgeographiclib-dev nlohmann-json3-dev libgeos-dev libboost-dev fonts-liberation gpsd-clients \
   libpugixml-dev gpsbabel python3-gpxpy gpsd desktop-file-utils appstream dpkg-dev file groff-base
 
 .PHONY: all deps build run test install package sanitize tsan fuzz bench clean worlddata

@@ -27,6 +27,8 @@ const char* const kUsage =
     "  --import-gpx FILE    print the route text of a GPX file's first route (or its waypoints)\n"
     "  --stdout             with --output or --list: write to standard output\n"
     "  --list               list the waypoints of ROUTE\n"
+    "  --check              check ROUTE's legs against the land of the world data (with --map:\n"
+    "                       mark the findings on the map); exit 0 none, 1 some, 3 could not check\n"
     "  --map FILE.png       render the map of ROUTE (--size WxH, --center LAT,LON, --span DEG)\n"
     "  --gps SOURCE         run the GPS monitor on SOURCE: a serial port, gpsd://HOST[:PORT],\n"
     "                       tcp://HOST:PORT or udp://[ADDRESS]:PORT (--goto N picks the goto waypoint)\n";
@@ -171,6 +173,8 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments) {
       line.toStdout = true;
     } else if (arg == "--list") {
       line.list = true;
+    } else if (arg == "--check") {
+      line.check = true;
     } else if (arg.size() > 1 && arg.front() == '-') {
       return fail("unknown option " + arg);
     } else if (line.route) {
@@ -183,9 +187,10 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments) {
   if ((line.centre.has_value() != line.span.has_value()) && line.mapFile)
     return fail("--center and --span go together");
   if (line.gotoWaypoint && !line.gpsPort) return fail("--goto goes with --gps");
-  if (line.importGpx && (line.output || line.list || line.mapFile || line.gpsPort || line.route))
+  if (line.importGpx && (line.output || line.list || line.check || line.mapFile || line.gpsPort || line.route))
     return fail("--import-gpx goes alone: it prints the route text of the GPX file");
-  if ((line.output || line.list || line.mapFile) && !line.route) return fail("a ROUTE file is needed");
+  if (line.check && (line.output || line.list || line.gpsPort)) return fail("--check goes alone or with --map");
+  if ((line.output || line.list || line.check || line.mapFile) && !line.route) return fail("a ROUTE file is needed");
   return result;
 }
 

@@ -16,6 +16,7 @@ struct CommandLine {
   std::optional<int> outputFormat;          // 1..7 (7: gpx)
   bool toStdout = false;                    // --stdout
   bool list = false;                        // --list
+  bool check = false;                       // --check: the route check against land
   std::optional<std::string> mapFile;       // --map FILE.png
   int mapWidth = 1024, mapHeight = 768;     // --size WxH
   std::optional<std::pair<double, double>> centre;  // --center LAT,LON (degrees, north and east positive)
@@ -28,7 +29,7 @@ struct CommandLine {
 
   // Any option that makes the program run headless and exit.
   bool headless() const {
-    return output || list || mapFile.has_value() || gpsPort.has_value() || importGpx.has_value();
+    return output || list || check || mapFile.has_value() || gpsPort.has_value() || importGpx.has_value();
   }
 };
 

@@ -26,6 +26,8 @@
 #include "map/PositionLine.h"
 #include "nav/CalculatorState.h"
 #include "route/Voyage.h"
+#include "world/LandCheck.h"
+#include "world/LandIndexCache.h"
 
 namespace z5 {
 
@@ -110,6 +112,10 @@ class Z5App {
   // The GPS draws its track on the map: the map then follows the ship, and
   // a route's own view settings are not handed to it.
   bool gpsDrawsTrack() const;
+  // The route check: the land index of the home directory, and the last
+  // check's result, which the map marks.
+  LandIndexCache& landIndex() { return landIndex_; }
+  LandCheckResult& landCheck() { return landCheck_; }
   // Guards the map view's position fields, which the GPS reader moves.
   std::recursive_mutex& mapLock() { return gps_.locks().map; }
   const Clock& clock() const { return clock_; }
@@ -147,6 +153,8 @@ class Z5App {
   PositionReference positionReference_;
   MemoryClipboard ownClipboard_;
   Clipboard* clipboard_ = &ownClipboard_;
+  LandIndexCache landIndex_;
+  LandCheckResult landCheck_;
   GpsMonitor gps_;  // last: its reader ends before the state it reads goes
 };
 

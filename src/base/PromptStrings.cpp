@@ -248,9 +248,9 @@ constexpr std::array<CatalogueEntry, kPromptStringCount> kPromptStrings = {{
     // Map colour slot 21.
     /* 137 */ {"", "Land class 11"},
     // Map colour slot 22.
-    /* 138 */ {"", "Land class 12"},
+    /* 138 */ {"", "Route check: land met"},
     // Map colour slot 23.
-    /* 139 */ {"", "Land class 13"},
+    /* 139 */ {"", "Route check: leg"},
     // Map colour slot 24.
     /* 140 */ {"", "Rivers class 1"},
     // Map colour slot 25.

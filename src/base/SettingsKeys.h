@@ -105,6 +105,7 @@ inline constexpr std::array kSettingsKeys = {
     SettingsKey{"GPS_SAMPLE_INTERVAL", IntKey{&SettingsRecord::GPS_SAMPLE_INTERVAL, 1, 3600}},
     SettingsKey{"GPS_DISPLAY_TRACK", IntKey{&SettingsRecord::GPS_DISPLAY_TRACK, 0, 1}},
     SettingsKey{"GPS_LABEL_TRACK", IntKey{&SettingsRecord::GPS_LABEL_TRACK, 0, 1}},
+    SettingsKey{"LAND_CLEARANCE", IntKey{&SettingsRecord::LAND_CLEARANCE, 0, 50}},
 };
 
 // The key named `name`; null for a name that is not a key.

@@ -81,6 +81,7 @@ struct SettingsRecord {
   int GPS_SAMPLE_INTERVAL = 20;
   int GPS_DISPLAY_TRACK = 1;
   int GPS_LABEL_TRACK = 1;
+  int LAND_CLEARANCE = 0;  // NM the route check keeps legs off land; 0 checks crossings only
 
   // Colour keys.
   Palette RGB_COLOR_MAP = kDefaultScreenPalette;

@@ -107,6 +107,7 @@ TEST(CommandLineSet, RefusesValuesThatWouldNotBeStoredAsTyped) {
       {"ROUNDING=abc", "a whole number from 1 to 60"},        // not a number, ignored
       {"ROUNDING=0", "a whole number from 1 to 60"},          // below the range, ignored
       {"ROUNDING=61", "a whole number from 1 to 60"},         // above the range, ignored
+      {"LAND_CLEARANCE=51", "a whole number from 0 to 50"},   // a clearance beyond its range, ignored
       {"SEPARATOR_CHAR=0", "from 1 to 255 other than 10 and 13"},   // a NUL in the delimited report
       {"SEPARATOR_CHAR=10", "from 1 to 255 other than 10 and 13"},  // a line end in every row
       {"VESSEL=   ", "1 to 100 characters"},                 // blank: the default name stayed
