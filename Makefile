@@ -9,10 +9,10 @@ PREFIX     ?= /usr/local
 # Every Debian package the build, the tests, the benchmarks and the fuzzers need.
 DEB_PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev make pkg-config \
   qt6-base-dev libgl-dev libfmt-dev libgtest-dev libgmock-dev libbenchmark-dev \
-  libgeographiclib-dev nlohmann-json3-dev libgeos-dev libboost-dev fonts-liberation gpsd-clients \
+  libgeographiclib-dev nlohmann-json3-dev libgeos-dev libboost-dev fonts-liberation xvfb xauth qt6-qpa-plugins gpsd-clients \
   libpugixml-dev gpsbabel python3-gpxpy gpsd desktop-file-utils appstream dpkg-dev file groff-base
 
-.PHONY: all deps build run test install package sanitize tsan fuzz bench clean worlddata
+.PHONY: all deps build run test screenshots install package sanitize tsan fuzz bench clean worlddata
 
 all: build
 
@@ -45,6 +45,12 @@ install: build
 # A Debian package of the same, in $(BUILD): apt-get install ./$(BUILD)/z5_*.deb
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+# A picture of every window and dialog, under build/screenshots/.
+screenshots: build
+	mkdir -p $(BUILD)/screenshots
+	cd $(BUILD) && Z5_SCREENSHOTS_DIR=$$PWD/screenshots $(CURDIR)/tests/support/with_xvfb.sh tests/test_ui --gtest_filter='Screenshots*'
+	@ls $(BUILD)/screenshots
 
 sanitize: deps
 	cmake -S . -B build-sanitize $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DZ5_SANITIZE=address,undefined -DZ5_WITH_BENCH=OFF
