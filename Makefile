@@ -4,14 +4,16 @@ JOBS       ?= $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CMAKE_GEN  := -G Ninja
 FUZZ_TIME  ?= 20
+PREFIX     ?= /usr/local
 
 # Every Debian package the build, the tests, the benchmarks and the fuzzers need
 # (locales-all: the comma-decimal locales the number tests run under).
 DEB_PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev make pkg-config \
   qt6-base-dev libgl-dev libfmt-dev libgtest-dev libgmock-dev libbenchmark-dev \
-  libgeographiclib-dev nlohmann-json3-dev libgeos-dev fonts-liberation gpsd-clients locales-all
+  libgeographiclib-dev nlohmann-json3-dev libgeos-dev libboost-dev fonts-liberation xvfb xauth qt6-qpa-plugins gpsd-clients \
+  libpugixml-dev gpsbabel python3-gpxpy gpsd desktop-file-utils appstream dpkg-dev file groff-base locales-all
 
-.PHONY: all deps build run test sanitize tsan fuzz bench clean worlddata
+.PHONY: all deps build run test screenshots install package sanitize tsan fuzz bench clean worlddata
 
 all: build
 
@@ -35,6 +37,21 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 300
+
+# The program, its home directory as shipped, desktop entry, icon, metainfo
+# and man page under PREFIX (DESTDIR is honoured too).
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package of the same, in $(BUILD): apt-get install ./$(BUILD)/z5_*.deb
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# A picture of every window and dialog, under build/screenshots/.
+screenshots: build
+	mkdir -p $(BUILD)/screenshots
+	cd $(BUILD) && Z5_SCREENSHOTS_DIR=$$PWD/screenshots $(CURDIR)/tests/support/with_xvfb.sh tests/test_ui --gtest_filter='Screenshots*'
+	@ls $(BUILD)/screenshots
 
 sanitize: deps
 	cmake -S . -B build-sanitize $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DZ5_SANITIZE=address,undefined -DZ5_WITH_BENCH=OFF

@@ -29,12 +29,14 @@
 #include "app/ConsoleHost.h"
 #include "app/OverlaySettingsStore.h"
 #include "app/ReportJobs.h"
+#include "app/RouteCheck.h"
 #include "app/VoyageEngine.h"
 #include "app/Z5App.h"
 #include "base/AtomicFile.h"
 #include "base/Clock.h"
 #include "base/EpochClock.h"
 #include "gps/GpsTerminal.h"
+#include "report/GpxImport.h"
 #include "ui/MapImage.h"
 #include "ui/QtSettingsStore.h"
 
@@ -97,9 +99,8 @@ void useOffscreenPlatform() {
   }
 }
 
-// `z5 --map FILE.png ROUTE`: the map of the route, the whole voyage or a
-// centred view, written as a PNG whose path is printed.
-int writeMap(z5::Z5App& app, const z5::CommandLine& line, std::ostream& out) {
+// The map view of --map: the whole voyage or a centred view, at the picture's size.
+void setMapView(z5::Z5App& app, const z5::CommandLine& line) {
   z5::MapViewState& view = app.mapView();
   view.drawingWidth = line.mapWidth;
   view.drawingHeight = line.mapHeight;
@@ -109,8 +110,10 @@ int writeMap(z5::Z5App& app, const z5::CommandLine& line, std::ostream& out) {
     view.viewLongitude = line.centre->second;
     view.degreeSpan = *line.span;
   }
-  const int extracted = z5::VoyageEngine(app).extractRouteFile(routePath(app, *line.route));
-  if (extracted == z5::kRouteFailed || extracted == z5::kFatal) return kFileError;
+}
+
+// The map of the extracted route written as a PNG whose path is printed.
+int drawMap(z5::Z5App& app, const z5::CommandLine& line, std::ostream& out) {
   const z5::MapImage map = z5::renderMapImage(app, line.mapWidth, line.mapHeight);
   if (map.result != z5::kMapPainted) return kFileError;
   QByteArray png;
@@ -128,6 +131,27 @@ int writeMap(z5::Z5App& app, const z5::CommandLine& line, std::ostream& out) {
   }
   out << *line.mapFile << "\n";
   return kDone;
+}
+
+// `z5 --map FILE.png ROUTE`: the map of the route, the whole voyage or a
+// centred view.
+int writeMap(z5::Z5App& app, const z5::CommandLine& line, std::ostream& out) {
+  setMapView(app, line);
+  const int extracted = z5::VoyageEngine(app).extractRouteFile(routePath(app, *line.route));
+  if (extracted == z5::kRouteFailed || extracted == z5::kFatal) return kFileError;
+  return drawMap(app, line, out);
+}
+
+// `z5 --check ROUTE`: the route check's findings, with --map marked on the
+// map. Its own exit statuses: 0 none, 1 some, 3 the check could not be made
+// (the route has errors, the world data are missing or damaged, or the map
+// could not be written).
+int runCheck(z5::Z5App& app, const z5::CommandLine& line, std::ostream& out) {
+  if (line.mapFile) setMapView(app, line);
+  if (z5::extractRouteJob(app, routePath(app, *line.route), std::cerr) != z5::kJobDone) return z5::kCheckNotRun;
+  const int status = z5::checkRouteJob(app, out);
+  if (line.mapFile && drawMap(app, line, out) != kDone) return z5::kCheckNotRun;
+  return status;
 }
 
 // SIGINT and SIGTERM blocked in this thread and in every thread it starts
@@ -166,6 +190,18 @@ int runGps(z5::Z5App& app, const z5::CommandLine& line) {
   return kDone;
 }
 
+// `z5 --import-gpx FILE.gpx`: the route text of the file's route on
+// standard output; a file that cannot be imported is said on standard error.
+int importGpx(const std::string& file, std::ostream& out) {
+  const z5::GpxImport imported = z5::importGpxFile(file);
+  if (!imported.imported) {
+    std::fprintf(stderr, "z5: %s\n", imported.message.c_str());
+    return kFileError;
+  }
+  out << imported.routeText;
+  return kDone;
+}
+
 // Writes what the run has for standard output, which must reach it: a full
 // disk or a closed pipe is a failed run, said on standard error with its cause.
 int finishStandardOutput(int status, const std::string& text) {
@@ -188,6 +224,7 @@ int run(int argc, char** argv, std::ostream& out) {
     out << z5::kUsage;
     return kDone;
   }
+  if (line.importGpx) return importGpx(*line.importGpx, out);
   std::unique_ptr<QCoreApplication> qt;
   if (line.mapFile) {
     useOffscreenPlatform();
@@ -207,6 +244,11 @@ int run(int argc, char** argv, std::ostream& out) {
   z5::Z5App app(host, store, *clock);
   if (!app.startUp(programDirectory(argv[0]))) return kFileError;
   if (line.gpsPort) return runGps(app, line);
+  if (line.check) {
+    const int status = runCheck(app, line, out);
+    app.shutDown();
+    return status;
+  }
   int status = kDone;
   if (line.list || line.output) status = runReportJobs(app, line, out);
   if (status == kDone && line.mapFile) status = writeMap(app, line, out);

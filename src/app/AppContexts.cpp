@@ -21,6 +21,7 @@ MapPaintContext mapPaintContext(Z5App& app) {
                           app.messages(), app.mapExtent());
   context.trackLog = [&app](const auto& draw) { app.gps().trackLog().read(draw); };
   context.viewLock = &app.mapLock();
+  context.landCheck = &app.landCheck();
   return context;
 }
 

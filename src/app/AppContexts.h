@@ -18,7 +18,7 @@ ReportContext reportContext(Z5App& app);
 LegPassContext legPassContext(Z5App& app);
 
 // The track is read through the GPS monitor's track log and the view copied
-// under the map lock.
+// under the map lock; the findings of the last route check are marked.
 MapPaintContext mapPaintContext(Z5App& app);
 
 }  // namespace z5

@@ -8,6 +8,7 @@
 #include "base/NumberReading.h"
 #include "base/Settings.h"
 #include "base/TextUtil.h"
+#include "gps/SourceAddress.h"
 #include "map/MapViewState.h"
 #include "nav/ComputeMapExtent.h"
 #include "route/PositionText.h"
@@ -20,11 +21,16 @@ const char* const kUsage =
     "  --settings FILE      settings profile (INI) to use\n"
     "  --set KEY=VALUE      override one setting for this run (repeatable; never saved)\n"
     "  --output[=FORMAT]    write ROUTE's output file: 1-6 or normal, delimited, amver,\n"
-    "                       moverep, data, nmea, in any case (default: the OUTPUT_FORMAT setting)\n"
+    "                       moverep, data, nmea, in any case (default: the OUTPUT_FORMAT setting),\n"
+    "                       or gpx: a GPX 1.1 route in ROUTE's name with extension .gpx\n"
+    "  --import-gpx FILE    print the route text of a GPX file's first route (or its waypoints)\n"
     "  --stdout             with --output or --list: write to standard output\n"
     "  --list               list the waypoints of ROUTE\n"
+    "  --check              check ROUTE's legs against the land of the world data (with --map:\n"
+    "                       mark the findings on the map); exit 0 none, 1 some, 3 could not check\n"
     "  --map FILE.png       render the map of ROUTE (--size WxH, --center LAT,LON, --span DEG)\n"
-    "  --gps PORT           run the GPS monitor on PORT (--goto N picks the goto waypoint)\n";
+    "  --gps SOURCE         run the GPS monitor on SOURCE: a serial port, gpsd://HOST[:PORT],\n"
+    "                       tcp://HOST:PORT or udp://[ADDRESS]:PORT (--goto N picks the goto waypoint)\n";
 
 namespace {
 
@@ -36,8 +42,8 @@ struct FormatName {
   std::string_view name;
   int format;
 };
-constexpr std::array<FormatName, 6> kFormatNames = {{
-    {"normal", 1}, {"delimited", 2}, {"amver", 3}, {"moverep", 4}, {"data", 5}, {"nmea", 6}}};
+constexpr std::array<FormatName, 7> kFormatNames = {{
+    {"normal", 1}, {"delimited", 2}, {"amver", 3}, {"moverep", 4}, {"data", 5}, {"nmea", 6}, {"gpx", 7}}};
 
 // A decimal number as people write degrees: an optional sign, digits and
 // at most one decimal point. Nothing else (no exponent, hexadecimal, "nan"
@@ -93,7 +99,7 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments) {
     if (arg == "--help" || arg == "-h") {
       line.help = true;
     } else if (arg == "--home" || arg == "--settings" || arg == "--set" || arg == "--map" || arg == "--gps" ||
-               arg == "--size" || arg == "--center" || arg == "--span" || arg == "--goto") {
+               arg == "--size" || arg == "--center" || arg == "--span" || arg == "--goto" || arg == "--import-gpx") {
       const auto v = value();
       if (!v) return fail(arg + " needs a value");
       if (arg == "--home") {
@@ -112,7 +118,11 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments) {
       } else if (arg == "--map") {
         line.mapFile = *v;
       } else if (arg == "--gps") {
+        if (const SourceAddressReading source = readSourceAddress(*v); !source.address)
+          return fail("--gps " + *v + ": " + source.problem);
         line.gpsPort = *v;
+      } else if (arg == "--import-gpx") {
+        line.importGpx = *v;
       } else if (arg == "--size") {
         const std::size_t x = v->find('x');
         const auto w = x == std::string::npos ? std::nullopt : integerOnly<int>(std::string_view(*v).substr(0, x));
@@ -151,6 +161,8 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments) {
       line.toStdout = true;
     } else if (arg == "--list") {
       line.list = true;
+    } else if (arg == "--check") {
+      line.check = true;
     } else if (arg.size() > 1 && arg.front() == '-') {
       return fail("unknown option " + arg);
     } else if (line.route) {
@@ -163,7 +175,10 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments) {
   if ((line.centre.has_value() != line.span.has_value()) && line.mapFile)
     return fail("--center and --span go together");
   if (line.gotoWaypoint && !line.gpsPort) return fail("--goto goes with --gps");
-  if ((line.output || line.list || line.mapFile) && !line.route) return fail("a ROUTE file is needed");
+  if (line.importGpx && (line.output || line.list || line.check || line.mapFile || line.gpsPort || line.route))
+    return fail("--import-gpx goes alone: it prints the route text of the GPX file");
+  if (line.check && (line.output || line.list || line.gpsPort)) return fail("--check goes alone or with --map");
+  if ((line.output || line.list || line.check || line.mapFile) && !line.route) return fail("a ROUTE file is needed");
   return result;
 }
 

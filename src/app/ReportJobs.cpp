@@ -1,16 +1,13 @@
 #include "app/ReportJobs.h"
 
-#include <span>
-#include <sstream>
-
 #include <fmt/format.h>
 
 #include "app/AppContexts.h"
+#include "app/OutputFile.h"
 #include "app/VoyageEngine.h"
 #include "app/Z5App.h"
 #include "base/AtomicFile.h"
 #include "base/TextUtil.h"
-#include "nav/FileSpeed.h"
 #include "report/OutputFileName.h"
 #include "report/VoyageReport.h"
 #include "report/WaypointList.h"
@@ -18,25 +15,21 @@
 namespace z5 {
 namespace {
 
-constexpr int kErrorCannotCreate = 22;  // the output file's name
-constexpr int kCannotCreateMs = 4000;
 constexpr int kNoVoyageMs = 3000;
 
 const char* formatName(int format) { return format == kAmverOutput ? "AMVER report" : "MOVEREP report"; }
 
 // The departure time and the speed that the AMVER and MOVEREP reports state.
 bool timesGiven(Z5App& app, int format, std::ostream& err) {
-  bool given = true;
-  if (!app.settings().departure.valid()) {
+  const OutputTimes missing = missingOutputTimes(app, format);
+  if (missing.departureMissing) {
     err << "z5: the " << formatName(format)
         << " needs a departure time: give it with --set DEPARTURE=DDMMYYYYhhmm (GMT)\n";
-    given = false;
   }
-  if (!(app.voyage().fileSpeed >= kNoSpeed)) {
+  if (missing.speedMissing) {
     err << "z5: the " << formatName(format) << " needs a speed: give the route a !SPEED line\n";
-    given = false;
   }
-  return given;
+  return missing.complete();
 }
 
 }  // namespace
@@ -54,30 +47,24 @@ int extractRouteJob(Z5App& app, const std::string& route, std::ostream& err) {
 }
 
 int writeOutputJob(Z5App& app, int format, bool toStdout, std::ostream& out, std::ostream& err) {
-  if (formatNeedsTimes(format) && !app.voyage().empty() && !timesGiven(app, format, err)) return kJobFailed;
+  if (!timesGiven(app, format, err)) return kJobFailed;
   const std::string& route = app.voyage().routeFileName;
-  const std::string path = outputFileName(route);
-  if (!toStdout && path == route) {
+  if (toStdout) {
+    std::string report;
+    if (!makeReport(app, format, report)) return kJobFailed;
+    out << report;  // the caller flushes standard output and reports a failure with its cause
+    return out ? kJobDone : kJobFailed;
+  }
+  if (outputFileName(route, format) == route) {
     err << "z5: the route file " << route << " has the name of its own output file; rename it first\n";
     return kJobFailed;
   }
-  // The report is made in full before the output file is touched, so that a
-  // route that gives no report leaves the previous output as it was.
-  std::ostringstream report;
-  OutputSink sink(report);
-  const ReportResult result = writeVoyageReport(reportContext(app), sink, format);
-  if (result != ReportResult::Written && result != ReportResult::NoDistance) return kJobFailed;
-  if (toStdout) {
-    out << report.str();  // the caller flushes standard output and reports a failure with its cause
-    return out ? kJobDone : kJobFailed;
+  const OutputWriting written = writeOutputFile(app, format);
+  if (written.result == OutputWriting::CannotCreate) {
+    err << "z5: " << FileWriteResult{false, written.cause}.message(written.path) << "\n";
   }
-  const FileWriteResult written = writeFileAtomically(path, report.str(), std::span(&route, 1));
-  if (!written.written) {
-    app.messages().showError(kErrorCannotCreate, kCannotCreateMs, path);
-    err << "z5: " << written.message(path) << "\n";
-    return kJobFailed;
-  }
-  out << path << "\n";
+  if (written.result != OutputWriting::Written) return kJobFailed;
+  out << written.path << "\n";
   return kJobDone;
 }
 

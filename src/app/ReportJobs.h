@@ -18,8 +18,9 @@ inline constexpr int kJobFailed = 1;
 // ("FILE:LINE: line text") follows the message; the result is then kJobFailed.
 int extractRouteJob(Z5App& app, const std::string& route, std::ostream& err);
 
-// Writes the extracted voyage in `format` (1..6): to `out` when `toStdout`,
-// else into the route's output file, whose path is then printed on `out`.
+// Writes the extracted voyage in `format` (1..7, 7 the GPX route): to `out`
+// when `toStdout`, else into the route's output file (for GPX the route's
+// name with extension "gpx"), whose path is then printed on `out`.
 // AMVER and MOVEREP reports need a departure time and a speed; without them
 // nothing is written and the run fails with a message saying what to give.
 int writeOutputJob(Z5App& app, int format, bool toStdout, std::ostream& out, std::ostream& err);

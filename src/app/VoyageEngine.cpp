@@ -27,6 +27,8 @@ int VoyageEngine::extractRouteFile(const std::string& path) {
 }
 
 int VoyageEngine::finish(const RouteReading& reading) {
+  // The last route check's findings name rows of the voyage that was.
+  app_.landCheck() = LandCheckResult{};
   if (reading.tableRead) clearStaleMapCentre();
   if (reading.result != kVoyageBuilt) return reading.result;
   return computeVoyage();

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "app/AppContexts.h"
+#include "app/InstalledHome.h"
 #include "app/VoyageEngine.h"
 #include "report/OutputSink.h"
 #include "report/WaypointList.h"
@@ -15,16 +16,33 @@ Z5App::Z5App(Host& host, SettingsStore& store, const Clock& clock)
       store_(store),
       clock_(clock),
       messages_(host, strings_),
+      documents_(settings_, messages_),
       gps_(settings_, messages_, voyage_, mapView_, clock) {}
 
 std::string Z5App::homeFile(std::string_view name) const { return z5::homeFile(settings_.HOME_PATH, name); }
 
-void Z5App::establishHomeDirectory(const std::string& programDirectory) {
-  // The program's directory is the home path until a stored one is accepted,
-  // and the one offered when the stored one holds no chart catalogue.
-  settings_.HOME_PATH = z5::homeFile(programDirectory, "");
+std::string Z5App::defaultHomeDirectory(const std::string& programDirectory, const std::string& userDirectory,
+                                        bool firstStart) {
+  // A build or a copy of the program with its data beside it is its own home.
+  if (std::ifstream(z5::homeFile(programDirectory, kChartCatalogueFileName)).is_open()) return programDirectory;
+  const std::string installed = installedDataDirectory(programDirectory);
+  if (installed.empty() || userDirectory.empty()) return installed.empty() ? programDirectory : installed;
+  if (!firstStart) return userDirectory;
+  const HomeFilling filling = fillHomeDirectory(installed, userDirectory);
+  if (filling.filled) return userDirectory;
+  messages_.showMessage("The home directory " + userDirectory + " could not be made (" + filling.cause +
+                            "); the shipped one, " + installed + ", is used, where the GPS track log cannot be kept.",
+                        kHomeProblemMs);
+  return installed;
+}
+
+void Z5App::establishHomeDirectory(const std::string& programDirectory, const std::string& userDirectory) {
+  // The default home is the home path until a stored one is accepted, and
+  // the one offered when the stored one holds no chart catalogue.
   const auto stored = store_.readText(kSettingsSection, "HOME_PATH");
-  if (stored && !stored->empty()) return;
+  const bool firstStart = !stored || stored->empty();
+  settings_.HOME_PATH = z5::homeFile(defaultHomeDirectory(programDirectory, userDirectory, firstStart), "");
+  if (!firstStart) return;
   settings_.DATA_FILE = settings_.HOME_PATH + kSampleRoute;
   store_.writeText(kSettingsSection, "HOME_PATH", settings_.HOME_PATH);
   store_.writeText(kSettingsSection, "DATA_FILE", settings_.DATA_FILE);
@@ -52,9 +70,10 @@ bool Z5App::reloadSettings(SettingsMode mode) {
   return loaded;
 }
 
-bool Z5App::startUp(const std::string& programDirectory) {
-  establishHomeDirectory(programDirectory);
+bool Z5App::startUp(const std::string& programDirectory, const std::string& userDirectory) {
+  establishHomeDirectory(programDirectory, userDirectory);
   mapFonts_.load(store_);
+  pageSetup_.load(store_);
   applyPaletteDefaults(settings_);
   applyGpsOptionDefaults(settings_);
   if (!loadSettings(SettingsMode::Stored)) {
@@ -105,6 +124,9 @@ void Z5App::shutDown() {
   if (settings_.noSave) return;
   saveSettings(settings_, store_);
   mapFonts_.save(store_);
+  pageSetup_.save(store_);
 }
+
+bool Z5App::gpsDrawsTrack() const { return gps_.running() && settings_.GPS_DISPLAY_TRACK == 1; }
 
 }  // namespace z5

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "app/InstalledHome.h"
 #include "base/Clock.h"
 #include "base/Host.h"
 #include "base/Messages.h"
@@ -15,12 +16,18 @@
 #include "base/SettingsStore.h"
 #include "base/StringTable.h"
 #include "charts/RouteChartTable.h"
+#include "editor/Clipboard.h"
+#include "editor/DocumentSet.h"
+#include "editor/PageSetup.h"
 #include "geo/MapExtent.h"
 #include "gps/GpsMonitor.h"
 #include "map/MapFont.h"
 #include "map/MapViewState.h"
+#include "map/PositionLine.h"
 #include "nav/CalculatorState.h"
 #include "route/Voyage.h"
+#include "world/LandCheck.h"
+#include "world/LandIndexCache.h"
 
 namespace z5 {
 
@@ -32,7 +39,13 @@ class Z5App {
 
   // Home directory, settings and string files. False when the program
   // cannot go on; the reason has been shown.
-  bool startUp(const std::string& programDirectory);
+  //
+  // Without a stored HOME_PATH the home directory is the program's own
+  // directory when it holds the chart catalogue (a build, or a copy with
+  // its data); else, for a program installed in PREFIX/bin, the user's data
+  // directory `userDirectory`, filled from PREFIX/share/z5 with the files it
+  // lacks; else the program's directory (the data path is then asked for).
+  bool startUp(const std::string& programDirectory, const std::string& userDirectory = userDataDirectory());
 
   // The document start-up opens: `DATA_FILE`, or the home directory's
   // "readme.txt" when that cannot be opened (then it is not extracted).
@@ -70,8 +83,8 @@ class Z5App {
   // call it.
   void startGpsAtStart();
 
-  // Exit: the GPS monitor is stopped; then the settings and the map fonts
-  // that changed are written back unless the no-save flag is set.
+  // Exit: the GPS monitor is stopped; then the settings, the map fonts and
+  // the page setup that changed are written back unless the no-save flag is set.
   void shutDown();
 
   SettingsRecord& settings() { return settings_; }
@@ -89,6 +102,20 @@ class Z5App {
   CalculatorState& calculators() { return calculators_; }
   MapFonts& mapFonts() { return mapFonts_; }
   GpsMonitor& gps() { return gps_; }
+  // The open documents, and the windows that show them.
+  DocumentSet& documents() { return documents_; }
+  PageSetupProfile& pageSetup() { return pageSetup_; }
+  // What the map's bearings are taken to, kept from one click to the next.
+  PositionReference& positionReference() { return positionReference_; }
+  Clipboard& clipboard() { return *clipboard_; }
+  void attachClipboard(Clipboard& clipboard) { clipboard_ = &clipboard; }
+  // The GPS draws its track on the map: the map then follows the ship, and
+  // a route's own view settings are not handed to it.
+  bool gpsDrawsTrack() const;
+  // The route check: the land index of the home directory, and the last
+  // check's result, which the map marks.
+  LandIndexCache& landIndex() { return landIndex_; }
+  LandCheckResult& landCheck() { return landCheck_; }
   // Guards the map view's position fields, which the GPS reader moves.
   std::recursive_mutex& mapLock() { return gps_.locks().map; }
   const Clock& clock() const { return clock_; }
@@ -99,11 +126,14 @@ class Z5App {
   std::string homeFile(std::string_view name) const;
 
   static constexpr int kStartFailurePauseMs = 2000;
+  static constexpr int kHomeProblemMs = 8000;
   static constexpr const char* kSampleRoute = "README.TXT";
   static constexpr const char* kReadme = "readme.txt";
 
  private:
-  void establishHomeDirectory(const std::string& programDirectory);
+  std::string defaultHomeDirectory(const std::string& programDirectory, const std::string& userDirectory,
+                                   bool firstStart);
+  void establishHomeDirectory(const std::string& programDirectory, const std::string& userDirectory);
 
   Host& host_;
   SettingsStore& store_;
@@ -118,6 +148,13 @@ class Z5App {
   RouteChartTable routeCharts_;
   CalculatorState calculators_;
   MapFonts mapFonts_;
+  DocumentSet documents_;
+  PageSetupProfile pageSetup_;
+  PositionReference positionReference_;
+  MemoryClipboard ownClipboard_;
+  Clipboard* clipboard_ = &ownClipboard_;
+  LandIndexCache landIndex_;
+  LandCheckResult landCheck_;
   GpsMonitor gps_;  // last: its reader ends before the state it reads goes
 };
 

@@ -30,17 +30,27 @@ void Messages::appendExpanded(std::string_view text) {
 
 void Messages::append(std::string_view text) { appendExpanded(text); }
 
-void Messages::show() { host_.showMessageWindow(); }
+void Messages::showWindow() {
+  windowShown_ = true;
+  host_.showMessageWindow();
+}
+
+void Messages::show() { showWindow(); }
+
+void Messages::hide() {
+  windowShown_ = false;
+  host_.hideMessageWindow();
+}
 
 void Messages::appendLine(std::string_view text) {
   appendExpanded("\n" + std::string(text));
-  if (!host_.mainWindowMinimised() && !host_.popupShowing()) host_.showMessageWindow();
+  if (!host_.mainWindowMinimised() && !host_.popupShowing()) showWindow();
 }
 
 void Messages::showMessage(std::string_view text, int milliseconds) {
   appendExpanded("\n" + std::string(text));
   if (quiet_ || host_.mainWindowMinimised()) return;
-  host_.showMessageWindow();
+  showWindow();
   host_.closePopups();
   host_.showTimedPopup(escapedControls(text), milliseconds);
 }

@@ -25,7 +25,10 @@ class Messages {
   void append(std::string_view text);
   void appendLine(std::string_view text);  // "\n%s", then bring the window up
   void show();
-  void hide() { host_.hideMessageWindow(); }
+  void hide();
+  // The window is shown from start-up on; hide() hides it until the next
+  // show or appended line.
+  bool windowShown() const { return windowShown_; }
 
   // While the map is being built the timed pop-up is suppressed.
   void setQuiet(bool quiet) { quiet_ = quiet; }
@@ -75,8 +78,11 @@ class Messages {
 
   Host& host_;
   const StringTable& strings_;
+  void showWindow();
+
   std::string text_;
   bool quiet_ = false;
+  bool windowShown_ = true;
 };
 
 }  // namespace z5

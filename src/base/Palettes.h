@@ -24,7 +24,8 @@ inline constexpr Palette kDefaultScreenPalette = {{
     {255, 255, 0}, {128, 64, 0}, {128, 64, 0},                               // 8-10 boundaries
     kGreen, kGreen, kGreen, kGreen, kGreen, kGreen, kGreen,                  // 11-17 land
     kCyan,                                                                   // 18 lakes
-    {192, 192, 192}, {192, 192, 192}, {192, 192, 192}, {192, 192, 192}, {192, 192, 192},  // 19-23
+    {192, 192, 192}, {192, 192, 192}, {192, 192, 192},                       // 19-21
+    kRed, {255, 160, 0},                                                     // 22-23 route check
     kCyan, kCyan,                                                            // 24-25 rivers
     kBlue, kBlue, kBlue, kBlue, kBlue, kBlue, kBlue, kBlue, kBlue,           // 26-34
 }};
@@ -34,7 +35,8 @@ inline constexpr Palette kDefaultPrintPalette = {{
     {128, 64, 0}, {155, 135, 0}, {155, 135, 0},                              // 8-10
     kGreen, kGreen, kGreen, kGreen, kGreen, kGreen, kGreen,                  // 11-17
     kBlue,                                                                   // 18
-    {128, 128, 128}, {128, 128, 128}, {128, 128, 128}, {128, 128, 128}, {128, 128, 128},  // 19-23
+    {128, 128, 128}, {128, 128, 128}, {128, 128, 128},                       // 19-21
+    kRed, {255, 128, 0},                                                     // 22-23
     kBlue, kBlue,                                                            // 24-25
     kBlue, kBlue, kBlue, kBlue, kBlue, kBlue, kBlue, kBlue, kBlue,           // 26-34
 }};

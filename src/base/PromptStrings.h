@@ -9,13 +9,13 @@ inline constexpr std::array<CatalogueEntry, kPromptStringCount> kPromptStrings =
     /*   0 */ {"", "(unused)"},
     /*   1 */ {"", "(unused)"},
     /*   2 */ {"", "(unused)"},
-    // Reserved: label of the delimiting-character message.
+    // Label of the delimiting-character message.
     /*   3 */ {"", "Delimiting character"},
     // Shown when a listing in the message window is complete and the window is brought to the front.
     /*   4 */ {"", "End of output."},
-    // Reserved: caller text of the departure date-time questions.
+    // Caller text of the departure date-time questions.
     /*   5 */ {"", "Departure (GMT)"},
-    // Reserved: speed question; the field shows the current speed.
+    // Speed question; the field shows the current speed.
     /*   6 */ {"", "Voyage speed in knots (0.1 to 1000; 0 clears the speed):"},
     // Caller text of the required-arrival date-time questions.
     /*   7 */ {"", "Required arrival (GMT) - answer n to end arrival-time planning -"},
@@ -23,15 +23,15 @@ inline constexpr std::array<CatalogueEntry, kPromptStringCount> kPromptStrings =
     /*   8 */ {"", "Great-circle points: OK to set them up, n to turn them off:"},
     // Great-circle status text when turned off.
     /*   9 */ {"", "Great-circle points off"},
-    // Reserved: rounding question: minimum, maximum, current.
+    // Rounding question: minimum, maximum, current.
     /*  10 */ {"ddd", "Round report times to how many minutes (%d to %d)? Now %d:"},
     // Lead text of every position question; the caller's label follows.
     /*  11 */ {"", "Position (like 37-30.50N, 37 30 30 N or 37.5; longitude E or W) -"},
-    // Reserved: label of the rounding message.
+    // Label of the rounding message.
     /*  12 */ {"", "Time rounding (minutes)"},
     // User point file question: current name.
     /*  13 */ {"s", "File of user locations to plot on the map (now %s):"},
-    // Reserved: number-label-start question: minimum, maximum, current.
+    // Number-label-start question: minimum, maximum, current.
     /*  14 */ {"ddd", "Number of the first waypoint in listings and on the map (%d to %d)? Now %d:"},
     // Remark question: current remark.
     /*  15 */ {"s", "Remark for the AMVER X/ line (empty clears it), now: %s"},
@@ -43,10 +43,10 @@ inline constexpr std::array<CatalogueEntry, kPromptStringCount> kPromptStrings =
     /*  18 */ {"dd", "Waypoint number (%d to %d):"},
     // Waypoint number question: first, last and current number.
     /*  19 */ {"ddd", "Waypoint number (%d to %d), now %d:"},
-    // Reserved: label of the number-label-start message.
+    // Label of the number-label-start message.
     /*  20 */ {"", "Number label start"},
-    // Reserved: delimiting-character question.
-    /*  21 */ {"", "Delimiting character for the delimited output (one character, or its code 0 to 255):"},
+    // Shown by the delimiting-character question.
+    /*  21 */ {"", "Delimiting character for the delimited output (one character, or its code 1 to 255):"},
     // Year question: caller text.
     /*  22 */ {"s", "%s year (1990 to 2090, or 00 to 99):"},
     // Year question: caller text, current year.
@@ -251,9 +251,9 @@ inline constexpr std::array<CatalogueEntry, kPromptStringCount> kPromptStrings =
     // Map colour slot 21.
     /* 137 */ {"", "Land class 11"},
     // Map colour slot 22.
-    /* 138 */ {"", "Land class 12"},
+    /* 138 */ {"", "Route check: land met"},
     // Map colour slot 23.
-    /* 139 */ {"", "Land class 13"},
+    /* 139 */ {"", "Route check: leg"},
     // Map colour slot 24.
     /* 140 */ {"", "Rivers class 1"},
     // Map colour slot 25.
@@ -376,7 +376,8 @@ inline constexpr std::array<CatalogueEntry, kPromptStringCount> kPromptStrings =
     /* 224 */ {"", "User point file"},
     // Label.
     /* 225 */ {"", "Chart scale limits"},
-    /* 226 */ {"", "(unused)"},
+    // Label of the no-save switch.
+    /* 226 */ {"", "No save on exit"},
     /* 227 */ {"", "(unused)"},
     /* 228 */ {"", "(unused)"},
     // Toggle label.
@@ -450,7 +451,7 @@ inline constexpr std::array<CatalogueEntry, kPromptStringCount> kPromptStrings =
     // Label.
     /* 268 */ {"", "GPS baud rate"},
     // Port question: current port, default port.
-    /* 269 */ {"ss", "Serial port of the GPS receiver (now %s, usually %s):"},
+    /* 269 */ {"ss", "GPS source: a serial port, gpsd://HOST[:PORT], tcp://HOST:PORT or udp://:PORT (now %s, usually %s):"},
     // Baud question: minimum, maximum, current.
     /* 270 */ {"ddd", "GPS baud rate (%d to %d, a multiple of 1200; receivers send at 4800), now %d; n = 4800:"},
     // Toggle label.
@@ -479,15 +480,22 @@ inline constexpr std::array<CatalogueEntry, kPromptStringCount> kPromptStrings =
     /* 282 */ {"ddd", "Seconds between position samples (%d to %d), now %d; n = 20:"},
     // Log interval question: minimum, maximum, current.
     /* 283 */ {"ddd", "Seconds between track log records (%d to %d), now %d; n = 60:"},
-    /* 284 */ {"", "(unused)"},
-    /* 285 */ {"", "(unused)"},
-    /* 286 */ {"", "(unused)"},
-    /* 287 */ {"", "(unused)"},
+    // Confirmation: great-circle points are on.
+    /* 284 */ {"", "Great-circle points are on.\nChange: set them up again.\nDisable: turn them off.\nAbort: keep them."},
+    // Confirmation: a voyage speed is set.
+    /* 285 */ {"", "A voyage speed is set.\nChange: give another one.\nDisable: clear it.\nAbort: keep it."},
+    // Confirmation: a departure time is set.
+    /* 286 */ {"", "A departure time is set.\nChange: give another one.\nDisable: clear it.\nAbort: keep it."},
+    // Confirmation: a required arrival time is set.
+    /* 287 */ {"", "A required arrival time is set.\nChange: give another one.\nDisable: clear it.\nAbort: keep it."},
     // Text of the goto confirmation.
     /* 288 */ {"", "A goto waypoint is set.\nChange: choose another one.\nDisable: clear it.\nAbort: keep it."},
-    /* 289 */ {"", "(unused)"},
-    /* 290 */ {"", "(unused)"},
-    /* 291 */ {"", "(unused)"},
+    // Confirmation: the voyage is computed from a present position.
+    /* 289 */ {"", "The voyage is computed from a present position.\nChange: give another position or waypoint.\nDisable: compute the whole route again.\nAbort: keep it."},
+    // Confirmation: the map is centred on a waypoint.
+    /* 290 */ {"", "The map is centred on a waypoint.\nChange: choose another one.\nDisable: show the whole voyage.\nAbort: keep it."},
+    // Confirmation: the map is centred on a view point.
+    /* 291 */ {"", "The map is centred on a view point.\nChange: give another one.\nDisable: leave the view point.\nAbort: keep it."},
     // Cross-track text when the ship is far off the leg's direction.
     /* 292 */ {"", "off leg"},
     // Cross-track or ETA text when the value is out of range.

@@ -27,7 +27,7 @@ constexpr int kFirstStoredYear = 1990;
 constexpr int kLastStoredYear = 2090;
 
 // The order in which the record is written back.
-constexpr std::array<std::string_view, 47> kSaveOrder = {
+constexpr std::array<std::string_view, 48> kSaveOrder = {
     "HOME_PATH", "DATA_FILE", "USER_POINT_FILE", "VESSEL", "CALL", "DEPARTURE", "ARRIVAL",
     "COMMAND", "ROUNDING", "IN_COLOR", "BOUNDARIES", "CHARTS", "LEN_LAT_LON", "GC_PT_GCD",
     "NAMES", "LAND", "RIVERS", "GRID", "MAP_INVERT", "PORTS", "SEA", "NO_CALC_GC_OUT",
@@ -36,7 +36,7 @@ constexpr std::array<std::string_view, 47> kSaveOrder = {
     "DECIMAL_PT_COMMA", "EXTRA_PRECISION", "GPS_SMG_CMG", "GPS_BAUD", "GPS_PORT",
     "GPS_AT_START", "GPS_LOG", "GPS_DISPLAY_TRACK", "GPS_LABEL_TRACK", "GPS_MAX_SAMPLES",
     "GPS_SAMPLE_INTERVAL", "GPS_LOGGING_INTERVAL", "RGB_COLOR_MAP", "RGB_PRINT_COLOR_MAP",
-    "RGB_CUSTOM_COLORS", "REMARK"};
+    "RGB_CUSTOM_COLORS", "REMARK", "LAND_CLEARANCE"};
 
 bool fileOpens(const std::string& path) { return std::ifstream(path).is_open(); }
 

@@ -94,7 +94,8 @@ inline constexpr std::array kSettingsKeys = {
     SettingsKey{"RGB_COLOR_MAP", PaletteKey{&SettingsRecord::RGB_COLOR_MAP}},
     SettingsKey{"RGB_PRINT_COLOR_MAP", PaletteKey{&SettingsRecord::RGB_PRINT_COLOR_MAP}},
     SettingsKey{"RGB_CUSTOM_COLORS", CustomColoursKey{}},
-    SettingsKey{"GPS_PORT", TextKey{&SettingsRecord::GPS_PORT, 4, 20, false}},
+    // A serial device or a network source: as long as the path names above.
+    SettingsKey{"GPS_PORT", TextKey{&SettingsRecord::GPS_PORT, 4, 200, false}},
     SettingsKey{"GPS_SMG_CMG", IntKey{&SettingsRecord::GPS_SMG_CMG, 0, 1}},
     SettingsKey{"GPS_BAUD", IntKey{&SettingsRecord::GPS_BAUD, 1200, 9600}},
     SettingsKey{"GPS_AT_START", IntKey{&SettingsRecord::GPS_AT_START, 0, 1}},
@@ -104,6 +105,7 @@ inline constexpr std::array kSettingsKeys = {
     SettingsKey{"GPS_SAMPLE_INTERVAL", IntKey{&SettingsRecord::GPS_SAMPLE_INTERVAL, 1, 3600}},
     SettingsKey{"GPS_DISPLAY_TRACK", IntKey{&SettingsRecord::GPS_DISPLAY_TRACK, 0, 1}},
     SettingsKey{"GPS_LABEL_TRACK", IntKey{&SettingsRecord::GPS_LABEL_TRACK, 0, 1}},
+    SettingsKey{"LAND_CLEARANCE", IntKey{&SettingsRecord::LAND_CLEARANCE, 0, 50}},
 };
 
 // The key named `name`; null for a name that is not a key.
@@ -119,6 +121,15 @@ constexpr const SettingsKey* findSettingsKey(std::string_view name) {
 constexpr const IntKey* findIntegerKey(int SettingsRecord::*field) {
   for (const SettingsKey& key : kSettingsKeys) {
     const IntKey* found = std::get_if<IntKey>(&key.kind);
+    if (found && found->field == field) return found;
+  }
+  return nullptr;
+}
+
+// The text key that fills `field`; null when no text key does.
+constexpr const TextKey* findTextKey(std::string SettingsRecord::*field) {
+  for (const SettingsKey& key : kSettingsKeys) {
+    const TextKey* found = std::get_if<TextKey>(&key.kind);
     if (found && found->field == field) return found;
   }
   return nullptr;

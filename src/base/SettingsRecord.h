@@ -13,6 +13,10 @@ namespace z5 {
 // The departure text when no departure time is given.
 inline constexpr const char* kNoDepartureText = " - No departure time given - no time calcs.";
 
+// The vessel name and call sign until the user gives them.
+inline constexpr const char* kDefaultVessel = "vessel";
+inline constexpr const char* kDefaultCall = "call";
+
 // Great-circle sailing set-up: not stored, reset by every settings load.
 struct GreatCircleSettings {
   int mode = 0;               // compute legs by great circle where it pays
@@ -36,9 +40,9 @@ struct SettingsRecord {
   std::string HOME_PATH;  // always ends in '/' once established
   std::string DATA_FILE = "README.TXT";
   std::string USER_POINT_FILE;
-  std::string VESSEL = "vessel";
+  std::string VESSEL = kDefaultVessel;
   std::string REMARK;
-  std::string CALL = "call";
+  std::string CALL = kDefaultCall;
   std::string COMMAND = "DIR /ON |MORE";
   std::string GPS_PORT = "COM1:";
 
@@ -77,6 +81,7 @@ struct SettingsRecord {
   int GPS_SAMPLE_INTERVAL = 20;
   int GPS_DISPLAY_TRACK = 1;
   int GPS_LABEL_TRACK = 1;
+  int LAND_CLEARANCE = 0;  // NM the route check keeps legs off land; 0 checks crossings only
 
   // Colour keys.
   Palette RGB_COLOR_MAP = kDefaultScreenPalette;

@@ -1,6 +1,7 @@
 // The GPS monitor's commands on the main thread: port and baud, the
 // sampling and logging settings, and the goto-waypoint choice.
 
+#include <fmt/printf.h>
 
 #include "base/NumberReading.h"
 #include "base/SettingsKeys.h"
@@ -82,7 +83,12 @@ void GpsMonitor::setPortPrompt() {
   std::string answer = settings_.GPS_PORT;
   if (!messages_.prompt(strings.prompt(kPortQuestion, settings_.GPS_PORT, kDefaultPortName), answer, true)) return;
   if (answer.empty() || samePortName(settings_.GPS_PORT, answer)) return;
-  settings_.GPS_PORT = answer.substr(0, kPortNameLength);
+  const std::string port = answer.substr(0, kPortNameLength);
+  if (const SourceAddressReading reading = readSourceAddress(port); !reading.address) {
+    messages_.showMessage(fmt::sprintf("%s is not a GPS source: %s.", port, reading.problem), kAlertMilliseconds);
+    return;
+  }
+  settings_.GPS_PORT = port;
   messages_.appendLine(messages_.statusLine(strings.prompt(kPortLabel), settings_.GPS_PORT));
   restartIfRunning();
 }

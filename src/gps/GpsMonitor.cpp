@@ -6,11 +6,9 @@
 
 #include <fmt/printf.h>
 
-#include "base/NumberReading.h"
-#include "base/TextUtil.h"
 #include "gps/LineAssembler.h"
 #include "gps/NmeaLine.h"
-#include "gps/PosixSerialPort.h"
+#include "gps/SourcePort.h"
 
 namespace z5 {
 namespace {
@@ -30,28 +28,13 @@ constexpr int kArrivedText = 296;
 
 }  // namespace
 
-std::string serialDevicePath(std::string_view portName) {
-  constexpr std::string_view kDeviceDirectory = "/dev/";
-  constexpr std::string_view kSerialPortDevice = "/dev/ttyS";
-  constexpr std::size_t kMaxPortDigits = 3;
-  std::string_view name = portName;
-  if (!name.empty() && name.back() == ':') name.remove_suffix(1);
-  constexpr std::string_view kComPrefix = "COM";
-  const bool com = name.size() > kComPrefix.size() && name.size() - kComPrefix.size() <= kMaxPortDigits &&
-                   toUpper(name.substr(0, kComPrefix.size())) == kComPrefix;
-  const std::optional<int> number = com ? digitsOnly(name.substr(kComPrefix.size())) : std::nullopt;
-  if (number && *number >= 1) return std::string(kSerialPortDevice) + std::to_string(*number - 1);
-  if (portName.find('/') == std::string_view::npos) return std::string(kDeviceDirectory) + std::string(portName);
-  return std::string(portName);
-}
-
 GpsMonitor::GpsMonitor(SettingsRecord& settings, Messages& messages, Voyage& voyage, MapViewState& mapView,
                        const Clock& clock, std::unique_ptr<SerialPort> port, MonotonicNow monotonicNow)
     : settings_(settings),
       messages_(messages),
       voyage_(voyage),
       mapView_(mapView),
-      port_(port ? std::move(port) : std::make_unique<PosixSerialPort>()),
+      port_(port ? std::move(port) : std::make_unique<SourcePort>()),
       now_(monotonicNow ? std::move(monotonicNow) : [] { return std::chrono::steady_clock::now(); }),
       fixes_(GpsShared{locks_, texts_, samples_, trackLog_, gotoLeg_, settings_, mapView_, clock, notices_}) {}
 
@@ -123,7 +106,8 @@ void GpsMonitor::toggle() {
 
 void GpsMonitor::start() {
   resetState();
-  const std::string device = serialDevicePath(settings_.GPS_PORT);
+  const std::string& port = settings_.GPS_PORT;
+  const std::string device = isNetworkAddress(port) ? port : serialDevicePath(port);
   const int baud = settings_.GPS_BAUD;
   port_->clearCancel();
   switch (port_->open(device, baud)) {
@@ -137,6 +121,10 @@ void GpsMonitor::start() {
       return;
     case SerialPort::OpenResult::CannotConfigure:
       messages_.showError(kCannotConfigurePort, kAlertMilliseconds, settings_.GPS_PORT);
+      return;
+    case SerialPort::OpenResult::CannotConnect:
+      messages_.showMessage(fmt::sprintf("Cannot read the GPS source %s: %s.", port, port_->openProblem()),
+                            kAlertMilliseconds);
       return;
     case SerialPort::OpenResult::Opened:
       break;

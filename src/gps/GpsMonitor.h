@@ -1,6 +1,6 @@
 #pragma once
 // The GPS monitor: a reader thread that reads NMEA sentences from the
-// serial port, hands each fix to the fix processor, and wakes the main
+// serial port or a network source (gpsd, TCP, UDP), hands each fix to the fix processor, and wakes the main
 // thread; the commands that start and stop it and change its settings; the
 // goto-waypoint choice. The main thread owns this object; the reader thread
 // exists only while the monitor runs.
@@ -17,6 +17,7 @@
 
 #include "base/Clock.h"
 #include "base/Messages.h"
+#include "base/SettingsKeys.h"
 #include "base/SettingsRecord.h"
 #include "gps/FixProcessor.h"
 #include "gps/GotoWaypoint.h"
@@ -24,6 +25,7 @@
 #include "gps/GpsTextSet.h"
 #include "gps/SampleRing.h"
 #include "gps/SerialPort.h"
+#include "gps/SourceAddress.h"
 #include "gps/TrackLog.h"
 #include "map/MapViewState.h"
 #include "route/Voyage.h"
@@ -36,20 +38,22 @@ class GpsMonitor {
   static constexpr std::chrono::milliseconds kQuietPeriod{8000};
   // The longest single wait for bytes, so a stop or a quiet check is never late.
   static constexpr std::chrono::milliseconds kReadWait{5000};
-  // How often a port that vanished (a receiver unplugged) is tried again.
+  // How often a port that vanished (a receiver unplugged, a network peer
+  // gone) is tried again.
   static constexpr std::chrono::milliseconds kReopenInterval{1000};
   // How long a stop waits for the reader to acknowledge.
   static constexpr std::chrono::milliseconds kStopWait{500};
   static constexpr int kAlertMilliseconds = 2000;
   static constexpr std::size_t kReadSize = 256;
-  static constexpr std::size_t kPortNameLength = 19;
+  // The longest port setting: a device path or a network address.
+  static constexpr std::size_t kPortNameLength = findTextKey(&SettingsRecord::GPS_PORT)->maximum;
   static constexpr const char* kDefaultPortName = "COM1:";
 
   // The monotonic clock the quiet period and the reopen interval are timed by.
   using MonotonicNow = std::function<std::chrono::steady_clock::time_point()>;
 
-  // Without a port, the computer's serial devices; without a monotonic
-  // clock, the computer's.
+  // Without a port, the computer's serial devices and network sources, as
+  // the port setting names them; without a monotonic clock, the computer's.
   GpsMonitor(SettingsRecord& settings, Messages& messages, Voyage& voyage, MapViewState& mapView, const Clock& clock,
              std::unique_ptr<SerialPort> port = nullptr, MonotonicNow monotonicNow = nullptr);
   ~GpsMonitor();
@@ -173,12 +177,6 @@ class GpsMonitor {
   // Reader thread only.
   std::chrono::steady_clock::time_point lastHeard_;
 };
-
-// The device opened for a port name: "COMn:" (or "COMn", any case, n from
-// 1 to 999) is the n-th serial port, /dev/ttyS(n-1), as the settings have
-// always named it; a name without "/" is a device in /dev ("ttyUSB0" for a
-// USB receiver); any other name is a device path as given.
-std::string serialDevicePath(std::string_view portName);
 
 // A baud answer moved to the nearest multiple of 1200 (600 rounds up).
 int nearestBaud(int answer);

@@ -31,29 +31,9 @@ const BaudSpeed* findBaud(int baud) {
   return nullptr;
 }
 
-void closeQuietly(int fd) {
-  if (fd >= 0) ::close(fd);
-}
-
 }  // namespace
 
-PosixSerialPort::PosixSerialPort() {
-  int ends[2];
-  if (::pipe(ends) == 0) {
-    for (int fd : ends) {
-      ::fcntl(fd, F_SETFD, FD_CLOEXEC);
-      ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
-    }
-    wakeRead_ = ends[0];
-    wakeWrite_ = ends[1];
-  }
-}
-
-PosixSerialPort::~PosixSerialPort() {
-  close();
-  closeQuietly(wakeRead_);
-  closeQuietly(wakeWrite_.exchange(-1));
-}
+PosixSerialPort::~PosixSerialPort() { close(); }
 
 SerialPort::OpenResult PosixSerialPort::open(const std::string& device, int baud) {
   close();
@@ -114,14 +94,7 @@ void PosixSerialPort::close() {
 }
 
 SerialPort::ReadResult PosixSerialPort::read(std::span<char> buffer, std::chrono::milliseconds timeout) {
-  std::array<pollfd, 2> watched{{{wakeRead_, POLLIN, 0}, {device_, POLLIN, 0}}};
-  const nfds_t count = device_ >= 0 ? 2 : 1;
-  const int ready = ::poll(watched.data(), count, static_cast<int>(timeout.count()));
-  if (ready < 0) return {errno == EINTR ? ReadStatus::TimedOut : ReadStatus::Failed, 0};
-  if (watched[0].revents & POLLIN) return {ReadStatus::Cancelled, 0};
-  if (ready == 0 || count == 1) return {ReadStatus::TimedOut, 0};
-  const short events = watched[1].revents;
-  if (events & (POLLERR | POLLNVAL)) return {ReadStatus::Failed, 0};
+  if (const auto none = readWithoutBytes(wake_.wait(device_, POLLIN, timeout))) return *none;
   const ssize_t got = ::read(device_, buffer.data(), buffer.size());
   if (got > 0) return {ReadStatus::Data, static_cast<std::size_t>(got)};
   if (got < 0 && (errno == EAGAIN || errno == EINTR)) return {ReadStatus::TimedOut, 0};
@@ -129,18 +102,8 @@ SerialPort::ReadResult PosixSerialPort::read(std::span<char> buffer, std::chrono
   return {ReadStatus::Failed, 0};
 }
 
-void PosixSerialPort::cancelRead() {
-  const int fd = wakeWrite_.load();
-  if (fd < 0) return;
-  const char byte = 1;
-  // A full pipe already holds a wake-up; nothing more to do then.
-  [[maybe_unused]] const ssize_t written = ::write(fd, &byte, 1);
-}
+void PosixSerialPort::cancelRead() { wake_.wake(); }
 
-void PosixSerialPort::clearCancel() {
-  std::array<char, 64> drain{};
-  while (wakeRead_ >= 0 && ::read(wakeRead_, drain.data(), drain.size()) > 0) {
-  }
-}
+void PosixSerialPort::clearCancel() { wake_.drain(); }
 
 }  // namespace z5

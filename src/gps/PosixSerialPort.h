@@ -2,15 +2,14 @@
 // SerialPort on a POSIX terminal device (termios), with a pipe as the
 // wake-up descriptor that ends a pending read at once.
 
-#include <atomic>
-
 #include "gps/SerialPort.h"
+#include "gps/WakePipe.h"
 
 namespace z5 {
 
 class PosixSerialPort final : public SerialPort {
  public:
-  PosixSerialPort();
+  PosixSerialPort() = default;
   ~PosixSerialPort() override;
   PosixSerialPort(const PosixSerialPort&) = delete;
   PosixSerialPort& operator=(const PosixSerialPort&) = delete;
@@ -26,8 +25,7 @@ class PosixSerialPort final : public SerialPort {
   bool configure(int baud);
 
   int device_ = -1;
-  int wakeRead_ = -1;
-  std::atomic<int> wakeWrite_{-1};
+  WakePipe wake_;
 };
 
 }  // namespace z5

@@ -1,12 +1,16 @@
 #pragma once
-// The serial line the GPS receiver talks on: open a named device (8 data
-// bits, no parity, one stop bit, DTR on, RTS off, held exclusively), read
-// with a time-out, end a pending read at once from another thread, close.
+// The line the GPS receiver talks on: open a named device (8 data bits, no
+// parity, one stop bit, DTR on, RTS off, held exclusively) or a network
+// source, read with a time-out, end a pending read at once from another
+// thread, close.
 
 #include <chrono>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
+
+#include "gps/WakePipe.h"
 
 namespace z5 {
 
@@ -18,9 +22,13 @@ class SerialPort {
     Opened,
     CannotOpen,      // missing, held by another program, or not permitted
     IsDirectory,     // the name is a directory, not a device
-    CannotConfigure  // opened, but the line settings were refused
+    CannotConfigure, // opened, but the line settings were refused
+    CannotConnect    // a network source: no connection or no listening socket; see openProblem()
   };
+  // `device` is a device path or a network source address (SourceAddress.h).
   virtual OpenResult open(const std::string& device, int baud) = 0;
+  // Why the last open() failed, when the source can say more than its result.
+  virtual std::string openProblem() const { return {}; }
   virtual void close() = 0;
   virtual bool isOpen() const = 0;
 
@@ -43,5 +51,21 @@ class SerialPort {
   virtual void cancelRead() = 0;
   virtual void clearCancel() = 0;
 };
+
+// The read a wait for bytes ends in when it brings none; nullopt when bytes
+// are ready to be read.
+inline std::optional<SerialPort::ReadResult> readWithoutBytes(WakePipe::Wait wait) {
+  switch (wait) {
+    case WakePipe::Wait::Woken:
+      return SerialPort::ReadResult{SerialPort::ReadStatus::Cancelled, 0};
+    case WakePipe::Wait::TimedOut:
+      return SerialPort::ReadResult{SerialPort::ReadStatus::TimedOut, 0};
+    case WakePipe::Wait::Failed:
+      return SerialPort::ReadResult{SerialPort::ReadStatus::Failed, 0};
+    case WakePipe::Wait::Ready:
+      break;
+  }
+  return std::nullopt;
+}
 
 }  // namespace z5

@@ -13,9 +13,6 @@
 namespace z5 {
 namespace {
 
-constexpr int kCannotOpenError = 38;
-constexpr int kBadMagicError = 39;
-constexpr int kSegmentError = 40;
 constexpr int kMessageMilliseconds = 3000;
 
 struct LineKind {
@@ -23,7 +20,8 @@ struct LineKind {
   int colourBase;
   int classCount;  // classes 1..classCount have colour slots
 };
-constexpr LineKind kLand{kLandSuffixString, kLandColourBase, 13};
+// Land classes 1 to 11; the last two land slots show the route check.
+constexpr LineKind kLand{kLandSuffixString, kLandColourBase, 11};
 constexpr LineKind kRivers{kRiverSuffixString, kRiverColourBase, 11};
 constexpr LineKind kBoundaries{kBoundarySuffixString, kBoundaryColourBase, 3};
 
@@ -129,20 +127,15 @@ class LineLayer {
   }
 
   int report(const std::string& path, const LineFileProblem& problem) {
+    showLineFileProblem(messages_, path, problem, kMessageMilliseconds);
     switch (problem.status) {
       case LineFileStatus::Ok:
-        return kLineFilesDrawn;
       case LineFileStatus::CannotOpen:
-        messages_.showError(kCannotOpenError, kMessageMilliseconds, path);
         return kLineFilesDrawn;
       case LineFileStatus::BadMagic:
-        messages_.showError(kBadMagicError, kMessageMilliseconds, path, static_cast<int>(problem.magicFound),
-                            static_cast<int>(kLineFileMagic));
         return kLineFileBadMagic;
       case LineFileStatus::SegmentTooLong:
       case LineFileStatus::Damaged:
-        messages_.showError(kSegmentError, kMessageMilliseconds, path, problem.entryNumber, problem.length,
-                            problem.limit);
         return kLineFileSegmentTooLong;
     }
     return kLineFilesDrawn;
@@ -163,12 +156,11 @@ int DrawLineFiles(Surface& surface, Messages& messages, const std::string& home,
   const StringTable& strings = messages.strings();
   LineLayer layer(surface, messages, extent, options.inColour);
   for (int region = 0; region < kLineFileRegions; ++region) {
-    const std::string base = home + strings.text(StringFile::Prompt, kLineFileBaseNames + region);
     std::vector<const LineKind*> kinds{&kLand};
     if (options.rivers) kinds.push_back(&kRivers);
     if (options.boundaries) kinds.push_back(&kBoundaries);
     for (const LineKind* kind : kinds) {
-      const int result = layer.drawFile(base + strings.text(StringFile::Prompt, kind->suffixString), *kind);
+      const int result = layer.drawFile(lineFilePath(home, strings, region, kind->suffixString), *kind);
       if (result != kLineFilesDrawn) return result;
     }
   }

@@ -8,6 +8,7 @@
 #include "base/SettingsRecord.h"
 #include "geo/MapExtent.h"
 #include "map/Surface.h"
+#include "world/LineFileNames.h"
 
 namespace z5 {
 
@@ -17,13 +18,6 @@ namespace z5 {
 inline constexpr int kLineFilesDrawn = 0;
 inline constexpr int kLineFileBadMagic = 46;
 inline constexpr int kLineFileSegmentTooLong = 47;
-
-// Prompt strings holding the file names: five base names, then suffixes.
-inline constexpr int kLineFileBaseNames = 200;
-inline constexpr int kLineFileRegions = 5;
-inline constexpr int kLandSuffixString = 205;
-inline constexpr int kBoundarySuffixString = 206;
-inline constexpr int kRiverSuffixString = 207;
 
 struct LineFileOptions {
   bool inColour = true;    // IN_COLOR: colour by class, else the current pen

@@ -16,6 +16,9 @@ inline constexpr int kTrackColour = 4;         // GPS track
 inline constexpr int kUserPointColour = 5;
 inline constexpr int kBackgroundColour = 6;    // background when in colour
 inline constexpr int kGridColour = 7;          // grid lines and labels
+// The route check's findings: the cross where a leg meets land, and the leg.
+inline constexpr int kLandMetColour = 22;
+inline constexpr int kCheckedLegColour = 23;
 
 struct MapColours {
   const Palette* table = nullptr;  // RGB_COLOR_MAP or RGB_PRINT_COLOR_MAP

@@ -8,6 +8,7 @@
 #include "map/DrawPlaceNames.h"
 #include "map/DrawPointFile.h"
 #include "map/LabelSpace.h"
+#include "map/LandFindingsLayer.h"
 #include "map/MapColours.h"
 #include "map/MapGrid.h"
 #include "map/RouteDrawing.h"
@@ -68,6 +69,8 @@ class Painter {
     if (s_.GPS_DISPLAY_TRACK == 1) drawTrack();
     surface_.setOptionalText(false);
     drawRoute(routeLabels);
+    if (c_.landCheck != nullptr && !c_.landCheck->findings.empty())
+      DrawLandFindings(surface_.inner(), c_.extent, c_.voyage, *c_.landCheck, inColour_);
   }
 
  private:

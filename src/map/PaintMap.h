@@ -17,6 +17,7 @@
 #include "map/Surface.h"
 #include "nav/ComputeMapExtent.h"
 #include "route/Voyage.h"
+#include "world/LandCheck.h"
 
 namespace z5 {
 
@@ -56,6 +57,9 @@ struct MapPaintContext {
   // when another thread (the GPS reader) moves the view point; null when
   // nothing else touches the view.
   std::recursive_mutex* viewLock = nullptr;
+  // The layer of the route check: the findings of the last check of the
+  // voyage, marked over the route when there are any; null draws none.
+  const LandCheckResult* landCheck = nullptr;
 };
 
 // Paints the map on `surface` (its width() x height() pixels). Returns

@@ -74,12 +74,11 @@ struct Spot {
   double along;
 };
 
-// A leg whose ends lie more than half a turn apart in relative longitude
-// runs the short way across the map's back meridian (the reference
-// meridian + 180): it is drawn as two pieces, each ending at that meridian
-// on its own side of the map, so that no line runs back across the map.
+// A leg drawn across the map's back meridian ends short of it.
 constexpr double kBackMeridianInset = 1e-7;  // degrees short of the back meridian
 constexpr double kPartsTolerance = 0.01;     // minutes of meridional parts
+
+}  // namespace
 
 std::vector<LegPixels> legPieces(const MapExtent& e, const Waypoint& from, const Waypoint& to) {
   const double a = relativeLongitude(from.longitude, e.referenceMeridian);
@@ -106,8 +105,6 @@ std::vector<LegPixels> legPieces(const MapExtent& e, const Waypoint& from, const
   if (const auto leg = clipLeg(e, entering, to)) pieces.push_back(*leg);
   return pieces;
 }
-
-}  // namespace
 
 std::vector<RoutePoint> routePoints(const Voyage& voyage) {
   std::vector<RoutePoint> points;

@@ -57,6 +57,13 @@ struct LegPixels {
 // single pixel.
 std::optional<LegPixels> clipLeg(const MapExtent& extent, const Waypoint& from, const Waypoint& to);
 
+// The leg from `from` to `to` inside the extent as pixels: clipLeg's piece,
+// or, for a leg whose ends lie more than half a turn apart in relative
+// longitude, which runs the short way across the map's back meridian (the
+// reference meridian + 180), its two pieces, each ending at that meridian
+// on its own side of the map, so that no line runs back across the map.
+std::vector<LegPixels> legPieces(const MapExtent& extent, const Waypoint& from, const Waypoint& to);
+
 // A route label as placed: its text with its top-left corner.
 struct RouteLabel {
   int x = 0, y = 0;

@@ -2,14 +2,15 @@
 
 #include "base/TextUtil.h"
 
+#include "report/VoyageReport.h"
+
 namespace z5 {
 namespace {
 
 constexpr std::string_view kOutputExtension = "out";
+constexpr std::string_view kGpxExtension = "gpx";
 
-}  // namespace
-
-std::string outputFileName(std::string_view routePath) {
+std::string withExtension(std::string_view routePath, std::string_view extension) {
   const std::size_t separator = routePath.find_last_of("/\\");
   const std::size_t nameStart = separator == std::string_view::npos ? 0 : separator + 1;
   const std::size_t dot = routePath.rfind('.');
@@ -19,8 +20,16 @@ std::string outputFileName(std::string_view routePath) {
   } else {
     name += '.';
   }
-  name += kOutputExtension;
+  name += extension;
   return name;
+}
+
+}  // namespace
+
+std::string outputFileName(std::string_view routePath) { return withExtension(routePath, kOutputExtension); }
+
+std::string outputFileName(std::string_view routePath, int format) {
+  return withExtension(routePath, format == kGpxOutput ? kGpxExtension : kOutputExtension);
 }
 
 bool isOutputFileName(std::string_view path) {

@@ -16,6 +16,11 @@ namespace z5 {
 // (a single file name on this system) gives C:\ROUTES\ATLANTIC.out.
 std::string outputFileName(std::string_view routePath);
 
+// The file an output in `format` (VoyageReport's OutputFormat) goes to: the
+// GPX route is the route's name with extension "gpx", which plotters and
+// navigation programs look for; every other format the output file above.
+std::string outputFileName(std::string_view routePath, int format);
+
 // True for the name of an output document: it ends in ".OUT", compared
 // without regard to case.
 bool isOutputFileName(std::string_view path);

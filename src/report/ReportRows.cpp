@@ -4,12 +4,6 @@
 #include "nav/VoyageLegs.h"
 
 namespace z5 {
-namespace {
-
-constexpr const char* kDefaultVessel = "vessel";
-constexpr const char* kDefaultCall = "call";
-
-}  // namespace
 
 ReportStart reportStart(const Voyage& voyage) {
   if (computedFromEnteredPosition(voyage)) return {&voyage.toWaypoint.start, voyage.toWaypoint.index - 1, true};

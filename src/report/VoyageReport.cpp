@@ -3,6 +3,7 @@
 #include "nav/VoyageTimes.h"
 #include "report/AmverReport.h"
 #include "report/DataFileExport.h"
+#include "report/GpxExport.h"
 #include "report/MoverepReport.h"
 #include "report/ReportOutput.h"
 #include "report/ReportRows.h"
@@ -23,7 +24,7 @@ bool formatNeedsTimes(int format) { return format == kAmverOutput || format == k
 
 ReportResult writeVoyageReport(const ReportContext& context, OutputSink& sink, int format) {
   Voyage& voyage = context.voyage();
-  if (format < kNormalOutput || format > kWaypointSentenceOutput) format = kNormalOutput;
+  if (format < kNormalOutput || format > kGpxOutput) format = kNormalOutput;
   if (voyage.empty()) {
     context.messages().showError(kErrorNoVoyage, kEntryErrorMs, voyage.routeFileName);
     return ReportResult::NoWaypoints;
@@ -36,6 +37,7 @@ ReportResult writeVoyageReport(const ReportContext& context, OutputSink& sink, i
   if (format == kDataFileOutput || format == kWaypointSentenceOutput) {
     return writeWaypointExport(context, sink, format) ? ReportResult::Written : ReportResult::WriteFailed;
   }
+  if (format == kGpxOutput) return writeGpxExport(context, sink) ? ReportResult::Written : ReportResult::WriteFailed;
   // The ship reports go to rescue and naval authorities by satellite or
   // telex, which carry ASCII only.
   const bool shipReport = format == kAmverOutput || format == kMoverepOutput;

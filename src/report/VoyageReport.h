@@ -1,6 +1,7 @@
 #pragma once
-// The report writer: the voyage in one of the six output formats, written
-// through an output sink (the output file or the message window).
+// The report writer: the voyage in one of the six output formats, or as a
+// GPX route, written through an output sink (the output file or the message
+// window).
 
 #include "report/OutputSink.h"
 #include "report/ReportContext.h"
@@ -14,6 +15,9 @@ enum OutputFormat : int {
   kMoverepOutput = 4,
   kDataFileOutput = 5,
   kWaypointSentenceOutput = 6,
+  // Not an OUTPUT_FORMAT setting: asked for by name ("--output=gpx", the
+  // GPX output command).
+  kGpxOutput = 7,
 };
 
 enum class ReportResult {
@@ -24,7 +28,7 @@ enum class ReportResult {
   WriteFailed,     // an append failed; what was written stays
 };
 
-// Writes the voyage in `format` (1..6; any other value is taken as 1). The
+// Writes the voyage in `format` (1..7; any other value is taken as 1). The
 // voyage's time totals are brought up to date first.
 ReportResult writeVoyageReport(const ReportContext& context, OutputSink& sink, int format);
 

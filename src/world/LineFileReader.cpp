@@ -6,6 +6,10 @@
 namespace z5 {
 namespace {
 
+constexpr int kCannotOpenError = 38;
+constexpr int kBadMagicError = 39;
+constexpr int kSegmentError = 40;
+
 constexpr std::size_t kDirectoryBlockBytes = std::size_t{kDirectoryBlockEntries} * kDirectoryEntrySize;
 // No segment's point data can exceed what its 16-bit length field holds,
 // whatever the header claims; the buffer never grows beyond it.
@@ -73,6 +77,25 @@ bool LineFileReader::readSegment(const DirectoryEntry& entry, int entryNumber, S
     return fail(LineFileStatus::Damaged, entryNumber, entry.length);
   header = parseSegmentHeader(bytes);
   return true;
+}
+
+void showLineFileProblem(Messages& messages, const std::string& path, const LineFileProblem& problem,
+                         int milliseconds) {
+  switch (problem.status) {
+    case LineFileStatus::Ok:
+      return;
+    case LineFileStatus::CannotOpen:
+      messages.showError(kCannotOpenError, milliseconds, path);
+      return;
+    case LineFileStatus::BadMagic:
+      messages.showError(kBadMagicError, milliseconds, path, static_cast<int>(problem.magicFound),
+                         static_cast<int>(kLineFileMagic));
+      return;
+    case LineFileStatus::SegmentTooLong:
+    case LineFileStatus::Damaged:
+      messages.showError(kSegmentError, milliseconds, path, problem.entryNumber, problem.length, problem.limit);
+      return;
+  }
 }
 
 std::vector<LineSegment> readAllSegments(const std::string& path, LineFileProblem* problem) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/BinaryFile.h"
+#include "base/Messages.h"
 #include "world/LineFileFormat.h"
 
 namespace z5 {
@@ -62,6 +63,13 @@ class LineFileReader {
   std::vector<std::uint8_t> block_;
   std::vector<std::uint8_t> pointData_;
 };
+
+// Shows the numbered message of a file's problem: error string 38 (cannot
+// open: the path), 39 (wrong mark: the path, the value found and the one
+// expected) or 40 (a damaged segment: the path, its entry within its
+// directory block, its length and the limit). Nothing for a sound file.
+void showLineFileProblem(Messages& messages, const std::string& path, const LineFileProblem& problem,
+                         int milliseconds);
 
 // Reads every segment of a file with its points (the tools and tests use it
 // to check what was written). Empty when the file has a problem.

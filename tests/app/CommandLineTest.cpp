@@ -27,7 +27,8 @@ TEST(CommandLineParse, OutputFormatsByNumberOrName) {
   EXPECT_EQ(parse({"--output=MoveRep", "r"}).line.outputFormat, 4);
   EXPECT_EQ(parse({"--output=6", "r"}).line.outputFormat, 6);
   EXPECT_FALSE(parse({"--output", "r"}).line.outputFormat.has_value());
-  EXPECT_NE(parse({"--output=7", "r"}).error, "");
+  EXPECT_EQ(parse({"--output=Gpx", "r"}).line.outputFormat, 7);
+  EXPECT_NE(parse({"--output=7", "r"}).error, "") << "GPX is named, not an OUTPUT_FORMAT number";
   EXPECT_NE(parse({"--output=csv", "r"}).error, "");
 }
 
@@ -106,6 +107,7 @@ TEST(CommandLineSet, RefusesValuesThatWouldNotBeStoredAsTyped) {
       {"ROUNDING=abc", "a whole number from 1 to 60"},        // not a number, ignored
       {"ROUNDING=0", "a whole number from 1 to 60"},          // below the range, ignored
       {"ROUNDING=61", "a whole number from 1 to 60"},         // above the range, ignored
+      {"LAND_CLEARANCE=51", "a whole number from 0 to 50"},   // a clearance beyond its range, ignored
       {"SEPARATOR_CHAR=0", "from 1 to 255 other than 10 and 13"},   // a NUL in the delimited report
       {"SEPARATOR_CHAR=10", "from 1 to 255 other than 10 and 13"},  // a line end in every row
       {"VESSEL=   ", "1 to 100 characters"},                 // blank: the default name stayed

@@ -105,12 +105,16 @@ TEST_F(StartUp, FailedReloadPausesAndKeepsTheStrings) {
 TEST_F(StartUp, ExitSavesTheSettingsUnlessNoSaveIsSet) {
   ASSERT_TRUE(app.startUp(program.path().string()));
   app.settings().ROUNDING = 15;
+  app.pageSetup().values().Header = "&f - %d.%m.%Y";
   app.settings().noSave = 1;
   app.shutDown();
   EXPECT_FALSE(store.readInt(kSettingsSection, "ROUNDING").has_value());
+  EXPECT_FALSE(store.readText(PageSetup::kSection, "Header").has_value()) << "the page setup saved with no-save";
   app.settings().noSave = 0;
   app.shutDown();
   EXPECT_EQ(store.readInt(kSettingsSection, "ROUNDING"), 15);
+  EXPECT_EQ(store.readText(PageSetup::kSection, "Header"), "&f - %d.%m.%Y");
+  EXPECT_FALSE(store.readText(PageSetup::kSection, "Footer").has_value()) << "an unchanged footer written";
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// `z5 --gps PORT [--goto N] ROUTE`: the GPS display in the terminal, fed
-// through a pseudo-terminal, ended by Ctrl-C.
+// `z5 --gps SOURCE [--goto N] ROUTE`: the GPS display in the terminal, fed
+// through a pseudo-terminal or by gpsd, ended by Ctrl-C.
 
 #include <gtest/gtest.h>
 
@@ -67,11 +67,36 @@ TEST(GpsProgram, ALogReplayedByGpsfakeShowsItsLastFix) {
             std::string::npos);
 }
 
+// The same log served by a real gpsd on a loopback port, read as gpsd://.
+TEST(GpsProgram, ALogServedByGpsdShowsItsLastFix) {
+  constexpr const char* kPython = "/usr/bin/python3";
+  if (test::runProgram(std::string(kPython) + " -c 'import gps.fake' 2>&1").status != 0 ||
+      test::runProgram("command -v gpsd >/dev/null").status != 0)
+    GTEST_SKIP() << "gpsd and gpsfake are not installed (Debian packages gpsd, gpsd-clients)";
+  test::TempDir dir;
+  const test::ProgramRun run = test::runProgram(
+      std::string(kPython) + " " Z5_SOURCE_DIR "/tests/support/gpsd_serve.py --run " Z5_FIXTURES_DIR
+      "/nmea/bundg_zeus_9.log " Z5_PROGRAM " " Z5_DATA_DIR "/README.TXT --home " Z5_DATA_DIR " --settings " +
+      dir.file("z5.ini") + " 2>&1");
+  EXPECT_NE(run.output.find("exit 0 displays "), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("UTC 09:50:03.00  "), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("Latitude 52-50.874N  Longitude 005-18.510E  SMG  5.30 kts  CMG 233.10 T"),
+            std::string::npos);
+  EXPECT_NE(run.output.find("Goto 2 "), std::string::npos);
+}
+
 TEST(GpsProgram, APortThatCannotBeOpenedEndsWithItsMessage) {
   test::TempDir dir;
   const test::ProgramRun run = test::runProgram(z5Command(dir, "--gps /dev/z5-no-port 2>&1"));
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.output.find("/dev/z5-no-port"), std::string::npos) << run.output;
+}
+
+TEST(GpsProgram, AMalformedSourceIsABadCommandLine) {
+  test::TempDir dir;
+  const test::ProgramRun run = test::runProgram(z5Command(dir, "--gps tcp://localhost 2>&1"));
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.output.find("--gps tcp://localhost: tcp:// needs a port"), std::string::npos) << run.output;
 }
 
 TEST(GpsProgram, AGotoNumberNeedsAWaypointOfTheRoute) {

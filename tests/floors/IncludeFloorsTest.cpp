@@ -25,7 +25,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // The floors, lowest first. main.cpp, directly under src/, stands on top.
-constexpr std::array<std::string_view, 11> kFloors = {
+constexpr std::array<std::string_view, 13> kFloors = {
     "base",    // text, numbers, dates, Clock, settings, strings, messages, Host
     "geo",     // earth model, longitudes, leg geometry, projection, extents
     "route",   // position text, route language, Waypoint, Voyage, route reading
@@ -35,6 +35,8 @@ constexpr std::array<std::string_view, 11> kFloors = {
     "world",   // world data files and their builders
     "map",     // map painter and layers, map view state
     "gps",     // position sources, reader, fix parser, track log, goto waypoint
+    "editor",  // route, output and map documents, their links, page setup and pagination
+    "commands",  // command table, states, dispatcher, idle work, settings sheet, GPS dialog
     "app",     // Z5App, the extraction, the contexts, command line, report jobs
     "ui",      // Qt
 };

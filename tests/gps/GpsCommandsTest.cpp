@@ -64,10 +64,12 @@ TEST(GpsCommands, ThePortAnswerReplacesThePortUnlessItIsTheSame) {
   b.monitor.setPortPrompt();
   EXPECT_EQ(b.settings.GPS_PORT, "COM1:");
 
-  b.host.answer("/dev/serial/by-id/usb-receiver");
+  // The port is kept to the stored length of the setting.
+  const std::string longest = "/dev/serial/by-id/" + std::string(GpsMonitor::kPortNameLength, 'x');
+  b.host.answer(longest);
   b.monitor.setPortPrompt();
-  EXPECT_EQ(b.settings.GPS_PORT, "/dev/serial/by-id/u");
-  EXPECT_NE(b.messages.text().find(b.messages.statusLine(b.strings.prompt(267), "/dev/serial/by-id/u")),
+  EXPECT_EQ(b.settings.GPS_PORT, longest.substr(0, GpsMonitor::kPortNameLength));
+  EXPECT_NE(b.messages.text().find(b.messages.statusLine(b.strings.prompt(267), b.settings.GPS_PORT)),
             std::string::npos);
 }
 

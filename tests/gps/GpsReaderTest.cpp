@@ -17,8 +17,8 @@
 
 #include "ExpectedFile.h"
 #include "GpsTestSupport.h"
+#include "RecordedLogs.h"
 #include "ScriptedSerialPort.h"
-#include "base/TextUtil.h"
 #include "gps/GpsGeometry.h"
 #include "gps/PosixSerialPort.h"
 
@@ -26,39 +26,25 @@ namespace z5 {
 namespace {
 
 using namespace std::chrono_literals;
+using test::countStarting;
+using test::isFixSentence;
+using test::kCheckHeader;
+using test::kLogDirectory;
+using test::kRecordedLogs;
+using test::LogLine;
 using test::MonitorBench;
+using test::receiverLines;
+using test::RecordedLog;
 using test::PtyPair;
 using test::rmc;
 using test::ScriptedSerialPort;
 using test::WakeCounter;
 using T = GpsTextSet;
 
-const std::string kLogDirectory = std::string(Z5_FIXTURES_DIR) + "/nmea/";
-
-struct LogLine {
-  int number;        // in the file, from 1, comment lines counted
-  std::string text;  // with its line end
-};
-
-// The receiver output of a recorded log: its comment lines left out.
-std::vector<LogLine> receiverLines(const std::string& name) {
-  std::ifstream in(kLogDirectory + name, std::ios::binary);
-  std::vector<LogLine> lines;
-  std::string line;
-  for (int number = 1; std::getline(in, line); ++number)
-    if (!line.starts_with("#")) lines.push_back({number, line + "\n"});
-  return lines;
-}
-
 std::string allOf(const std::vector<LogLine>& lines) {
   std::string all;
   for (const LogLine& line : lines) all += line.text;
   return all;
-}
-
-int countStarting(const std::vector<LogLine>& lines, std::string_view prefix) {
-  return static_cast<int>(
-      std::count_if(lines.begin(), lines.end(), [&](const LogLine& l) { return l.text.starts_with(prefix); }));
 }
 
 // A monitor reading the slave side of a fresh pseudo-terminal.
@@ -79,28 +65,6 @@ struct Reader : ::testing::Test {
   MonitorBench b;
 };
 
-// A recorded log and the day it was recorded on: the computer's clock is
-// set to it, since the date shown comes from the clock, not the sentence.
-struct RecordedLog {
-  const char* name;
-  ClockTime utc;
-  const char* catches;
-};
-
-void PrintTo(const RecordedLog& log, std::ostream* os) { *os << log.name; }
-
-constexpr RecordedLog kRecordedLogs[] = {
-    {"bundg_zeus_9.log", {2018, 8, 20, 9, 47, 0, 1}, "a fix lost among other talkers; the unit's speed or course misread"},
-    {"GPSmap-76S.log", {2011, 10, 24, 12, 51, 0, 1}, "a void fix shown with its time or position"},
-    {"ch-4711.log", {2009, 12, 5, 13, 56, 0, 6}, "GN or GL fixes ignored; a third decimal of seconds rounded, not cut"},
-    {"bt451.log", {2009, 12, 9, 14, 33, 0, 3}, "an empty course or sentence misread; a clock stepping back taken for midnight"},
-};
-
-// The header of a .chk file: the texts of each fix sentence, tab-separated.
-constexpr std::string_view kCheckHeader = "# line\tUTC\tdate\tlatitude\tlongitude\tSMG\tCMG\n";
-
-bool isFixSentence(const std::string& line) { return line.starts_with("$") && line.substr(3, 3) == "RMC"; }
-
 class RecordedLogReplay : public Reader, public ::testing::WithParamInterface<RecordedLog> {};
 
 // Each fix sentence is written, then the texts it gave are read before the
@@ -115,8 +79,7 @@ TEST_P(RecordedLogReplay, EveryFixShowsTheTextsCheckedForIt) {
     pty.write(line.text);
     if (!isFixSentence(line.text)) continue;
     ASSERT_TRUE(wakes.waitFor(++fixes)) << "no update for the fix on line " << line.number;
-    shown += fmt::format("{}\t{}\t{}\t{}\t{}\t{}\t{}\n", line.number, dialog(T::kUtcTime), dialog(T::kFixDate),
-                         dialog(T::kLatitude), dialog(T::kLongitude), dialog(T::kSmg), dialog(T::kCmg));
+    shown += test::checkLine(line.number, [&](T::Text text) { return dialog(text); });
   }
   test::expectFileContents(kLogDirectory + log.name + ".chk", shown, "Z5_UPDATE_FIXTURES");
   EXPECT_TRUE(received());
@@ -125,12 +88,7 @@ TEST_P(RecordedLogReplay, EveryFixShowsTheTextsCheckedForIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Logs, RecordedLogReplay, ::testing::ValuesIn(kRecordedLogs),
-                         [](const ::testing::TestParamInfo<RecordedLog>& info) {
-                           std::string name = std::filesystem::path(info.param.name).stem().string();
-                           std::replace_if(
-                               name.begin(), name.end(), [](char c) { return !isAlnum(c); }, '_');
-                           return name;
-                         });
+                         [](const ::testing::TestParamInfo<RecordedLog>& info) { return test::logTestName(info.param); });
 
 TEST_F(Reader, TheSameLogInOneBurstLosesNothing) {
   start();

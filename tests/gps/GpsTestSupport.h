@@ -104,12 +104,17 @@ class SteppedClock {
 };
 
 // A monitor with a scripted host and the default strings, on the given
-// serial port (the computer's serial devices by default).
+// serial port (the computer's serial devices and network sources by
+// default), timed by the stepped clock `steady` unless `realTime`.
 struct MonitorBench {
-  explicit MonitorBench(std::unique_ptr<SerialPort> port = nullptr)
-      : monitor{settings, messages, voyage, mapView, clock, std::move(port), [this] { return steady.now(); }} {
+  explicit MonitorBench(std::unique_ptr<SerialPort> port = nullptr, bool realTime = false)
+      : monitor{settings, messages, voyage, mapView, clock, std::move(port), steadyClock(realTime)} {
     settings.HOME_PATH = home.home();
     monitor.resetState();
+  }
+  GpsMonitor::MonotonicNow steadyClock(bool realTime) {
+    if (realTime) return [] { return std::chrono::steady_clock::now(); };
+    return [this] { return steady.now(); };
   }
   std::string prompt(PromptNumber<> n) const { return strings.prompt(n); }
   // A text and the received flag as the display shows them.

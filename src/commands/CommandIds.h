@@ -1,0 +1,122 @@
+#pragma once
+// The identifiers of the commands: the menus', the map tool bar's and the
+// directive templates'. Help contexts and the window's actions are keyed by
+// them, so they never change.
+
+#include <cstddef>
+
+#include "route/DirectiveTemplates.h"
+
+namespace z5::cmd {
+
+// Calc menu.
+inline constexpr int kExtractRoute = 32786;
+inline constexpr int kShowDefaultOutput = 32784;
+inline constexpr int kNormalOutput = 32817;
+inline constexpr int kDelimitedOutput = 32822;
+inline constexpr int kAmverOutput = 32818;
+inline constexpr int kMoverepOutput = 32819;
+inline constexpr int kDataFileOutput = 32823;
+inline constexpr int kNmeaOutput = 32954;
+inline constexpr int kLatitudeIntercept = 32825;
+inline constexpr int kLongitudeIntercept = 32826;
+inline constexpr int kGreatCirclePoints = 32849;
+inline constexpr int kGeodeticLength = 32848;
+inline constexpr int kGcPointsGetGcData = 32951;
+inline constexpr int kBackwardsRouting = 32858;
+inline constexpr int kToWaypoint = 32831;
+inline constexpr int kDelimitingCharacter = 32953;
+inline constexpr int kExtraPrecision = 32955;
+
+// Time/Speed menu.
+inline constexpr int kSpeed = 32829;
+inline constexpr int kDepartureTime = 32827;
+inline constexpr int kArrivalTime = 32828;
+inline constexpr int kInterval = 32824;
+inline constexpr int kDrPosition = 32830;
+inline constexpr int kRounding = 32833;
+inline constexpr int kNoEta = 32860;         // also in the Suppress menu
+inline constexpr int kNoAmverMonth = 32882;  // also in the Suppress menu
+
+// Labeling menu.
+inline constexpr int kVesselName = 32834;
+inline constexpr int kCallSign = 32835;
+inline constexpr int kRemark = 32836;
+inline constexpr int kNumberLabelStart = 32832;
+
+// Suppress menu.
+inline constexpr int kNoFileCharts = 32865;
+inline constexpr int kNoCalculatedCharts = 32866;
+inline constexpr int kNoGcWaypoints = 32888;
+inline constexpr int kNoFileIntercepts = 32867;
+inline constexpr int kNoCalculatedIntercepts = 32868;
+inline constexpr int kChartScaleLimits = 32859;
+
+// GPS menu.
+inline constexpr int kGpsEnable = 32897;
+inline constexpr int kUnitSmgCmg = 32947;
+inline constexpr int kNumberSamples = 32900;
+inline constexpr int kSampleInterval = 32901;
+inline constexpr int kViewLog = 32899;
+inline constexpr int kGotoWaypoint = 32952;
+inline constexpr int kLogTrack = 32902;
+inline constexpr int kLabelLogTrack = 32907;
+inline constexpr int kLogInterval = 32903;
+inline constexpr int kDisplayTrack = 32904;
+inline constexpr int kResetLog = 32898;
+inline constexpr int kHideGpsDialog = 32905;
+inline constexpr int kGpsAtStartUp = 32908;
+inline constexpr int kSerialPort = 32942;
+inline constexpr int kBaudRate = 32943;
+
+// Map menu.
+inline constexpr int kMap = 32787;
+inline constexpr int kWaypointPoint = 32821;
+inline constexpr int kViewPoint = 32820;
+inline constexpr int kDegreeSpan = 32838;
+inline constexpr int kUserPointFile = 32896;
+inline constexpr int kUserPointPlot = 32895;
+inline constexpr int kGridLines = 32850;
+inline constexpr int kLandEdges = 32851;
+inline constexpr int kChartOutlines = 32852;
+inline constexpr int kPorts = 32853;
+inline constexpr int kSeaFeatures = 32854;
+inline constexpr int kRivers = 32855;
+inline constexpr int kBoundaries = 32856;
+inline constexpr int kTwoColour = 32857;
+inline constexpr int kNamesOnWaypoints = 32862;
+inline constexpr int kInvertBackground = 32885;
+inline constexpr int kColourSettings = 32863;
+
+// Settings menu.
+inline constexpr int kSettingsSheet = 32869;
+inline constexpr int kDefaultSettings = 32873;
+inline constexpr int kRestartSettings = 32871;
+inline constexpr int kNoSaveOnExit = 32872;
+
+// The frame's own.
+inline constexpr int kHideMessageWindow = 32949;
+inline constexpr int kReadme = 32887;
+inline constexpr int kZoomIn = 32893;
+inline constexpr int kZoomOut = 32894;
+
+// The map tool bar.
+inline constexpr int kMapDisplayButton = 32913;
+inline constexpr int kDefaultOutputButton = 32914;
+inline constexpr int kSourceFileButton = 32916;
+inline constexpr int kZoomInButton = 32926;
+inline constexpr int kZoomOutButton = 32927;
+inline constexpr int kSpanHundredthButton = 32934;
+inline constexpr int kSpanTenthButton = 32936;
+inline constexpr int kSpanOneButton = 32937;
+inline constexpr int kSpanTenButton = 32938;
+inline constexpr int kSpanHundredButton = 32939;
+
+// The directive templates, one command each, numbered in template order.
+inline constexpr int kFirstDirectiveTemplate = 33000;
+inline constexpr int directiveTemplateCommand(std::size_t templateIndex) {
+  return kFirstDirectiveTemplate + static_cast<int>(templateIndex);
+}
+inline constexpr int kLastDirectiveTemplate = directiveTemplateCommand(kDirectiveTemplates.size() - 1);
+
+}  // namespace z5::cmd

@@ -1,0 +1,32 @@
+#pragma once
+// What only the desktop's windows can do for the commands: the modal
+// settings sheet and colour dialog, the GPS dialog, the editor's caret and
+// the desktop's own programs. The documents' windows are DocumentWindows.
+
+#include <string>
+#include <string_view>
+
+#include "base/SettingsRecord.h"
+
+namespace z5 {
+
+class GpsDialog;
+class SettingsSheet;
+
+class CommandWindows {
+ public:
+  virtual ~CommandWindows() = default;
+
+  // Runs the sheet modally; its buttons, boxes, OK and Apply call the model.
+  virtual void runSettingsSheet(SettingsSheet& sheet) = 0;
+  // The map colour dialog on the settings' palettes; true on OK.
+  virtual bool runColourDialog(SettingsRecord& settings) = 0;
+  // The dialog's texts, boxes or visibility changed: show them.
+  virtual void gpsDialogChanged(const GpsDialog& dialog) = 0;
+  // Replaces the selection of the active route editor by `text`, as typed.
+  virtual void insertAtCaret(std::string_view text) = 0;
+  // Opens a file with the desktop's own program for it; false when none.
+  virtual bool openOnDesktop(const std::string& path) = 0;
+};
+
+}  // namespace z5

@@ -1,0 +1,142 @@
+// The command table and the menus as data: every command of every menu is
+// there exactly once with its exact text, every item and button leads to a
+// row, and every row is reachable.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string_view>
+
+#include "commands/CommandIds.h"
+#include "commands/CommandTable.h"
+#include "commands/Menus.h"
+
+namespace z5 {
+namespace {
+
+struct Expected {
+  std::string_view menu;
+  int id;
+  std::string_view text;
+};
+
+// The menus as the user's guide lists them.
+constexpr Expected kExpected[] = {
+    {"&Calc", 32786, "&Extract Route "},
+    {"&Calc", 32784, "&Show Default Output"},
+    {"&Calc", 32817, "&Normal Output"},
+    {"&Calc", 32822, "&Comma etc. delimited Output"},
+    {"&Calc", 32818, "&AMVER Output"},
+    {"&Calc", 32819, "&MOVEREP Output"},
+    {"&Calc", 32823, "&Data file Output"},
+    {"&Calc", 32954, "NMEA $CC&WPL Output."},
+    {"&Calc", 32825, "&Lat?   (find intercept lat.)"},
+    {"&Calc", 32826, "L&on?  (find intercept lon.)"},
+    {"&Calc", 32849, "Lat&X - Great Circle points"},
+    {"&Calc", 32848, "&Geodetic length lat/lon"},
+    {"&Calc", 32951, "GC &Points get GC data"},
+    {"&Calc", 32858, "&Backwards routing"},
+    {"&Calc", 32831, "&To Waypoint (give lat/lon)"},
+    {"&Calc", 32953, "Delimiting c&Haracter"},
+    {"&Calc", 32955, "Extra &Precision lat/lon (3 place)"},
+    {"&Time/Speed", 32829, "&Speed (file speeds retained)"},
+    {"&Time/Speed", 32827, "&Departure Time (GMT)"},
+    {"&Time/Speed", 32828, "&Arrival Time (GMT)"},
+    {"&Time/Speed", 32824, "&Interval (dates to hours)"},
+    {"&Time/Speed", 32830, "DR  &Position (enter time)"},
+    {"&Time/Speed", 32833, "&Rounding minute value"},
+    {"&Time/Speed", 32860, "&No ETA's in Normal output"},
+    {"&Time/Speed", 32882, "No &Monthes with AMVER"},
+    {"L&abeling", 32834, "&Vessel name "},
+    {"L&abeling", 32835, "&Call sign"},
+    {"L&abeling", 32836, "&Remark (AMVER X/ line)"},
+    {"L&abeling", 32832, "&Number label start"},
+    {"S&uppress", 32860, "&No ETA's (normal, CSF)"},
+    {"S&uppress", 32865, "No &File Charts"},
+    {"S&uppress", 32866, "No &Calculated Charts"},
+    {"S&uppress", 32888, "No &GC waypoints out"},
+    {"S&uppress", 32867, "No !&LAT !LON lines out"},
+    {"S&uppress", 32868, "No &Intercepts (calc. charts)"},
+    {"S&uppress", 32882, "No &Monthes with AMVER"},
+    {"S&uppress", 32859, "Chart &Scale limits"},
+    {"&GPS", 32897, "&GPS Enable"},
+    {"&GPS", 32947, "&CMG/SMG from GPS unit"},
+    {"&GPS", 32900, "&Number Samples"},
+    {"&GPS", 32901, "&Sample Interval (Sec.)"},
+    {"&GPS", 32899, "&View log"},
+    {"&GPS", 32952, "Goto &Waypoint"},
+    {"&GPS", 32902, "&Log Track"},
+    {"&GPS", 32907, "L&Abel Log Track"},
+    {"&GPS", 32903, "&Interval Track Log (Sec.)"},
+    {"&GPS", 32904, "&Display Track"},
+    {"&GPS", 32898, "&Reset log file"},
+    {"&GPS", 32905, "&Hide Dialog"},
+    {"&GPS", 32908, "&At Start up"},
+    {"&GPS", 32942, "Serial &Port name"},
+    {"&GPS", 32943, "Serial port &Baud rate"},
+    {"&Map", 32787, "&Map"},
+    {"&Map", 32821, "&Waypoint Point"},
+    {"&Map", 32820, "&View Point"},
+    {"&Map", 32838, "&Degree Span for Point"},
+    {"&Map", 32896, "&File name for user locations"},
+    {"&Map", 32895, "&User location plot enable"},
+    {"&Map", 32850, "&Grid lines"},
+    {"&Map", 32851, "&Land Edges"},
+    {"&Map", 32852, "C&Hart outlines"},
+    {"&Map", 32853, "&Ports"},
+    {"&Map", 32854, "&Sea Features"},
+    {"&Map", 32855, "&Rivers"},
+    {"&Map", 32856, "&Boundaries"},
+    {"&Map", 32857, "&Two Color"},
+    {"&Map", 32862, "&Names on waypoints"},
+    {"&Map", 32885, "&Invert Background"},
+    {"&Map", 32863, "&Color Settings"},
+    {"&Settings", 32869, "&Settings (Options)"},
+    {"&Settings", 32873, "&Default settings"},
+    {"&Settings", 32871, "&Restart settings"},
+    {"&Settings", 32872, "No Save on exit"},
+    {"&View", 32949, "&Hide Message Window"},
+    {"&View", 32893, "Zoom &In (Pg Dn)"},
+    {"&View", 32894, "Zoom &Out (Pg Up)"},
+    {"&Help", 32887, "&Readme"},
+};
+
+const Menu* findMenu(std::string_view title) {
+  for (const Menu& menu : menus()) {
+    if (menu.title == title) return &menu;
+  }
+  return nullptr;
+}
+
+TEST(CommandTable, EveryMenuHoldsEachOfItsCommandsOnceWithItsExactText) {
+  for (const Expected& e : kExpected) {
+    const Menu* menu = findMenu(e.menu);
+    ASSERT_NE(menu, nullptr) << e.menu;
+    const auto same = [&](const MenuItem& item) { return item.id == e.id && item.text == e.text; };
+    EXPECT_EQ(std::count_if(menu->items.begin(), menu->items.end(), same), 1) << e.menu << " " << e.id << " " << e.text;
+    const auto sameId = [&](const MenuItem& item) { return item.id == e.id; };
+    EXPECT_EQ(std::count_if(menu->items.begin(), menu->items.end(), sameId), 1) << e.menu << " " << e.id;
+  }
+  for (const Menu& menu : menus()) {
+    if (menu.title == "!&Lines") continue;
+    const auto inMenu = [&](const Expected& e) { return e.menu == menu.title; };
+    EXPECT_EQ(static_cast<std::size_t>(std::count_if(std::begin(kExpected), std::end(kExpected), inMenu)),
+              menu.items.size())
+        << menu.title << " holds an item the guide does not list";
+  }
+}
+
+TEST(CommandTable, EveryItemLeadsToARowAndEveryRowIsReachable) {
+  std::set<int> reachable;
+  for (const Menu& menu : menus()) {
+    for (const MenuItem& item : menu.items) reachable.insert(item.id);
+  }
+  for (const MenuItem& button : mapToolBar()) reachable.insert(button.id);
+  for (int id : reachable) EXPECT_NE(findCommand(id), nullptr) << id;
+  for (const Command& command : commandTable()) EXPECT_EQ(reachable.count(command.id), 1u) << command.id;
+  EXPECT_EQ(findCommand(12345), nullptr);
+}
+
+}  // namespace
+}  // namespace z5
