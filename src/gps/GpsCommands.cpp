@@ -3,6 +3,9 @@
 
 #include <cstdlib>
 
+#include <fmt/printf.h>
+
+#include "base/Settings.h"
 #include "base/SettingsKeys.h"
 #include "base/TextUtil.h"
 #include "gps/GpsGeometry.h"
@@ -82,7 +85,14 @@ void GpsMonitor::setPortPrompt() {
   std::string answer = settings_.GPS_PORT;
   if (!messages_.prompt(strings.prompt(kPortQuestion, settings_.GPS_PORT, kDefaultPortName), answer, true)) return;
   if (answer.empty() || samePortName(settings_.GPS_PORT, answer)) return;
-  settings_.GPS_PORT = answer.substr(0, kPortNameLength);
+  // A name the profile would not load back would be lost at the next start.
+  const std::string port = answer.substr(0, kPortNameLength);
+  if (const auto takes = settingsValueRefusal("GPS_PORT", port)) {
+    messages_.showMessage(fmt::sprintf("The GPS port name takes %s; the port stays %s.", *takes, settings_.GPS_PORT),
+                          kAlertMilliseconds);
+    return;
+  }
+  settings_.GPS_PORT = port;
   messages_.appendLine(messages_.statusLine(strings.prompt(kPortLabel), settings_.GPS_PORT));
   restartIfRunning();
 }
