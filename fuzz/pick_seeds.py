@@ -7,8 +7,8 @@ raise its coverage most for their size, instead of the grown corpus whole.
 
 The target measures every input once (libFuzzer's -merge=1 with a control
 file, which lists what each input adds to the seeds and the smaller inputs);
-then the inputs that add the most features per byte are copied into the
-seeds as grown-<their libFuzzer name>, until the byte budget or the file
+then the inputs that add the most edges and features (per byte, beyond
+their share of the budget) are copied into the seeds as grown-<their libFuzzer name>, until the byte budget or the file
 count is spent. Prints the features and edges of the seeds before and after
 (at least; of all the inputs).
 """
@@ -19,6 +19,8 @@ import shutil
 import subprocess
 import sys
 import tempfile
+
+EDGE_WEIGHT = 4
 
 
 def measure(target, seeds, grown):
@@ -62,9 +64,15 @@ def main():
     edges = sum(len(e) for _, e in seeds)
     picked = []
     budget = args.budget
-    ranked = sorted(grown, key=lambda p: len(grown[p][0]) / max(os.path.getsize(p), 1), reverse=True)
+    # An edge of code not reached before counts for more than a feature (a
+    # new count of passes over known code). Each file costs at least its
+    # share of the budget: small files are ranked by what they add, larger
+    # ones by what they add per byte.
+    share = args.budget / args.files
+    gain = {p: EDGE_WEIGHT * len(grown[p][1]) + len(grown[p][0]) for p in grown}
+    ranked = sorted(grown, key=lambda p: gain[p] / max(os.path.getsize(p), share), reverse=True)
     for p in ranked:
-        if len(picked) == args.files or not grown[p][0]:
+        if len(picked) == args.files or not gain[p]:
             break
         if os.path.getsize(p) <= budget:
             picked.append(p)
