@@ -34,8 +34,6 @@ const char* const kUsage =
 
 namespace {
 
-// The largest map picture side, pixels.
-constexpr int kLargestPictureSide = 20000;
 constexpr double kLongitudeLimit = 180;
 
 struct FormatName {

@@ -314,7 +314,9 @@ DateTime validatedDateTime(DateTime t) {
 std::optional<DateTime> decodeStoredDateTime(std::string_view text) {
   const auto fields = storedDateTimeFields(text);
   if (!fields) return std::nullopt;
-  return validatedDateTime(*fields);
+  // No time keeps no fields: what a save writes for it loads back the same.
+  const DateTime time = validatedDateTime(*fields);
+  return time.valid() ? time : DateTime{};
 }
 
 std::string encodeStoredDateTime(const DateTime& t) {

@@ -4,6 +4,7 @@
 #include <fmt/printf.h>
 
 #include "base/NumberReading.h"
+#include "base/Settings.h"
 #include "base/SettingsKeys.h"
 #include "base/TextUtil.h"
 #include "gps/GpsGeometry.h"
@@ -83,7 +84,13 @@ void GpsMonitor::setPortPrompt() {
   std::string answer = settings_.GPS_PORT;
   if (!messages_.prompt(strings.prompt(kPortQuestion, settings_.GPS_PORT, kDefaultPortName), answer, true)) return;
   if (answer.empty() || samePortName(settings_.GPS_PORT, answer)) return;
+  // A name the profile would not load back would be lost at the next start.
   const std::string port = answer.substr(0, kPortNameLength);
+  if (const auto takes = settingsValueRefusal("GPS_PORT", port)) {
+    messages_.showMessage(fmt::sprintf("The GPS port name takes %s; the port stays %s.", *takes, settings_.GPS_PORT),
+                          kAlertMilliseconds);
+    return;
+  }
   if (const SourceAddressReading reading = readSourceAddress(port); !reading.address) {
     messages_.showMessage(fmt::sprintf("%s is not a GPS source: %s.", port, reading.problem), kAlertMilliseconds);
     return;

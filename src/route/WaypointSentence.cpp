@@ -73,6 +73,14 @@ Angle readAngle(Fields& fields, int degreeDigits) {
 
 double value(const Angle& angle) { return angle.degrees + angle.minutes / kMinutesPerDegree; }
 
+// A name begins with a character that shows: not a blank, not a control
+// character (which the NMEA output would write as a blank).
+bool beginsVisibly(std::string_view name) {
+  constexpr unsigned char kDelete = 0x7F;
+  const auto first = static_cast<unsigned char>(name.empty() ? '\0' : name.front());
+  return first > ' ' && first != kDelete;
+}
+
 // The "hh" after the "*": two hexadecimal digits, then only white space;
 // -1 when malformed.
 int checksumField(std::string_view text) {
@@ -127,7 +135,7 @@ WaypointSentence decodeWaypointSentence(std::string_view line) {
   }
 
   const std::string_view name = fields.rest();
-  if (name.empty() || isSpace(name.front())) {
+  if (!beginsVisibly(name)) {
     sentence.result = WaypointSentence::kBadName;
     return sentence;
   }
