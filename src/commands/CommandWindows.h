@@ -3,6 +3,7 @@
 // settings sheet and colour dialog, the GPS dialog, the editor's caret and
 // the desktop's own programs. The documents' windows are DocumentWindows.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,9 @@ class CommandWindows {
   virtual void insertAtCaret(std::string_view text) = 0;
   // Opens a file with the desktop's own program for it; false when none.
   virtual bool openOnDesktop(const std::string& path) = 0;
+  // The file the user chooses to open in `directory`, offered the files
+  // matching `pattern` ("*.gpx"); nullopt when cancelled.
+  virtual std::optional<std::string> askOpenName(const std::string& directory, std::string_view pattern) = 0;
 };
 
 }  // namespace z5

@@ -18,6 +18,7 @@ constexpr std::array kCalcMenu = {
     MenuItem{kMoverepOutput, "&MOVEREP Output"},
     MenuItem{kDataFileOutput, "&Data file Output"},
     MenuItem{kNmeaOutput, "NMEA $CC&WPL Output."},
+    MenuItem{kGpxOutput, "&GPX Output"},
     MenuItem{kLatitudeIntercept, "&Lat?   (find intercept lat.)"},
     MenuItem{kLongitudeIntercept, "L&on?  (find intercept lon.)"},
     MenuItem{kGreatCirclePoints, "Lat&X - Great Circle points"},
@@ -27,6 +28,7 @@ constexpr std::array kCalcMenu = {
     MenuItem{kToWaypoint, "&To Waypoint (give lat/lon)"},
     MenuItem{kDelimitingCharacter, "Delimiting c&Haracter"},
     MenuItem{kExtraPrecision, "Extra &Precision lat/lon (3 place)"},
+    MenuItem{kCheckRoute, "Check &Route against land"},
 };
 
 constexpr std::array kTimeSpeedMenu = {
@@ -126,6 +128,10 @@ constexpr std::array kMenus = {
     Menu{"&Help", kHelpMenu},
 };
 
+constexpr std::array kFileMenuItems = {
+    MenuItem{kImportGpx, "Import GPX..."},
+};
+
 constexpr std::array kMapToolBar = {
     MenuItem{kMapDisplayButton, "Map Display"},
     MenuItem{kDefaultOutputButton, "Show default format output."},
@@ -144,5 +150,7 @@ constexpr std::array kMapToolBar = {
 std::span<const Menu> menus() { return kMenus; }
 
 std::span<const MenuItem> mapToolBar() { return kMapToolBar; }
+
+std::span<const MenuItem> fileMenuItems() { return kFileMenuItems; }
 
 }  // namespace z5

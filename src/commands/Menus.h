@@ -26,4 +26,8 @@ std::span<const Menu> menus();
 // tip and status line.
 std::span<const MenuItem> mapToolBar();
 
+// The rows of the command table that stand in the window's File menu,
+// after its own open and save commands.
+std::span<const MenuItem> fileMenuItems();
+
 }  // namespace z5

@@ -34,6 +34,10 @@ class ScriptedWindows final : public CommandWindows {
     desktopOpened.push_back(path);
     return true;
   }
+  std::optional<std::string> askOpenName(const std::string&, std::string_view pattern) override {
+    openPatterns.emplace_back(pattern);
+    return openAnswer;
+  }
 
   std::function<void(SettingsSheet&)> onSheet;
   int sheetRuns = 0;
@@ -42,6 +46,8 @@ class ScriptedWindows final : public CommandWindows {
   bool dialogShown = false;
   std::vector<std::string> inserted;
   std::vector<std::string> desktopOpened;
+  std::optional<std::string> openAnswer;  // the file the open dialog gives
+  std::vector<std::string> openPatterns;
 };
 
 // Three waypoints across the Bay of Biscay.
