@@ -1,0 +1,198 @@
+// The Qt host as the commands meet it through Messages: the prompt and the
+// confirmation answered as a user would, the pop-ups and their closing
+// rules, the message window's text, and what a minimised window skips.
+
+#include "ui/QtHost.h"
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "DialogTesting.h"
+#include "base/Messages.h"
+#include "base/StringTable.h"
+#include "ui/MessageDock.h"
+#include "ui/PopupWindow.h"
+
+namespace z5 {
+namespace {
+
+using test::answerNextModal;
+using test::clickInNextModal;
+
+class QtHostTest : public ::testing::Test {
+ protected:
+  QtHostTest() : application(test::testApplication()), host(window), messages(host, strings) {
+    window.setCentralWidget(new QPlainTextEdit(&window));
+    window.addDockWidget(Qt::BottomDockWidgetArea, host.messageDock());
+    window.resize(800, 600);
+    window.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+  }
+
+  QString shownText() const { return host.messageDock()->text(); }
+
+  QApplication& application;
+  QMainWindow window;
+  QtHost host;
+  StringTable strings;
+  Messages messages;
+};
+
+TEST_F(QtHostTest, PromptReturnsWhatTheUserTypedOrNothingOnCancel) {
+  struct Row {
+    const char* legend;
+    const char* typed;  // null: Cancel pressed
+    bool trim;
+    bool confirmed;
+    const char* value;
+  };
+  const Row rows[] = {
+      {"the answer is trimmed when asked", "  12  ", true, true, "12"},
+      {"and kept as typed when not", " 12 ", false, true, " 12 "},
+      {"Cancel empties the value (a kept default would look like an answer)", nullptr, true, false, ""},
+      {"OK on the offered default returns it", "", true, true, "7"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.legend);
+    answerNextModal([&row](QWidget& dialog) {
+      auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("PromptValue"));
+      ASSERT_NE(edit, nullptr);
+      EXPECT_EQ(edit->text(), QStringLiteral("7"));
+      if (row.typed == nullptr) {
+        test::findButton(dialog, QStringLiteral("&Cancel"))->click();
+        return;
+      }
+      if (*row.typed != '\0') QTest::keyClicks(edit, QString::fromLatin1(row.typed));  // replaces the selected default
+      QTest::keyClick(edit, Qt::Key_Return);
+    });
+    std::string value = "7";
+    EXPECT_EQ(messages.prompt("Rounding\nminutes (1-60)?", value, row.trim), row.confirmed);
+    EXPECT_EQ(value, row.value);
+  }
+}
+
+TEST_F(QtHostTest, PromptShowsItsTextReadOnlyWithLineEnds) {
+  answerNextModal([](QWidget& dialog) {
+    auto* question = dialog.findChild<QPlainTextEdit*>(QStringLiteral("QuestionText"));
+    ASSERT_NE(question, nullptr);
+    EXPECT_TRUE(question->isReadOnly());
+    EXPECT_EQ(question->toPlainText(), QStringLiteral("First line\nSecond line"));
+    EXPECT_NE(test::findButton(dialog, QStringLiteral("&Help")), nullptr);
+    test::findButton(dialog, QStringLiteral("&OK"))->click();
+  });
+  std::string value;
+  EXPECT_TRUE(messages.prompt("First line\nSecond line", value, true));
+}
+
+TEST_F(QtHostTest, ConfirmationAnswersChangeDisableOrAbort) {
+  struct Row {
+    const char* legend;
+    const char* button;  // null: Escape pressed
+    Host::Confirmation answer;
+  };
+  const Row rows[] = {
+      {"Change goes on to the prompt", "&Change", Host::Confirmation::Change},
+      {"Disable clears the value", "&Disable", Host::Confirmation::Disable},
+      {"Abort leaves it", "&Abort", Host::Confirmation::Abort},
+      {"Escape is Abort, never Change", nullptr, Host::Confirmation::Abort},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.legend);
+    answerNextModal([&row](QWidget& dialog) {
+      EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Z5 "));
+      if (row.button == nullptr) {
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+      } else {
+        test::findButton(dialog, QString::fromLatin1(row.button))->click();
+      }
+    });
+    EXPECT_EQ(messages.confirm("A departure time is set."), row.answer);
+  }
+}
+
+TEST_F(QtHostTest, TimedPopupClosesOnAKeyPressAnywhereAndTheKeyStillArrives) {
+  auto* editor = static_cast<QPlainTextEdit*>(window.centralWidget());
+  editor->setFocus();
+  messages.showMessage("Route file not found.", 8000);
+  ASSERT_TRUE(host.popupShowing());
+  EXPECT_EQ(host.popup()->text(), QStringLiteral("Route file not found."));
+  QTest::keyClick(editor, Qt::Key_A);
+  EXPECT_FALSE(host.popupShowing());
+  EXPECT_EQ(editor->toPlainText(), QStringLiteral("a"));
+}
+
+TEST_F(QtHostTest, TimedPopupClosesOnAMouseClick) {
+  messages.showMessage("Cannot open the GPS port.", 8000);
+  ASSERT_TRUE(host.popupShowing());
+  QTest::mouseClick(window.centralWidget(), Qt::LeftButton);
+  EXPECT_FALSE(host.popupShowing());
+}
+
+TEST_F(QtHostTest, TimedPopupClosesAtItsTime) {
+  messages.showMessage("Chart catalogue cut short.", 50);
+  ASSERT_TRUE(host.popupShowing());
+  QTRY_VERIFY_WITH_TIMEOUT(!host.popupShowing(), 2000);
+}
+
+TEST_F(QtHostTest, SecondPopupReplacesTheFirstAndRestartsTheTimer) {
+  messages.showMessage("first", 60);
+  QPointer<PopupWindow> first = host.popup();
+  QTest::qWait(40);
+  messages.showMessage("second", 300);
+  QTest::qWait(1);
+  EXPECT_TRUE(first == nullptr || !first->isVisible());
+  ASSERT_TRUE(host.popupShowing());
+  EXPECT_EQ(host.popup()->text(), QStringLiteral("second"));
+  // The first one's time has passed; the second one's has not.
+  QTest::qWait(60);
+  EXPECT_TRUE(host.popupShowing());
+  QTRY_VERIFY_WITH_TIMEOUT(!host.popupShowing(), 2000);
+}
+
+TEST_F(QtHostTest, NoticeShowsTheTitleLineAndStaysInTheWindow) {
+  messages.showNotice("GPS fix lost.");
+  ASSERT_TRUE(host.popupShowing());
+  EXPECT_EQ(host.popup()->kind(), PopupWindow::Kind::Notice);
+  EXPECT_EQ(host.popup()->text(), QStringLiteral("Z5 - Brelland\nGPS fix lost."));
+  EXPECT_EQ(shownText(), QStringLiteral("\nGPS fix lost.\n"));
+}
+
+TEST_F(QtHostTest, MinimisedWindowSkipsPopupsAndPromptsButKeepsTheText) {
+  window.showMinimized();
+  ASSERT_TRUE(host.mainWindowMinimised());
+  messages.showMessage("Route file not found.", 8000);
+  EXPECT_FALSE(host.popupShowing());
+  std::string value = "5";
+  EXPECT_FALSE(messages.prompt("Rounding?", value, true));  // no dialog: nothing answers it
+  EXPECT_EQ(value, "5");
+  EXPECT_EQ(shownText(), QStringLiteral("\nRoute file not found."));
+}
+
+TEST_F(QtHostTest, MessageWindowShowsTheTextClearsAndHides) {
+  QSignalSpy visibility(&host, &QtHost::messageWindowVisibilityChanged);
+  messages.appendLine("1 Dover\t51-06.0N");
+  messages.appendLine("2 Ushant");
+  EXPECT_EQ(shownText(), QStringLiteral("\n1 Dover\t51-06.0N\n2 Ushant"));
+  messages.clear();
+  EXPECT_EQ(shownText(), QString());
+  messages.hide();
+  EXPECT_TRUE(host.messageDock()->isHidden());
+  messages.appendLine("shown again");
+  EXPECT_FALSE(host.messageDock()->isHidden());
+  EXPECT_EQ(visibility.count(), 2);
+}
+
+TEST_F(QtHostTest, WaitLetsTheWindowsPaint) {
+  bool ran = false;
+  QTimer::singleShot(0, [&ran] { ran = true; });
+  host.wait(30);
+  EXPECT_TRUE(ran);
+}
+
+}  // namespace
+}  // namespace z5
