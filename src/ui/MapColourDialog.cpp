@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -26,10 +27,18 @@ constexpr int kNameColumns = 26;
 QColor toQColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
 Rgb toRgb(const QColor& c) { return Rgb{c.red(), c.green(), c.blue()}; }
 
+// A square of the colour, outlined so that white and black show on any
+// list background; the same when selected, so the colour is seen true.
 QIcon swatch(Rgb colour) {
   QPixmap square(kSwatchSide, kSwatchSide);
   square.fill(toQColor(colour));
-  return QIcon(square);
+  QPainter outline(&square);
+  outline.setPen(QColor(Qt::darkGray));
+  outline.drawRect(0, 0, kSwatchSide - 1, kSwatchSide - 1);
+  outline.end();
+  QIcon icon(square);
+  icon.addPixmap(square, QIcon::Selected);
+  return icon;
 }
 
 }  // namespace

@@ -237,8 +237,12 @@ QWidget* SettingsSheetDialog::makeText(Page page, const SheetText& text, QWidget
         apply_->setEnabled(true);
       });
     } else {
+      // A result: shown on the window's own colour, so it does not look typeable.
       edit->setReadOnly(true);
       edit->setFocusPolicy(Qt::ClickFocus);
+      QPalette shown = edit->palette();
+      shown.setColor(QPalette::Base, shown.color(QPalette::Window));
+      edit->setPalette(shown);
     }
     widget = edit;
   }

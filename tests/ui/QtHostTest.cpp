@@ -6,17 +6,28 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <vector>
+
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "DialogTesting.h"
 #include "base/Messages.h"
 #include "base/StringTable.h"
+#include "commands/CommandIds.h"
+#include "ui/AboutBox.h"
+#include "ui/ConfirmDialog.h"
 #include "ui/MessageDock.h"
 #include "ui/PopupWindow.h"
+#include "ui/PromptDialog.h"
+#include "ui/QtText.h"
+#include "ui/UserGuide.h"
 
 namespace z5 {
 namespace {
@@ -192,6 +203,82 @@ TEST_F(QtHostTest, WaitLetsTheWindowsPaint) {
   QTimer::singleShot(0, [&ran] { ran = true; });
   host.wait(30);
   EXPECT_TRUE(ran);
+}
+
+// Answers the next prompts in turn with `answers`, each typed and OK'd.
+void typeAnswers(std::deque<const char*> answers) {
+  if (answers.empty()) return;
+  answerNextModal([answers](QWidget& dialog) mutable {
+    auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("PromptValue"));
+    ASSERT_NE(edit, nullptr);
+    edit->setText(QString::fromLatin1(answers.front()));
+    answers.pop_front();
+    test::findButton(dialog, QStringLiteral("&OK"))->click();
+    typeAnswers(std::move(answers));  // once this dialog is closed
+  });
+}
+
+TEST_F(QtHostTest, IntegerPromptAsksAgainUntilTheNumberIsInRange) {
+  struct Row {
+    const char* legend;  // the fault the row would catch
+    std::vector<const char*> typed;
+    int result;
+  };
+  const Row rows[] = {
+      {"an answer out of range taken", {"70", "15"}, 15},
+      {"a number with blanks around it refused", {" 30 "}, 30},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.legend);
+    typeAnswers(std::deque<const char*>(row.typed.begin(), row.typed.end()));
+    int current = 10;
+    messages.integerPrompt(10, current, 1, 60, 19, 20);
+    EXPECT_EQ(current, row.result);
+  }
+}
+
+TEST_F(QtHostTest, HelpOpensTheGuideAtTheRunningCommandsSection) {
+  const HelpCommandScope scope(host, cmd::kRounding);
+  answerNextModal([](QWidget& dialog) {
+    test::findButton(dialog, QStringLiteral("&Help"))->click();
+    test::findButton(dialog, QStringLiteral("&Cancel"))->click();
+  });
+  std::string value = "1";
+  messages.prompt("Rounding minute value?", value, true);
+  auto* guide = window.findChild<UserGuide*>();
+  ASSERT_NE(guide, nullptr);
+  EXPECT_TRUE(guide->isVisible());
+  EXPECT_TRUE(guide->hasSection(cmd::kRounding));
+  EXPECT_GT(guide->browser()->verticalScrollBar()->value(), 0) << "scrolled to the section";
+}
+
+TEST(Screenshots, PromptDialog) {
+  test::testApplication();
+  const StringTable strings;
+  PromptDialog dialog(nullptr, QString::fromStdString(strings.prompt(19, 1, 12, 4)), QStringLiteral("4"));
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  EXPECT_TRUE(test::saveScreenshot(dialog, QStringLiteral("PromptDialog")));
+}
+
+TEST(Screenshots, ConfirmDialog) {
+  test::testApplication();
+  const StringTable strings;
+  ConfirmDialog dialog(nullptr, toViewText(strings.prompt(288)));
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  EXPECT_TRUE(test::saveScreenshot(dialog, QStringLiteral("ConfirmDialog")));
+}
+
+TEST(Screenshots, AboutBox) {
+  test::testApplication();
+  bool saved = false;
+  answerNextModal([&saved](QWidget& box) {
+    saved = test::saveScreenshot(box, QStringLiteral("AboutBox"));
+    box.close();
+  });
+  showAbout(nullptr);
+  EXPECT_TRUE(saved);
 }
 
 }  // namespace
