@@ -75,6 +75,12 @@ QLabel* staticLabel(const char* text, QWidget* parent) {
   return label;
 }
 
+QGridLayout* gridOf(QWidget* panel) {
+  auto* grid = new QGridLayout(panel);
+  grid->setContentsMargins(0, 0, 0, 0);
+  return grid;
+}
+
 QFrame* separator(QWidget* parent) {
   auto* line = new QFrame(parent);
   line->setFrameShape(QFrame::HLine);
@@ -115,8 +121,7 @@ QLabel* GpsDialogWindow::addField(QGridLayout* grid, int row, int column, int co
 
 QWidget* GpsDialogWindow::makeFixPanel() {
   auto* panel = new QWidget(this);
-  auto* grid = new QGridLayout(panel);
-  grid->setContentsMargins(0, 0, 0, 0);
+  QGridLayout* grid = gridOf(panel);
   grid->addWidget(staticLabel(kTimeField.label, panel), 0, 0);
   addField(grid, 0, 1, kTimeField.control, kTimeField.columns);
   addField(grid, 0, 3, kDateField.control, kDateField.columns);
@@ -149,8 +154,7 @@ QWidget* GpsDialogWindow::makeFixPanel() {
 
 QWidget* GpsDialogWindow::makeGotoPanel() {
   auto* panel = new QWidget(this);
-  auto* grid = new QGridLayout(panel);
-  grid->setContentsMargins(0, 0, 0, 0);
+  QGridLayout* grid = gridOf(panel);
   grid->addWidget(commandButton(cmd::kGotoWaypoint), 0, 0, 1, 2);
   addField(grid, 0, 2, kGotoNumberField.control, kGotoNumberField.columns);
   addField(grid, 0, 3, kGotoNameField.control, kGotoNameField.columns, 2);
@@ -164,8 +168,7 @@ QWidget* GpsDialogWindow::makeGotoPanel() {
 
 QWidget* GpsDialogWindow::makeNavigationPanel() {
   auto* panel = new QWidget(this);
-  auto* grid = new QGridLayout(panel);
-  grid->setContentsMargins(0, 0, 0, 0);
+  QGridLayout* grid = gridOf(panel);
   for (std::size_t c = 0; c < kNavigationColumns.size(); ++c) {
     auto* heading = new QLabel(QString::fromLatin1(kNavigationColumns[c].label), panel);
     heading->setAlignment(Qt::AlignCenter);
@@ -183,8 +186,7 @@ QWidget* GpsDialogWindow::makeNavigationPanel() {
 
 QWidget* GpsDialogWindow::makeButtonRow() {
   auto* panel = new QWidget(this);
-  auto* grid = new QGridLayout(panel);
-  grid->setContentsMargins(0, 0, 0, 0);
+  QGridLayout* grid = gridOf(panel);
   int column = 0;
   for (const IntervalButton& interval : kIntervalButtons) {
     grid->addWidget(commandButton(interval.command), 0, column++);
