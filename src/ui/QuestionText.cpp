@@ -34,9 +34,13 @@ QuestionText::QuestionText(const QString& text, QWidget* parent) : QPlainTextEdi
   const int height = metrics.lineSpacing() * std::min(shownLines, kMaxShownLines) +
                      static_cast<int>(document()->documentMargin() * 2) + frameWidth() * 2;
   textSize_ = QSize(width, height);
-  setMinimumHeight(height);
+  // As tall as its text, never a box of blank lines below a short question.
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  setFixedHeight(height);
 }
 
 QSize QuestionText::sizeHint() const { return textSize_; }
+
+QSize QuestionText::minimumSizeHint() const { return QSize(0, textSize_.height()); }
 
 }  // namespace z5

@@ -11,6 +11,7 @@ class QuestionText final : public QPlainTextEdit {
  public:
   QuestionText(const QString& text, QWidget* parent);
   QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
 
  private:
   QSize textSize_;

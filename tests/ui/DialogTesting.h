@@ -47,6 +47,19 @@ inline void answerNextModal(std::function<void(QWidget&)> answer, int triesLeft 
   });
 }
 
+// Calls `answer` with the next modal dialog of type T once it is the one on
+// top (a dialog opened from another modal one).
+template <class T>
+void answerNextModalOf(std::function<void(T&)> answer, int triesLeft = 500) {
+  QTimer::singleShot(triesLeft == 500 ? 0 : 10, [answer = std::move(answer), triesLeft]() mutable {
+    if (T* modal = qobject_cast<T*>(QApplication::activeModalWidget())) {
+      answer(*modal);
+    } else if (triesLeft > 0) {
+      answerNextModalOf<T>(std::move(answer), triesLeft - 1);
+    }
+  });
+}
+
 // Clicks the button `text` of the next modal dialog.
 inline void clickInNextModal(const QString& text) {
   answerNextModal([text](QWidget& dialog) {

@@ -6,17 +6,28 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <vector>
+
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "DialogTesting.h"
 #include "base/Messages.h"
 #include "base/StringTable.h"
+#include "commands/CommandIds.h"
+#include "ui/AboutBox.h"
+#include "ui/ConfirmDialog.h"
 #include "ui/MessageDock.h"
 #include "ui/PopupWindow.h"
+#include "ui/PromptDialog.h"
+#include "ui/QtText.h"
+#include "ui/UserGuide.h"
 
 namespace z5 {
 namespace {
@@ -115,43 +126,44 @@ TEST_F(QtHostTest, ConfirmationAnswersChangeDisableOrAbort) {
   }
 }
 
-TEST_F(QtHostTest, TimedPopupClosesOnAKeyPressAnywhereAndTheKeyStillArrives) {
+TEST_F(QtHostTest, TimedPopupClosesOnAKeyOrAClickAnywhereAndTheInputStillArrives) {
+  struct Row {
+    const char* legend;  // the fault the row would catch
+    bool key;            // else a mouse click
+  };
+  const Row rows[] = {
+      {"a key press eaten by the pop-up, or leaving it open", true},
+      {"a click elsewhere leaving the pop-up open", false},
+  };
   auto* editor = static_cast<QPlainTextEdit*>(window.centralWidget());
-  editor->setFocus();
-  messages.showMessage("Route file not found.", 8000);
-  ASSERT_TRUE(host.popupShowing());
-  EXPECT_EQ(host.popup()->text(), QStringLiteral("Route file not found."));
-  QTest::keyClick(editor, Qt::Key_A);
-  EXPECT_FALSE(host.popupShowing());
-  EXPECT_EQ(editor->toPlainText(), QStringLiteral("a"));
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.legend);
+    editor->clear();
+    editor->setFocus();
+    messages.showMessage("Route file not found.", 8000);
+    ASSERT_TRUE(host.popupShowing());
+    EXPECT_EQ(host.popup()->text(), QStringLiteral("Route file not found."));
+    if (row.key) {
+      QTest::keyClick(editor, Qt::Key_A);
+      EXPECT_EQ(editor->toPlainText(), QStringLiteral("a"));
+    } else {
+      QTest::mouseClick(editor->viewport(), Qt::LeftButton);
+    }
+    EXPECT_FALSE(host.popupShowing());
+  }
 }
 
-TEST_F(QtHostTest, TimedPopupClosesOnAMouseClick) {
-  messages.showMessage("Cannot open the GPS port.", 8000);
-  ASSERT_TRUE(host.popupShowing());
-  QTest::mouseClick(window.centralWidget(), Qt::LeftButton);
-  EXPECT_FALSE(host.popupShowing());
-}
-
-TEST_F(QtHostTest, TimedPopupClosesAtItsTime) {
-  messages.showMessage("Chart catalogue cut short.", 50);
-  ASSERT_TRUE(host.popupShowing());
-  QTRY_VERIFY_WITH_TIMEOUT(!host.popupShowing(), 2000);
-}
-
-TEST_F(QtHostTest, SecondPopupReplacesTheFirstAndRestartsTheTimer) {
+TEST_F(QtHostTest, SecondPopupReplacesTheFirstAndRestartsTheTimerWithItsOwnTime) {
   messages.showMessage("first", 60);
   QPointer<PopupWindow> first = host.popup();
-  QTest::qWait(40);
-  messages.showMessage("second", 300);
+  messages.showMessage("second", 1500);
   QTest::qWait(1);
   EXPECT_TRUE(first == nullptr || !first->isVisible());
   ASSERT_TRUE(host.popupShowing());
   EXPECT_EQ(host.popup()->text(), QStringLiteral("second"));
-  // The first one's time has passed; the second one's has not.
-  QTest::qWait(60);
-  EXPECT_TRUE(host.popupShowing());
-  QTRY_VERIFY_WITH_TIMEOUT(!host.popupShowing(), 2000);
+  QTest::qWait(120);
+  EXPECT_TRUE(host.popupShowing()) << "the first one's time has passed; the second one's has not";
+  QTRY_VERIFY_WITH_TIMEOUT(!host.popupShowing(), 5000);
 }
 
 TEST_F(QtHostTest, NoticeShowsTheTitleLineAndStaysInTheWindow) {
@@ -192,6 +204,82 @@ TEST_F(QtHostTest, WaitLetsTheWindowsPaint) {
   QTimer::singleShot(0, [&ran] { ran = true; });
   host.wait(30);
   EXPECT_TRUE(ran);
+}
+
+// Answers the next prompts in turn with `answers`, each typed and OK'd.
+void typeAnswers(std::deque<const char*> answers) {
+  if (answers.empty()) return;
+  answerNextModal([answers](QWidget& dialog) mutable {
+    auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("PromptValue"));
+    ASSERT_NE(edit, nullptr);
+    edit->setText(QString::fromLatin1(answers.front()));
+    answers.pop_front();
+    test::findButton(dialog, QStringLiteral("&OK"))->click();
+    typeAnswers(std::move(answers));  // once this dialog is closed
+  });
+}
+
+TEST_F(QtHostTest, IntegerPromptAsksAgainUntilTheNumberIsInRange) {
+  struct Row {
+    const char* legend;  // the fault the row would catch
+    std::vector<const char*> typed;
+    int result;
+  };
+  const Row rows[] = {
+      {"an answer out of range taken", {"70", "15"}, 15},
+      {"a number with blanks around it refused", {" 30 "}, 30},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.legend);
+    typeAnswers(std::deque<const char*>(row.typed.begin(), row.typed.end()));
+    int current = 10;
+    messages.integerPrompt(10, current, 1, 60, 19, 20);
+    EXPECT_EQ(current, row.result);
+  }
+}
+
+TEST_F(QtHostTest, HelpOpensTheGuideAtTheRunningCommandsSection) {
+  const HelpCommandScope scope(host, cmd::kRounding);
+  answerNextModal([](QWidget& dialog) {
+    test::findButton(dialog, QStringLiteral("&Help"))->click();
+    test::findButton(dialog, QStringLiteral("&Cancel"))->click();
+  });
+  std::string value = "1";
+  messages.prompt("Rounding minute value?", value, true);
+  auto* guide = window.findChild<UserGuide*>();
+  ASSERT_NE(guide, nullptr);
+  EXPECT_TRUE(guide->isVisible());
+  EXPECT_TRUE(guide->hasSection(cmd::kRounding));
+  EXPECT_GT(guide->browser()->verticalScrollBar()->value(), 0) << "scrolled to the section";
+}
+
+TEST(Screenshots, PromptDialog) {
+  test::testApplication();
+  const StringTable strings;
+  PromptDialog dialog(nullptr, QString::fromStdString(strings.prompt(19, 1, 12, 4)), QStringLiteral("4"));
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  EXPECT_TRUE(test::saveScreenshot(dialog, QStringLiteral("PromptDialog")));
+}
+
+TEST(Screenshots, ConfirmDialog) {
+  test::testApplication();
+  const StringTable strings;
+  ConfirmDialog dialog(nullptr, toViewText(strings.prompt(288)));
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  EXPECT_TRUE(test::saveScreenshot(dialog, QStringLiteral("ConfirmDialog")));
+}
+
+TEST(Screenshots, AboutBox) {
+  test::testApplication();
+  bool saved = false;
+  answerNextModal([&saved](QWidget& box) {
+    saved = test::saveScreenshot(box, QStringLiteral("AboutBox"));
+    box.close();
+  });
+  showAbout(nullptr);
+  EXPECT_TRUE(saved);
 }
 
 }  // namespace
