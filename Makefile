@@ -30,9 +30,11 @@ $(BUILD)/build.ninja:
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-# The sample route's report on the terminal and its map as a picture.
+# The window on the sample route; without a display, the sample route's
+# report on the terminal and its map as a picture.
 run: build
-	cd $(BUILD) && ./z5 --output --stdout README.TXT && ./z5 --map "$$PWD/README-map.png" README.TXT
+	cd $(BUILD) && if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./z5 README.TXT; else \
+	  ./z5 --output --stdout README.TXT && ./z5 --map "$$PWD/README-map.png" README.TXT; fi
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 300
@@ -76,8 +78,10 @@ fuzz: deps
 	    > build-fuzz/$$name.log 2>&1; rc=$$?; tail -n 3 build-fuzz/$$name.log; [ $$rc = 0 ] || exit 1; \
 	done
 
+# The start-up benchmark opens the window: it runs under a private Xvfb.
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do [ -x $$b ] && { echo "== $$b"; $$b; } ; done
+	@for b in $(BUILD)/bench/bench_*; do [ -x $$b ] && { echo "== $$b"; \
+	  case $$b in *bench_startup) tests/support/with_xvfb.sh $$b ;; *) $$b ;; esac; } ; done
 
 # World data: the line files from the GSHHG shorelines, rivers and borders
 # (through gmt, installed here only) at resolution RES = c crude, l low,

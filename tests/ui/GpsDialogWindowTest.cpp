@@ -31,6 +31,8 @@ class GpsWindows final : public CommandWindows {
   void gpsDialogChanged(const GpsDialog& dialog) override { window_.show(dialog); }
   void insertAtCaret(std::string_view) override {}
   bool openOnDesktop(const std::string&) override { return false; }
+  void runFrameCommand(FrameCommand, int) override {}
+  FrameConditions frameConditions() const override { return {}; }
 
  private:
   GpsDialogWindow& window_;
