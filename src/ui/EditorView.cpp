@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
@@ -156,6 +157,12 @@ void EditorView::keyPressEvent(QKeyEvent* event) {
                                             typed == QStringLiteral("\t"));
   if (inserts && !isReadOnly() && !fitsLimit(textCursor().selectedText().size(), typed.size())) return;
   QPlainTextEdit::keyPressEvent(event);
+}
+
+void EditorView::inputMethodEvent(QInputMethodEvent* event) {
+  const QString committed = event->commitString();
+  if (!committed.isEmpty() && !fitsLimit(textCursor().selectedText().size(), committed.size())) return;
+  QPlainTextEdit::inputMethodEvent(event);
 }
 
 bool EditorView::canInsertFromMimeData(const QMimeData* source) const {

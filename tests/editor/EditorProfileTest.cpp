@@ -1,12 +1,9 @@
-// The editors' profile values: defaults, what is read back, what is
-// written (only what changed), and the text an editor holds for its
-// document.
+// The editors' profile values: defaults, what is read back, and what is
+// written (only what changed).
 
 #include "editor/EditorProfile.h"
 
 #include <gtest/gtest.h>
-
-#include "editor/RouteDocument.h"
 
 namespace z5 {
 namespace {
@@ -66,77 +63,6 @@ TEST(EditorProfile, TabStopsAreCharactersTimesFourWithinALinesWidth) {
     EXPECT_EQ(profile.setTabStopCharacters(row.characters), row.taken);
     EXPECT_EQ(profile.tabStops, row.units);
   }
-}
-
-TEST(EditorProfile, MalformedStoredTabStopsFallBackToTheDefault) {
-  MemorySettingsStore store;
-  store.writeInt("Settings", "TabStops", 0);
-  EditorProfile profile;
-  profile.load(store);
-  EXPECT_EQ(profile.tabStops, EditorProfile::kDefaultTabStops);
-}
-
-TEST(EditorProfile, PrinterFontSetThenMirroredIsWrittenWhole) {
-  MemorySettingsStore store;
-  EditorProfile profile;
-  profile.load(store);
-  profile.printer = profile.display;
-  profile.printer.height = -120;
-  ASSERT_TRUE(profile.save(store));
-  EditorProfile again;
-  again.load(store);
-  EXPECT_EQ(again.printer, profile.printer);
-  again.mirrorDisplayFont();
-  EXPECT_TRUE(again.printerFollowsDisplay());
-}
-
-class FakeEditor final : public TextHolder {
- public:
-  std::string currentText() const override {
-    ++asked;
-    return text;
-  }
-  void documentGone() override { gone = true; }
-  std::string text;
-  mutable int asked = 0;
-  bool gone = false;
-};
-
-TEST(RouteDocumentHolder, EditsAreTakenFromTheEditorOnlyWhenTheTextIsRead) {
-  FakeEditor editor;
-  RouteDocument document("/tmp/r.txt", "A\n");
-  document.attachHolder(&editor);
-  document.setExtracted(true);
-  editor.text = "AB\n";
-  document.editedIn(editor);
-  editor.text = "ABC\n";
-  document.editedIn(editor);
-  EXPECT_TRUE(document.modified());
-  EXPECT_FALSE(document.extracted());
-  EXPECT_EQ(editor.asked, 0);
-  EXPECT_EQ(document.text(), "ABC\n");
-  EXPECT_EQ(document.text(), "ABC\n");
-  EXPECT_EQ(editor.asked, 1);
-
-  editor.text = "ABCD\n";
-  document.editedIn(editor);
-  document.append("E\n");  // the program's append follows the user's edit
-  EXPECT_EQ(document.text(), "ABCD\nE\n");
-}
-
-TEST(RouteDocumentHolder, DetachingTakesThePendingEditAndTheDocumentTellsItsEditorWhenItGoes) {
-  FakeEditor editor;
-  {
-    RouteDocument document("/tmp/r.txt", "A\n");
-    document.attachHolder(&editor);
-    editor.text = "AB\n";
-    document.editedIn(editor);
-    document.attachHolder(nullptr);
-    editor.text = "lost";
-    EXPECT_EQ(document.text(), "AB\n");
-    document.attachHolder(&editor);
-  }
-  EXPECT_TRUE(editor.gone);
 }
 
 }  // namespace

@@ -53,12 +53,6 @@ TEST_F(EditorTest, TabStopsDialogSetsCharactersTimesFourAndTheEditorFollows) {
   EXPECT_DOUBLE_EQ(view.tabStopDistance(), 4 * view.fontMetrics().horizontalAdvance(QLatin1Char(' ')));
 }
 
-TEST_F(EditorTest, TabStopsDialogCancelledChangesNothing) {
-  test::whenModal([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
-  EXPECT_FALSE(runTabStopsDialog(nullptr, app.editorProfile()));
-  EXPECT_EQ(app.editorProfile().tabStops, EditorProfile::kDefaultTabStops);
-}
-
 TEST_F(EditorTest, PrinterFontAndMirrorDisplayFont) {
   EditorProfile& profile = app.editorProfile();
   EXPECT_TRUE(mirrorDisplayFontChecked(profile));
@@ -117,15 +111,6 @@ TEST_F(EditorTest, NoSaveWritesNoEditorSettings) {
   ASSERT_TRUE(chooseDisplayFont(nullptr, app.editorProfile()));
   app.shutDown();
   EXPECT_EQ(store.writeCount(), writesBefore);
-}
-
-TEST_F(EditorTest, WordWrapFollowsTheSlotAndKeepsTheText) {
-  EditorView& view = edit(std::string(400, 'W') + "\n");
-  view.setWordWrap(true);
-  EXPECT_EQ(view.lineWrapMode(), QPlainTextEdit::WidgetWidth);
-  view.setWordWrap(false);
-  EXPECT_EQ(view.lineWrapMode(), QPlainTextEdit::NoWrap);
-  EXPECT_FALSE(document().modified());
 }
 
 }  // namespace

@@ -98,24 +98,6 @@ TEST_F(EditorTest, FindNextRepeatsTheSearchAfterTheDialogClosedAndGoesRound) {
   EXPECT_EQ(view.caretLine(), 1);  // round the end
 }
 
-TEST_F(EditorTest, FindUpSearchesBackwardFromTheCaret) {
-  EditorView& view = edit(kRoute);
-  view.moveCursor(QTextCursor::End);
-  view.find();
-  FindReplaceDialog* dialog = dialogOf(view);
-  typeInto(dialog->findChild<QLineEdit*>(), "speed");
-  dialog->findChild<QRadioButton*>()->setChecked(true);  // "&Up", the first
-  QTest::mouseClick(button(dialog, QObject::tr("&Find Next")), Qt::LeftButton);
-  EXPECT_EQ(view.caretLine(), 6);
-}
-
-TEST_F(EditorTest, FindNextWithNothingToFindOpensTheFindDialog) {
-  EditorView& view = edit(kRoute);
-  view.findNext();
-  ASSERT_NE(dialogOf(view), nullptr);
-  EXPECT_EQ(dialogOf(view)->mode(), FindReplaceDialog::Mode::Find);
-}
-
 TEST_F(EditorTest, ReplaceChangesTheMatchSelectedAndFindsTheNext) {
   EditorView& view = edit(kRoute);
   view.moveCursor(QTextCursor::Start);
