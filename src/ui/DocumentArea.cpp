@@ -27,6 +27,9 @@ QString fileFilter(const std::string& pattern) {
 DocumentArea::DocumentArea(QWidget* parent) : QMdiArea(parent), showState_(kShowMaximised) {
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  // Tiled and stepped through in the order they were opened: the route
+  // before its report.
+  setActivationOrder(QMdiArea::CreationOrder);
   connect(this, &QMdiArea::subWindowActivated, this, &DocumentArea::windowActivated);
 }
 

@@ -33,7 +33,8 @@ bool usesCrLf(std::string_view text) {
 
 EditorView::EditorView(Z5App& app, RouteDocument& document, QWidget* parent)
     : QPlainTextEdit(parent), app_(app), document_(&document) {
-  new RouteHighlighter(textDocument());
+  // A report is not route text: only routes are coloured.
+  if (document.kind() == DocumentKind::Route) new RouteHighlighter(textDocument());
   applyProfile(app.editorProfile());
   showDocumentText();
   moveCursor(QTextCursor::Start);

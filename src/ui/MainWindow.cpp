@@ -34,6 +34,9 @@ namespace {
 
 // Without a stored placement the window takes this share of the screen.
 constexpr double kDefaultScreenShare = 0.8;
+// The message window's share of the main window's height: room for a
+// waypoint list under the document windows, at the report's full width.
+constexpr double kMessageWindowShare = 0.25;
 
 QRect placementRectangle(const WindowPlacement& p) { return QRect(QPoint(p.left, p.top), QPoint(p.right - 1, p.bottom - 1)); }
 
@@ -101,7 +104,7 @@ void MainWindow::createStatusBar() {
 }
 
 void MainWindow::createMessageWindow() {
-  addDockWidget(Qt::RightDockWidgetArea, host_->messageDock());
+  addDockWidget(Qt::BottomDockWidgetArea, host_->messageDock());
   connect(host_.get(), &QtHost::messageWindowVisibilityChanged, this, &MainWindow::refreshStates);
 }
 
@@ -152,6 +155,7 @@ void MainWindow::showPlaced() {
   } else {
     show();
   }
+  resizeDocks({host_->messageDock()}, {static_cast<int>(height() * kMessageWindowShare)}, Qt::Vertical);
 }
 
 void MainWindow::runCommandId(int id) {

@@ -263,6 +263,8 @@ TEST(Screenshots, MainWindow) {
   window.showNormal();
   window.setGeometry(QRect(0, 0, 1366, 768));
   shot.choose(cmd::kShowDefaultOutput);
+  shot.choose(cmd::kExtractRoute);  // the waypoints listed again
+  shot.area().bringForward(*shot.app().documents().findText(shot.home.file("README.TXT")));
   shot.choose(cmd::kTile);
   DesktopTest::settle();
   EXPECT_TRUE(saveScreenshot(window, QStringLiteral("MainWindow")));
