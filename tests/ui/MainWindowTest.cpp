@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -25,6 +27,7 @@
 #include "editor/WindowPlacement.h"
 #include "ui/MessageDock.h"
 #include "ui/QtHost.h"
+#include "ui/PromptDialog.h"
 #include "ui/QtText.h"
 #include "ui/SplashWindow.h"
 
@@ -46,6 +49,35 @@ TEST_F(MainWindowTest, FirstStartOpensTheSampleRouteExtractedWithItsWaypointsLis
   EXPECT_EQ(window().host().messageDock()->text(), toViewText(app().messages().text()));
   EXPECT_NE(profileText().find("HOME_PATH"), std::string::npos) << "the home is stored before anything else is read";
   EXPECT_EQ(window().linePane()->text(), QStringLiteral("Line: %1 of %2").arg(editor()->caretLine()).arg(editor()->blockCount()));
+}
+
+// The data-path question of a stored home without the chart catalogue,
+// answered in the prompt dialog.
+void answerDataPath(const std::string& answer) {
+  answerNextModal([answer](QWidget& dialog) {
+    auto* prompt = qobject_cast<PromptDialog*>(&dialog);
+    ASSERT_NE(prompt, nullptr);
+    prompt->edit()->setText(QString::fromStdString(answer));
+    prompt->accept();
+  });
+}
+
+TEST_F(MainWindowTest, AHomeWithoutTheChartCatalogueIsAskedFor) {
+  store->writeText(kSettingsSection, "HOME_PATH", home.file("nowhere") + "/");
+  answerDataPath(home.home());
+  ASSERT_TRUE(start());
+  EXPECT_EQ(app().settings().HOME_PATH, home.home());
+  EXPECT_NE(app().documents().activeText(), nullptr);
+}
+
+TEST_F(MainWindowTest, AnUnusableDataPathEndsTheProgramOnceItsMessageHasClosed) {
+  store->writeText(kSettingsSection, "HOME_PATH", home.file("nowhere") + "/");
+  answerDataPath(home.file("elsewhere"));
+  // The message stays until its time is up or a key is pressed.
+  QTimer::singleShot(Z5App::kStartFailurePauseMs + 500, [this] { QTest::keyClick(&window(), Qt::Key_Escape); });
+  EXPECT_FALSE(start());
+  EXPECT_FALSE(window().host().popupShowing());
+  EXPECT_TRUE(app().documents().empty()) << "a route was opened after the start failed";
 }
 
 TEST_F(MainWindowTest, ShowDefaultOutputOpensTheLinkedReportTheHeadlessRunWrites) {
