@@ -14,6 +14,11 @@
 namespace z5 {
 namespace {
 
+// A restored document window opens at this share of the area: room for a
+// report's lines, with the windows behind it still in reach.
+constexpr double kRestoredWidthShare = 0.6;
+constexpr double kRestoredHeightShare = 0.85;
+
 QString qtText(const std::string& text) { return QString::fromStdString(text); }
 
 // The file dialog's filter for a pattern of the core ("*.*": every file).
@@ -88,6 +93,7 @@ void DocumentArea::opened(Document& document) {
   if (maximised) {
     window->showMaximized();
   } else {
+    window->resize(viewport()->width() * kRestoredWidthShare, viewport()->height() * kRestoredHeightShare);
     window->show();
   }
   setActiveSubWindow(window);
