@@ -15,6 +15,9 @@
 namespace z5 {
 namespace {
 
+// The text fields are wide enough for a waypoint name and more.
+constexpr int kFieldCharacters = 30;
+
 QString notFound(const TextSearch& search) { return QObject::tr("Cannot find \"%1\".").arg(search.pattern); }
 
 }  // namespace
@@ -54,10 +57,13 @@ FindReplaceDialog::FindReplaceDialog(EditorView& editor, Mode mode)
   const TextSearch& search = editor.search();
 
   auto* fields = new QFormLayout;
+  const int fieldWidth = fontMetrics().averageCharWidth() * kFieldCharacters;
   pattern_ = new QLineEdit(search.pattern);
+  pattern_->setMinimumWidth(fieldWidth);
   fields->addRow(tr("Fi&nd what:"), pattern_);
   if (mode == Mode::Replace) {
     replacement_ = new QLineEdit(search.replacement);
+    replacement_->setMinimumWidth(fieldWidth);
     fields->addRow(tr("Re&place with:"), replacement_);
   }
   wholeWord_ = new QCheckBox(tr("Match &whole word only"));

@@ -146,5 +146,26 @@ TEST_F(EditorTest, ReplaceAllThatWouldPassTheLimitChangesNothing) {
   EXPECT_NE(host.popups.back().text.find("1048575"), std::string::npos);
 }
 
+void saveShot(QWidget& window, const char* name) {
+  const QPixmap shot = window.grab();
+  ASSERT_FALSE(shot.isNull());
+  if (const QByteArray dir = qgetenv("Z5_SCREENSHOTS_DIR"); !dir.isEmpty()) {
+    ASSERT_TRUE(shot.save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + QLatin1String(name) + ".png"));
+  }
+}
+
+TEST(Screenshots, FindAndReplace) {
+  test::editorApplication();
+  test::ScriptedHost host;
+  MemorySettingsStore store;
+  test::FixedClock clock;
+  Z5App app(host, store, clock);
+  RouteDocument document("/tmp/route.txt", kRoute);
+  EditorView view(app, document);
+  view.show();
+  saveShot(*FindReplaceDialog::open(view, FindReplaceDialog::Mode::Find), "FindDialog");
+  saveShot(*FindReplaceDialog::open(view, FindReplaceDialog::Mode::Replace), "ReplaceDialog");
+}
+
 }  // namespace
 }  // namespace z5
