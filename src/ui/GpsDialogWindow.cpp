@@ -1,5 +1,7 @@
 #include "ui/GpsDialogWindow.h"
 
+#include <array>
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFontDatabase>

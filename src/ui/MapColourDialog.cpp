@@ -53,6 +53,8 @@ MapColourDialog::MapColourDialog(QWidget* parent, const SettingsRecord& settings
   auto* columns = new QHBoxLayout;
   columns->addWidget(makeColumn(kScreenHeading, screen_, screenList_, strings));
   columns->addWidget(makeColumn(kPrinterHeading, printer_, printerList_, strings));
+  screenList_->setObjectName(QStringLiteral("ScreenColours"));
+  printerList_->setObjectName(QStringLiteral("PrinterColours"));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -65,8 +67,6 @@ QWidget* MapColourDialog::makeColumn(const char* heading, Palette& palette, QLis
                                      const StringTable& strings) {
   auto* column = new QWidget(this);
   list = new QListWidget(column);
-  list->setObjectName(palette.data() == screen_.data() ? QStringLiteral("ScreenColours")
-                                                       : QStringLiteral("PrinterColours"));
   list->setIconSize(QSize(kSwatchSide, kSwatchSide));
   for (int slot = 0; slot < kPaletteSize; ++slot) {
     new QListWidgetItem(swatch(palette[slot]), toQString(colourSlotName(strings, slot)), list);

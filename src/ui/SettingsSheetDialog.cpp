@@ -48,11 +48,10 @@ constexpr int kRadiosPerColumn = 3;
 constexpr int kTextColumns = 36;
 constexpr int kMultiLineLines = 4;
 
-// Grid columns of a page: the unlabelled command box, the button or
-// caption, the text.
+// Grid columns of a page: the unlabelled command box (on pages that have
+// one), the button or caption, the text.
 constexpr int kBoxColumn = 0;
-constexpr int kButtonColumn = 1;
-constexpr int kTextColumn = 2;
+constexpr int kColumnCount = 3;
 
 const SheetPage& pageOf(Page page) { return settingsSheetPages()[page]; }
 
@@ -68,6 +67,13 @@ const SheetText* findText(Page page, int control) {
     if (text.control == control) return &text;
   }
   return nullptr;
+}
+
+// A result is shown on the window's own colour, so it does not look typeable.
+void showAsResult(QWidget* text) {
+  QPalette shown = text->palette();
+  shown.setColor(QPalette::Base, shown.color(QPalette::Window));
+  text->setPalette(shown);
 }
 
 QString pageObjectName(Page page) { return QStringLiteral("SheetPage%1").arg(static_cast<int>(page)); }
@@ -107,7 +113,6 @@ QWidget* SettingsSheetDialog::makePage(Page page) {
   auto* widget = new QWidget(tabs_);
   widget->setObjectName(pageObjectName(page));
   auto* grid = new QGridLayout(widget);
-  grid->setColumnStretch(kTextColumn, 1);
   int row = 0;
   addRadios(page, grid, row);
   addChecks(page, grid, row);
@@ -136,7 +141,7 @@ void SettingsSheetDialog::addRadios(Page page, QGridLayout* grid, int& row) {
     });
     pages_[page].boxes.insert(radio.control, button);
   }
-  grid->addWidget(group, row++, kBoxColumn, 1, kTextColumn + 1);
+  grid->addWidget(group, row++, kBoxColumn, 1, kColumnCount);
 }
 
 void SettingsSheetDialog::addChecks(Page page, QGridLayout* grid, int& row) {
@@ -157,13 +162,16 @@ void SettingsSheetDialog::addChecks(Page page, QGridLayout* grid, int& row) {
     });
     pages_[page].boxes.insert(check.control, box);
   }
-  grid->addLayout(inColumns, row++, kBoxColumn, 1, kTextColumn + 1);
+  grid->addLayout(inColumns, row++, kBoxColumn, 1, kColumnCount);
 }
 
 // A button's own text is the first text it shows that no earlier button
 // owns; captioned texts go on rows of their own under it.
 void SettingsSheetDialog::addButtons(Page page, QGridLayout* grid, int& row) {
   QWidget* parent = grid->parentWidget();
+  const int buttonColumn = pageOf(page).commandChecks.empty() ? kBoxColumn : kBoxColumn + 1;
+  const int textColumn = buttonColumn + 1;
+  grid->setColumnStretch(textColumn, 1);
   std::vector<int> placed;
   for (const SheetButton& sheetButton : pageOf(page).buttons) {
     for (const SheetCommandCheck& check : pageOf(page).commandChecks) {
@@ -186,7 +194,7 @@ void SettingsSheetDialog::addButtons(Page page, QGridLayout* grid, int& row) {
       showModel();
     });
     pages_[page].buttons.insert(sheetButton.control, button);
-    grid->addWidget(button, row, kButtonColumn);
+    grid->addWidget(button, row, buttonColumn);
 
     const SheetText* own = nullptr;
     std::vector<const SheetText*> captioned;
@@ -203,16 +211,16 @@ void SettingsSheetDialog::addButtons(Page page, QGridLayout* grid, int& row) {
       placed.push_back(shown);
     }
     if (own != nullptr && own->multiLine) {
-      grid->addWidget(makeText(page, *own, parent), ++row, kButtonColumn, 1, 2);
+      grid->addWidget(makeText(page, *own, parent), ++row, buttonColumn, 1, 2);
     } else if (own != nullptr) {
-      grid->addWidget(makeText(page, *own, parent), row, kTextColumn);
+      grid->addWidget(makeText(page, *own, parent), row, textColumn);
     }
     ++row;
     for (const SheetText* text : captioned) {
       auto* caption = new QLabel(QString::fromLatin1(captionOf(page, text->control)), parent);
       caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      grid->addWidget(caption, row, kButtonColumn);
-      grid->addWidget(makeText(page, *text, parent), row++, kTextColumn);
+      grid->addWidget(caption, row, buttonColumn);
+      grid->addWidget(makeText(page, *text, parent), row++, textColumn);
     }
   }
 }
@@ -226,6 +234,7 @@ QWidget* SettingsSheetDialog::makeText(Page page, const SheetText& text, QWidget
     const QFontMetrics metrics(edit->font());
     edit->setFixedHeight(metrics.lineSpacing() * kMultiLineLines + static_cast<int>(edit->document()->documentMargin()) * 2 +
                          edit->frameWidth() * 2);
+    showAsResult(edit);
     widget = edit;
   } else {
     auto* edit = new QLineEdit(parent);
@@ -237,12 +246,9 @@ QWidget* SettingsSheetDialog::makeText(Page page, const SheetText& text, QWidget
         apply_->setEnabled(true);
       });
     } else {
-      // A result: shown on the window's own colour, so it does not look typeable.
       edit->setReadOnly(true);
       edit->setFocusPolicy(Qt::ClickFocus);
-      QPalette shown = edit->palette();
-      shown.setColor(QPalette::Base, shown.color(QPalette::Window));
-      edit->setPalette(shown);
+      showAsResult(edit);
     }
     widget = edit;
   }
