@@ -52,6 +52,8 @@ class AppCommands final : public CommandContext {
   void runSettingsSheet(SettingsSheet& sheet) override;
   bool runColourDialog() override;
   void gpsDialogChanged() override;
+  void runFrameCommand(FrameCommand command, int index) override { windows_.runFrameCommand(command, index); }
+  FrameConditions frameConditions() override { return windows_.frameConditions(); }
 
   void reloadMap() override;
   void reloadRoute() override;

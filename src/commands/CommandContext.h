@@ -12,6 +12,7 @@
 #include "base/Settings.h"
 #include "base/SettingsRecord.h"
 #include "commands/DocumentConditions.h"
+#include "commands/FrameCommand.h"
 #include "commands/GpsDialog.h"
 #include "commands/PendingWork.h"
 #include "gps/GpsMonitor.h"
@@ -104,6 +105,9 @@ class CommandContext {
   virtual bool runColourDialog() = 0;
   // The GPS dialog model changed (texts or visibility).
   virtual void gpsDialogChanged() = 0;
+  // The window's own commands and what their states read.
+  virtual void runFrameCommand(FrameCommand command, int index) = 0;
+  virtual FrameConditions frameConditions() = 0;
 
   // --- Idle work ---
   // Reopen the open map document with the new settings (a redraw).

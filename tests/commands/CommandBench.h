@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../app/DeskTesting.h"
@@ -38,6 +39,8 @@ class ScriptedWindows final : public CommandWindows {
     openPatterns.emplace_back(pattern);
     return openAnswer;
   }
+  void runFrameCommand(FrameCommand command, int index) override { frameCommands.emplace_back(command, index); }
+  FrameConditions frameConditions() const override { return frame; }
 
   std::function<void(SettingsSheet&)> onSheet;
   int sheetRuns = 0;
@@ -48,6 +51,8 @@ class ScriptedWindows final : public CommandWindows {
   std::vector<std::string> desktopOpened;
   std::optional<std::string> openAnswer;  // the file the open dialog gives
   std::vector<std::string> openPatterns;
+  std::vector<std::pair<FrameCommand, int>> frameCommands;
+  FrameConditions frame;
 };
 
 // Three waypoints across the Bay of Biscay.
