@@ -4,10 +4,8 @@
 #include <mutex>
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
-#include <QScreen>
 
 #include "app/AppContexts.h"
 #include "app/Z5App.h"
@@ -23,12 +21,6 @@ using Lock = std::lock_guard<std::recursive_mutex>;
 // The heading shrinks to fit the page's width down to this fraction of its size.
 constexpr double kSmallestHeadingScale = 0.5;
 
-double deviceOverScreen(const QPaintDevice& device) {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (screen == nullptr || screen->logicalDotsPerInchY() <= 0) return 1.0;
-  return device.logicalDpiY() / screen->logicalDotsPerInchY();
-}
-
 // The map's printer font on `device`: the display font at the device's
 // resolution while no printer font of its own is set.
 QFont mapPrinterFont(const MapFonts& fonts, const QPaintDevice& device) {
@@ -40,6 +32,15 @@ QFont mapPrinterFont(const MapFonts& fonts, const QPaintDevice& device) {
 
 void preparePrinterForMap(QPrinter& printer) {
   if (printer.outputFormat() == QPrinter::PdfFormat) printer.setResolution(kPdfMapDpi);
+}
+
+void orientPageLikePicture(QPrinter& printer, const QSize& picture) {
+  printer.setPageOrientation(picture.width() > picture.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+QSize livePictureSize(Z5App& app) {
+  Lock hold(app.mapLock());
+  return QSize(app.mapView().drawingWidth, app.mapView().drawingHeight);
 }
 
 QRect paintMapHeading(QPainter& painter, const QRect& page, const MapFonts& fonts, const std::string& heading) {

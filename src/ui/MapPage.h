@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QSize>
 
 #include "map/MapFont.h"
 
@@ -21,6 +22,14 @@ class Z5App;
 // visible. A real printer keeps its own.
 inline constexpr int kPdfMapDpi = 300;
 void preparePrinterForMap(QPrinter& printer);
+
+// The page turned the way the map's picture is (landscape for a picture
+// wider than high), so that the printed map shows what the window shows;
+// the print dialog can still turn it.
+void orientPageLikePicture(QPrinter& printer, const QSize& picture);
+
+// The size of the map window's last picture.
+QSize livePictureSize(Z5App& app);
 
 // Writes `heading` at the top of `page` in the map's printer font (made
 // smaller when the line is wider than the page) and returns the rest of the

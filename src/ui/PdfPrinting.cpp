@@ -12,6 +12,7 @@
 
 #include "base/AtomicFile.h"
 #include "editor/RouteDocument.h"
+#include "ui/MapPage.h"
 #include "ui/Printing.h"
 #include "ui/TextPages.h"
 
@@ -66,7 +67,10 @@ int printTextToPdf(Z5App& app, const RouteDocument& document, const std::string&
 
 int printMapToPdf(Z5App& app, const std::string& title, const std::string& pdf, const std::string& route,
                   std::ostream& out) {
-  return printToPdf(pdf, route, title, out, [&](QPrinter& printer) { return printMapPage(printer, app, title); });
+  return printToPdf(pdf, route, title, out, [&](QPrinter& printer) {
+    orientPageLikePicture(printer, livePictureSize(app));
+    return printMapPage(printer, app, title);
+  });
 }
 
 }  // namespace z5

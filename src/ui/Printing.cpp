@@ -77,6 +77,11 @@ class MapVoyageForPrinting {
   bool extracted_ = false;
 };
 
+// The live map is painted afresh; a map left from an earlier one prints its picture.
+bool paintsLiveMap(Z5App& app, const MapDocument& map, const QImage& storedPicture) {
+  return app.documents().liveMap() == &map || storedPicture.isNull();
+}
+
 }  // namespace
 
 TextPages documentPages(Z5App& app, const RouteDocument& document) {
@@ -160,6 +165,7 @@ bool printMapPage(QPrinter& printer, Z5App& app, const std::string& title, const
 bool printMap(QWidget* parent, Z5App& app, MapDocument& map, const QImage& storedPicture) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(QString::fromStdString(map.title()));
+  orientPageLikePicture(printer, paintsLiveMap(app, map, storedPicture) ? livePictureSize(app) : storedPicture.size());
   QPrintDialog dialog(&printer, parent);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
@@ -167,8 +173,7 @@ bool printMap(QWidget* parent, Z5App& app, MapDocument& map, const QImage& store
 }
 
 bool printMapOn(QPrinter& printer, Z5App& app, MapDocument& map, const QImage& storedPicture) {
-  const bool live = app.documents().liveMap() == &map || storedPicture.isNull();
-  if (!live) return printMapPage(printer, app, map.title(), storedPicture);
+  if (!paintsLiveMap(app, map, storedPicture)) return printMapPage(printer, app, map.title(), storedPicture);
   MapVoyageForPrinting voyage(app);
   return voyage.extract(map) && printMapPage(printer, app, map.title());
 }

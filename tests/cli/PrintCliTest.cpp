@@ -29,6 +29,11 @@ std::string pdfText(const std::string& pdf, int page) {
   return test::runProgram(fmt::format("pdftotext -layout -f {0} -l {0} '{1}' -", page, pdf)).output;
 }
 
+std::string singleBlanks(std::string text) {
+  text.erase(std::unique(text.begin(), text.end(), [](char a, char b) { return a == ' ' && b == ' '; }), text.end());
+  return text;
+}
+
 int pdfPages(const std::string& pdf) {
   const std::string info = test::runProgram("pdfinfo '" + pdf + "'").output;
   const std::size_t at = info.find("Pages:");
@@ -147,7 +152,8 @@ TEST(PrintCli, MapPageIsHeadedByTheVersionLineAndDrawnInThePrinterColours) {
   ASSERT_EQ(pdfPages(pdf), 1);
   const std::string page = pdfText(pdf, 1);
   EXPECT_NE(page.find("Map of: "), std::string::npos) << page;
-  EXPECT_NE(page.find("Z5 - Brelland - KVB - Ver 1.400  JANUARY 2002"), std::string::npos) << page;
+  // pdftotext gives runs of blanks as one; the exact line is the map floor's test.
+  EXPECT_NE(singleBlanks(page).find("Z5 - Brelland - KVB - Ver 1.400 JANUARY 2002"), std::string::npos) << page;
 
   const QImage picture = pdfPicture(dir, pdf, 1, 30);
   ASSERT_FALSE(picture.isNull());

@@ -23,7 +23,7 @@ void printedPage(const std::string& what, const std::string& name) {
   test::TempDir dir;
   const std::string pdf = dir.file(name + ".pdf");
   const test::ProgramRun run =
-      test::runProgram("env -u DISPLAY " + std::string(Z5_PROGRAM) + " --home " Z5_DATA_DIR " --settings " +
+      test::runProgram("env -u DISPLAY -u QT_QPA_PLATFORM " + std::string(Z5_PROGRAM) + " --home " Z5_DATA_DIR " --settings " +
                        dir.file("z5.ini") + " --print " + pdf + " " + what + " " Z5_DATA_DIR "/README.TXT 2>&1");
   ASSERT_EQ(run.status, 0) << run.output;
   const char* screenshots = std::getenv("Z5_SCREENSHOTS_DIR");
