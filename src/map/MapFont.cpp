@@ -10,19 +10,13 @@ constexpr int kDefaultCharSet = 1;
 constexpr const char* kDefaultFace = "Times New Roman";
 constexpr const char* kFallbackFace = "System";
 
-// The names of a font's values, with or without "Chart" in front.
-struct FontKeys {
-  const char* height;
-  const char* weight;
-  const char* italic;
-  const char* underline;
-  const char* pitchAndFamily;
-  const char* charSet;
-  const char* faceName;
-};
-constexpr FontKeys kChartKeys = {"ChartHeight",         "ChartWeight",  "ChartItalic",  "ChartUnderline",
-                                 "ChartPitchAndFamily", "ChartCharSet", "ChartFaceName"};
-constexpr FontKeys kPlainKeys = {"Height", "Weight", "Italic", "Underline", "PitchAndFamily", "CharSet", "FaceName"};
+constexpr const char* kHeight = "ChartHeight";
+constexpr const char* kWeight = "ChartWeight";
+constexpr const char* kItalic = "ChartItalic";
+constexpr const char* kUnderline = "ChartUnderline";
+constexpr const char* kPitchAndFamily = "ChartPitchAndFamily";
+constexpr const char* kCharSet = "ChartCharSet";
+constexpr const char* kFaceName = "ChartFaceName";
 
 std::string cutFace(std::string face) {
   if (face.size() > kMaxFaceNameLength) face.resize(kMaxFaceNameLength);
@@ -36,15 +30,13 @@ bool saveFont(SettingsStore& store, std::string_view section, const MapFontDescr
   auto writeInt = [&](const char* key, int value, int before) {
     if (ok && (whole || value != before)) ok = store.writeInt(section, key, value);
   };
-  writeInt(kChartKeys.height, font.height, loaded.height);
-  writeInt(kChartKeys.weight, font.weight, loaded.weight);
-  writeInt(kChartKeys.italic, font.italic, loaded.italic);
-  writeInt(kChartKeys.underline, font.underline, loaded.underline);
-  writeInt(kChartKeys.pitchAndFamily, font.pitchAndFamily, loaded.pitchAndFamily);
-  writeInt(kChartKeys.charSet, font.charSet, loaded.charSet);
-  if (ok && (whole || font.faceName != loaded.faceName)) {
-    ok = store.writeText(section, kChartKeys.faceName, font.faceName);
-  }
+  writeInt(kHeight, font.height, loaded.height);
+  writeInt(kWeight, font.weight, loaded.weight);
+  writeInt(kItalic, font.italic, loaded.italic);
+  writeInt(kUnderline, font.underline, loaded.underline);
+  writeInt(kPitchAndFamily, font.pitchAndFamily, loaded.pitchAndFamily);
+  writeInt(kCharSet, font.charSet, loaded.charSet);
+  if (ok && (whole || font.faceName != loaded.faceName)) ok = store.writeText(section, kFaceName, font.faceName);
   return ok;
 }
 
@@ -66,34 +58,20 @@ MapFontDescription defaultPrinterFont() {
   return font;
 }
 
-namespace {
-
-MapFontDescription loadFont(const SettingsStore& store, std::string_view section, const FontKeys& keys,
-                            const MapFontDescription& defaults, bool* storedHeight) {
-  const int height = store.readInt(section, keys.height).value_or(0);
+MapFontDescription loadMapFont(const SettingsStore& store, std::string_view section,
+                               const MapFontDescription& defaults, bool* storedHeight) {
+  const int height = store.readInt(section, kHeight).value_or(0);
   if (storedHeight) *storedHeight = height != 0;
   if (height == 0) return defaults;
   MapFontDescription font;
   font.height = height;
-  font.weight = store.readInt(section, keys.weight).value_or(0);
-  font.italic = store.readInt(section, keys.italic).value_or(0);
-  font.underline = store.readInt(section, keys.underline).value_or(0);
-  font.pitchAndFamily = store.readInt(section, keys.pitchAndFamily).value_or(0);
-  font.charSet = store.readInt(section, keys.charSet).value_or(kDefaultCharSet);
-  font.faceName = cutFace(store.readText(section, keys.faceName).value_or(kFallbackFace));
+  font.weight = store.readInt(section, kWeight).value_or(0);
+  font.italic = store.readInt(section, kItalic).value_or(0);
+  font.underline = store.readInt(section, kUnderline).value_or(0);
+  font.pitchAndFamily = store.readInt(section, kPitchAndFamily).value_or(0);
+  font.charSet = store.readInt(section, kCharSet).value_or(kDefaultCharSet);
+  font.faceName = cutFace(store.readText(section, kFaceName).value_or(kFallbackFace));
   return font;
-}
-
-}  // namespace
-
-MapFontDescription loadMapFont(const SettingsStore& store, std::string_view section,
-                               const MapFontDescription& defaults, bool* storedHeight) {
-  return loadFont(store, section, kChartKeys, defaults, storedHeight);
-}
-
-MapFontDescription loadFontDescription(const SettingsStore& store, std::string_view section,
-                                       const MapFontDescription& defaults, bool* storedHeight) {
-  return loadFont(store, section, kPlainKeys, defaults, storedHeight);
 }
 
 void MapFonts::load(const SettingsStore& store) {

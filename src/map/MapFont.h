@@ -53,11 +53,6 @@ MapFontDescription defaultPrinterFont();
 MapFontDescription loadMapFont(const SettingsStore& store, std::string_view section,
                                const MapFontDescription& defaults, bool* storedHeight = nullptr);
 
-// The same for a font whose values have no "Chart" in front of their names
-// ("Height", "Weight", ... : the editor's fonts in "Font" and "PrintFont").
-MapFontDescription loadFontDescription(const SettingsStore& store, std::string_view section,
-                                       const MapFontDescription& defaults, bool* storedHeight = nullptr);
-
 
 class MapFonts {
  public:

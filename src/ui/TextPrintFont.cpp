@@ -1,6 +1,7 @@
 #include "ui/TextPrintFont.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QPaintDevice>
 
@@ -24,6 +25,21 @@ constexpr int kLargestTabStop = 64;
 constexpr int kDefaultHeight = -16;
 constexpr const char* kDefaultFace = "Courier New";
 
+// A description from `section` ("Height", "Weight", ...); nullopt when it holds no height.
+std::optional<MapFontDescription> storedFont(const SettingsStore& store, const char* section) {
+  const int height = store.readInt(section, "Height").value_or(0);
+  if (height == 0) return std::nullopt;
+  MapFontDescription font;
+  font.height = height;
+  font.weight = store.readInt(section, "Weight").value_or(0);
+  font.italic = store.readInt(section, "Italic").value_or(0);
+  font.underline = store.readInt(section, "Underline").value_or(0);
+  font.pitchAndFamily = store.readInt(section, "PitchAndFamily").value_or(0);
+  font.charSet = store.readInt(section, "CharSet").value_or(font.charSet);
+  font.faceName = store.readText(section, "FaceName").value_or(font.faceName).substr(0, kMaxFaceNameLength);
+  return font;
+}
+
 MapFontDescription editorDisplayFont() {
   MapFontDescription font = defaultDisplayFont();
   font.height = kDefaultHeight;
@@ -34,11 +50,9 @@ MapFontDescription editorDisplayFont() {
 }  // namespace
 
 QFont textPrintFont(const SettingsStore& store, const QPaintDevice& printer) {
-  bool printerFontSet = false;
-  const MapFontDescription printerFont = loadFontDescription(store, kPrinterSection, {}, &printerFontSet);
-  const MapFontDescription font =
-      printerFontSet ? printerFont : loadFontDescription(store, kDisplaySection, editorDisplayFont());
-  return toQFont(font, deviceOverScreen(printer));
+  std::optional<MapFontDescription> font = storedFont(store, kPrinterSection);
+  if (!font) font = storedFont(store, kDisplaySection);
+  return toQFont(font.value_or(editorDisplayFont()), deviceOverScreen(printer));
 }
 
 int textTabStopCharacters(const SettingsStore& store) {
