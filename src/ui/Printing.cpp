@@ -82,6 +82,12 @@ bool paintsLiveMap(Z5App& app, const MapDocument& map, const QImage& storedPictu
   return app.documents().liveMap() == &map || storedPicture.isNull();
 }
 
+// The printer named after the map, its page turned the way the map is.
+void setUpMapPrinter(QPrinter& printer, Z5App& app, const MapDocument& map, const QImage& storedPicture) {
+  printer.setDocName(QString::fromStdString(map.title()));
+  orientPageLikePicture(printer, paintsLiveMap(app, map, storedPicture) ? livePictureSize(app) : storedPicture.size());
+}
+
 }  // namespace
 
 TextPages documentPages(Z5App& app, const RouteDocument& document) {
@@ -164,12 +170,20 @@ bool printMapPage(QPrinter& printer, Z5App& app, const std::string& title, const
 
 bool printMap(QWidget* parent, Z5App& app, MapDocument& map, const QImage& storedPicture) {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(QString::fromStdString(map.title()));
-  orientPageLikePicture(printer, paintsLiveMap(app, map, storedPicture) ? livePictureSize(app) : storedPicture.size());
+  setUpMapPrinter(printer, app, map, storedPicture);
   QPrintDialog dialog(&printer, parent);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   return dialog.exec() == QDialog::Accepted && printMapOn(printer, app, map, storedPicture);
+}
+
+void previewMap(QWidget* parent, Z5App& app, MapDocument& map, const QImage& storedPicture) {
+  QPrinter printer(QPrinter::HighResolution);
+  setUpMapPrinter(printer, app, map, storedPicture);
+  QPrintPreviewDialog dialog(&printer, parent);
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                   [&](QPrinter* target) { printMapOn(*target, app, map, storedPicture); });
+  dialog.exec();
 }
 
 bool printMapOn(QPrinter& printer, Z5App& app, MapDocument& map, const QImage& storedPicture) {

@@ -41,6 +41,9 @@ bool runPageSetupDialog(QWidget* parent, PageSetupProfile& setup);
 // has its stored picture `storedPicture` scaled onto the page.
 bool printMap(QWidget* parent, Z5App& app, MapDocument& map, const QImage& storedPicture = QImage());
 
+// The print preview of a map's page, printed from there as printMap prints it.
+void previewMap(QWidget* parent, Z5App& app, MapDocument& map, const QImage& storedPicture = QImage());
+
 // The map on `printer` as printMap prints it after its dialog. A live map
 // whose route is not the voyage's has its route extracted for the page;
 // the route and output file names and the map view are given back after.

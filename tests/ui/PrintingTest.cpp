@@ -15,7 +15,7 @@
 #include <QLineEdit>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QProcess>
+#include <QColor>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -174,6 +174,25 @@ TEST_F(PrintingTest, PrintingAnotherRoutesMapGivesTheNamesAndTheViewBack) {
   // The next command on the second route extracts it again.
   ASSERT_TRUE(RouteEditor(app).extractRoute(second));
   EXPECT_EQ(app.voyage().routeFileName, second.path());
+}
+
+TEST_F(PrintingTest, MapLeftFromAnEarlierOnePrintsItsPictureInItsOwnShape) {
+  MapDocument left(home.file("temp1.bmp"), "/routes/left.txt");
+  QImage picture(400, 300, QImage::Format_RGB32);
+  picture.fill(QColor(10, 200, 30));
+  QPrinter printer(QPrinter::HighResolution);
+  printToPdf(printer, "left.pdf");
+  ASSERT_TRUE(printMapOn(printer, app, left, picture));
+  const std::string page = home.file("left");
+  test::runProgram("pdftoppm -png -r 20 -singlefile '" + home.file("left.pdf") + "' '" + page + "'");
+  const QImage printed(QString::fromStdString(page + ".png"));
+  QRect green;
+  for (int y = 0; y < printed.height(); ++y)
+    for (int x = 0; x < printed.width(); ++x)
+      if (qGreen(printed.pixel(x, y)) > 150 && qRed(printed.pixel(x, y)) < 60) green |= QRect(x, y, 1, 1);
+  ASSERT_FALSE(green.isEmpty()) << "the picture is not on the page";
+  EXPECT_NEAR(static_cast<double>(green.width()) / green.height(), 4.0 / 3.0, 0.05) << "the picture was stretched";
+  EXPECT_GT(green.width(), printed.width() / 2) << "the picture does not fill the page";
 }
 
 TEST_F(PrintingTest, PrinterThatCannotStartChangesNothingAndSaysSo) {
