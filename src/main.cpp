@@ -27,6 +27,8 @@
 #include <QGuiApplication>
 #include <QString>
 
+#include <fmt/printf.h>
+
 #include "app/CommandLine.h"
 #include "app/ConsoleHost.h"
 #include "app/OverlaySettingsStore.h"
@@ -39,8 +41,12 @@
 #include "base/EpochClock.h"
 #include "gps/GpsTerminal.h"
 #include "report/GpxImport.h"
+#include "editor/MapDocument.h"
+#include "editor/RouteDocument.h"
+#include "report/OutputFileName.h"
 #include "ui/Desktop.h"
 #include "ui/MapImage.h"
+#include "ui/PdfPrinting.h"
 #include "ui/QtSettingsStore.h"
 
 namespace {
@@ -143,6 +149,31 @@ int writeMap(z5::Z5App& app, const z5::CommandLine& line, std::ostream& out) {
   const int extracted = z5::VoyageEngine(app).extractRouteFile(routePath(app, *line.route));
   if (extracted == z5::kRouteFailed || extracted == z5::kFatal) return kFileError;
   return drawMap(app, line, out);
+}
+
+// `z5 --print FILE.pdf [--output[=FORMAT] | --map] ROUTE`: the route's
+// text, its report or its map printed into a PDF.
+int printToPdf(z5::Z5App& app, const z5::CommandLine& line, std::ostream& out) {
+  const std::string route = routePath(app, *line.route);
+  const std::string& pdf = *line.printFile;
+  if (line.printMap) {
+    setMapView(app, line);
+    const int extracted = z5::VoyageEngine(app).extractRouteFile(route);
+    if (extracted == z5::kRouteFailed || extracted == z5::kFatal) return kFileError;
+    return z5::printMapToPdf(app, fmt::sprintf(z5::MapDocument::kTitleFormat, route), pdf, route, out);
+  }
+  if (line.output) {
+    const int format = line.outputFormat.value_or(app.settings().OUTPUT_FORMAT);
+    std::string report;
+    if (z5::extractRouteJob(app, route, std::cerr) != z5::kJobDone ||
+        z5::reportTextJob(app, format, report, std::cerr) != z5::kJobDone) {
+      return kFileError;
+    }
+    const z5::RouteDocument document(z5::outputFileName(route, format), std::move(report));
+    return z5::printTextToPdf(app, document, pdf, route, out);
+  }
+  const z5::RouteDocument* document = app.documents().openText(route, /*asRoute=*/false);
+  return document == nullptr ? kFileError : z5::printTextToPdf(app, *document, pdf, route, out);
 }
 
 // `z5 --check ROUTE`: the route check's findings, with --map marked on the
@@ -257,7 +288,7 @@ int run(int argc, char** argv, std::ostream& out) {
   if (line.importGpx) return importGpx(*line.importGpx, out);
   if (!line.headless() && displayAvailable()) return runWindow(argc, argv, line);
   std::unique_ptr<QCoreApplication> qt;
-  if (line.mapFile) {
+  if (line.mapFile || line.printFile) {
     useOffscreenPlatform();
     qt = std::make_unique<QGuiApplication>(argc, argv);
   } else {
@@ -275,6 +306,11 @@ int run(int argc, char** argv, std::ostream& out) {
   if (line.gpsPort) return runGps(app, line);
   if (line.check) {
     const int status = runCheck(app, line, out);
+    app.shutDown();
+    return status;
+  }
+  if (line.printFile) {
+    const int status = printToPdf(app, line, out);
     app.shutDown();
     return status;
   }

@@ -11,6 +11,7 @@
 #include "gps/SourceAddress.h"
 #include "map/MapViewState.h"
 #include "nav/ComputeMapExtent.h"
+#include "report/VoyageReport.h"
 #include "route/PositionText.h"
 
 namespace z5 {
@@ -31,6 +32,9 @@ const char* const kUsage =
     "  --check              check ROUTE's legs against the land of the world data (with --map:\n"
     "                       mark the findings on the map); exit 0 none, 1 some, 3 could not check\n"
     "  --map FILE.png       render the map of ROUTE (--size WxH, --center LAT,LON, --span DEG)\n"
+    "  --print FILE.pdf     print to a PDF instead: ROUTE's text, or with --output[=FORMAT] its\n"
+    "                       report, or with --map (no picture file) its map on a page, with the\n"
+    "                       page setup's header and footer (--center LAT,LON and --span DEG too)\n"
     "  --gps SOURCE         run the GPS monitor on SOURCE: a serial port, gpsd://HOST[:PORT],\n"
     "                       tcp://HOST:PORT or udp://[ADDRESS]:PORT (--goto N picks the goto waypoint)\n";
 
@@ -72,6 +76,26 @@ std::optional<std::pair<double, double>> parseCentre(const std::string& text) {
   return std::make_pair(*lat, *lon);
 }
 
+bool isOption(std::string_view arg) { return arg.size() > 1 && arg.front() == '-'; }
+
+// What --print cannot go with; empty when the line is good. A route given
+// right after --map is the route to print the map of.
+std::string printingProblem(CommandLine& line) {
+  if (line.mapFile && !line.route) {
+    line.route = std::move(*line.mapFile);
+    line.mapFile.reset();
+    line.printMap = true;
+  }
+  if (line.mapFile) return "with --print, --map takes no picture file: the map is printed into the PDF";
+  if (line.list || line.check || line.toStdout || line.gpsPort || line.importGpx)
+    return "--print goes with ROUTE and --output or --map only";
+  if (line.output && line.printMap) return "--print prints one thing: ROUTE's text, its --output report or its --map";
+  if (line.outputFormat == kGpxOutput) return "--print prints the reports of formats 1 to 6, not gpx";
+  if (line.sizeGiven) return "--size goes with --map FILE.png: a printed map fills its page";
+  if (!line.route) return "a ROUTE file is needed";
+  return {};
+}
+
 }  // namespace
 
 std::optional<int> outputFormatByName(std::string_view name) {
@@ -98,7 +122,11 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments) {
     };
     if (arg == "--help" || arg == "-h") {
       line.help = true;
-    } else if (arg == "--home" || arg == "--settings" || arg == "--set" || arg == "--map" || arg == "--gps" ||
+    } else if (arg == "--map") {
+      // With --print the map goes into the PDF, and --map takes no file.
+      if (i + 1 < arguments.size() && !isOption(arguments[i + 1])) line.mapFile = arguments[++i];
+      else line.printMap = true;
+    } else if (arg == "--home" || arg == "--settings" || arg == "--set" || arg == "--print" || arg == "--gps" ||
                arg == "--size" || arg == "--center" || arg == "--span" || arg == "--goto" || arg == "--import-gpx") {
       const auto v = value();
       if (!v) return fail(arg + " needs a value");
@@ -115,8 +143,8 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments) {
         if (const auto accepted = settingsValueRefusal(key, setting))
           return fail("--set " + *v + ": " + key + " takes " + *accepted);
         line.sets.emplace_back(key, setting);
-      } else if (arg == "--map") {
-        line.mapFile = *v;
+      } else if (arg == "--print") {
+        line.printFile = *v;
       } else if (arg == "--gps") {
         if (const SourceAddressReading source = readSourceAddress(*v); !source.address)
           return fail("--gps " + *v + ": " + source.problem);
@@ -132,6 +160,7 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments) {
           return fail(fmt::sprintf("--size needs WxH in pixels, each from 1 to %d, not %s", kLargestPictureSide, *v));
         line.mapWidth = *w;
         line.mapHeight = *h;
+        line.sizeGiven = true;
       } else if (arg == "--center") {
         line.centre = parseCentre(*v);
         if (!line.centre)
@@ -163,7 +192,7 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments) {
       line.list = true;
     } else if (arg == "--check") {
       line.check = true;
-    } else if (arg.size() > 1 && arg.front() == '-') {
+    } else if (isOption(arg)) {
       return fail("unknown option " + arg);
     } else if (line.route) {
       return fail("only one ROUTE may be given");
@@ -171,8 +200,13 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments) {
       line.route = arg;
     }
   }
+  if (line.printFile) {
+    if (const std::string problem = printingProblem(line); !problem.empty()) return fail(problem);
+  } else if (line.printMap) {
+    return fail("--map needs a value");
+  }
   if (line.toStdout && !line.output && !line.list) return fail("--stdout goes with --output or --list");
-  if ((line.centre.has_value() != line.span.has_value()) && line.mapFile)
+  if ((line.centre.has_value() != line.span.has_value()) && (line.mapFile || line.printMap))
     return fail("--center and --span go together");
   if (line.gotoWaypoint && !line.gpsPort) return fail("--goto goes with --gps");
   if (line.importGpx && (line.output || line.list || line.check || line.mapFile || line.gpsPort || line.route))

@@ -21,6 +21,9 @@ struct CommandLine {
   bool list = false;                        // --list
   bool check = false;                       // --check: the route check against land
   std::optional<std::string> mapFile;       // --map FILE.png
+  std::optional<std::string> printFile;     // --print FILE.pdf
+  bool printMap = false;                    // --print with --map: the map into the PDF
+  bool sizeGiven = false;                   // --size was given
   int mapWidth = 1024, mapHeight = 768;     // --size WxH
   std::optional<std::pair<double, double>> centre;  // --center LAT,LON (degrees, north and east positive)
   std::optional<double> span;               // --span DEG
@@ -32,7 +35,8 @@ struct CommandLine {
 
   // Any option that makes the program run headless and exit.
   bool headless() const {
-    return output || list || check || mapFile.has_value() || gpsPort.has_value() || importGpx.has_value();
+    return output || list || check || mapFile.has_value() || printFile.has_value() || gpsPort.has_value() ||
+           importGpx.has_value();
   }
 };
 

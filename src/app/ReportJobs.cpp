@@ -68,6 +68,11 @@ int writeOutputJob(Z5App& app, int format, bool toStdout, std::ostream& out, std
   return kJobDone;
 }
 
+int reportTextJob(Z5App& app, int format, std::string& report, std::ostream& err) {
+  if (!timesGiven(app, format, err)) return kJobFailed;
+  return makeReport(app, format, report) ? kJobDone : kJobFailed;
+}
+
 int writeListJob(Z5App& app, std::ostream& out) {
   if (app.voyage().empty()) {
     app.messages().showError(kErrorNoVoyage, kNoVoyageMs, app.voyage().routeFileName);

@@ -25,6 +25,10 @@ int extractRouteJob(Z5App& app, const std::string& route, std::ostream& err);
 // nothing is written and the run fails with a message saying what to give.
 int writeOutputJob(Z5App& app, int format, bool toStdout, std::ostream& out, std::ostream& err);
 
+// The report of the extracted voyage in `format` (1..6) in `report`, for
+// printing: the same times are asked for as by writeOutputJob; no file is written.
+int reportTextJob(Z5App& app, int format, std::string& report, std::ostream& err);
+
 // Writes the waypoint listing of the extracted voyage to `out`.
 int writeListJob(Z5App& app, std::ostream& out);
 

@@ -98,6 +98,18 @@ PageLayout layoutPage(int top, int bottom, int lineHeight, bool hasHeader, bool 
   return page;
 }
 
+std::vector<std::string_view> textLines(std::string_view text) {
+  const std::vector<std::size_t> starts = lineStarts(text);
+  std::vector<std::string_view> lines;
+  lines.reserve(starts.size());
+  for (std::size_t i = 0; i < starts.size(); ++i) {
+    std::size_t end = i + 1 < starts.size() ? starts[i + 1] : text.size();
+    while (end > starts[i] && (text[end - 1] == '\r' || text[end - 1] == '\n')) --end;
+    lines.push_back(text.substr(starts[i], end - starts[i]));
+  }
+  return lines;
+}
+
 std::vector<PageSpan> paginate(std::string_view text, int linesPerPage) {
   const int perPage = std::max(1, linesPerPage);
   const int lines = static_cast<int>(lineStarts(text).size());

@@ -58,6 +58,10 @@ struct PageSpan {
   int count = 0;
 };
 
+// The text's lines without their line ends ("\r\n", "\r" or "\n"); a line
+// end at the very end begins an empty last line, as in the editor.
+std::vector<std::string_view> textLines(std::string_view text);
+
 // The text's lines (ended by "\r\n", "\r" or "\n") dealt out to pages of
 // `linesPerPage`; an empty text is one empty page.
 std::vector<PageSpan> paginate(std::string_view text, int linesPerPage);

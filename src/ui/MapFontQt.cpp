@@ -6,6 +6,9 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPaintDevice>
+#include <QScreen>
 
 namespace z5 {
 namespace {
@@ -86,6 +89,12 @@ QFont toQFont(const MapFontDescription& d, double scale) {
     if (natural > 0 && wanted > 0) font.setStretch(std::clamp(100 * wanted / natural, 1, 4000));
   }
   return font;
+}
+
+double deviceOverScreen(const QPaintDevice& device) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr || screen->logicalDotsPerInchY() <= 0) return 1.0;
+  return device.logicalDpiY() / screen->logicalDotsPerInchY();
 }
 
 }  // namespace z5

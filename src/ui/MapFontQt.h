@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QString>
 
+class QPaintDevice;
+
 #include "map/MapFont.h"
 
 namespace z5 {
@@ -21,5 +23,9 @@ QString availableFace(const QString& face);
 // characters (the font's pixel size); a positive one that of the character
 // cell (ascent plus descent); 0 leaves the size at the system's default.
 QFont toQFont(const MapFontDescription& description, double scale = 1.0);
+
+// A device's pixels per inch over the screen's (vertically): the scale of
+// fonts chosen on the screen and drawn on a printer. 1 without a screen.
+double deviceOverScreen(const QPaintDevice& device);
 
 }  // namespace z5

@@ -17,6 +17,7 @@
 #include "ui/GpsDialogWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/MapColourDialog.h"
+#include "ui/Printing.h"
 #include "ui/QtText.h"
 #include "ui/SettingsSheetDialog.h"
 #include "ui/TabStopsDialog.h"
@@ -111,8 +112,20 @@ void MainWindow::runFileCommand(FrameCommand command, int index) {
     case FrameCommand::Exit:
       close();
       break;
+    case FrameCommand::PageSetup:
+      runPageSetupDialog(this, app_->pageSetup());
+      break;
+    case FrameCommand::Print:
+      if (text != nullptr) printDocument(this, *app_, *text);
+      break;
+    case FrameCommand::PrintPreview:
+      if (EditorView* editor = activeEditor(); editor != nullptr && text != nullptr) {
+        QTextCursor caret = editor->textCursor();
+        caret.setPosition(previewDocument(this, *app_, *text, caret.position()));
+        editor->setTextCursor(caret);
+      }
+      break;
     default:
-      statusBar()->showMessage(tr("Printing is not available in this build."));
       break;
   }
 }

@@ -127,6 +127,35 @@ TEST(CommandLineSet, TakesValuesStoredAsTyped) {
     EXPECT_EQ(parse({"--set", set, "r"}).error, "") << set;
 }
 
+// Each row is how a print is asked for; the legend says what fault it would catch.
+TEST(CommandLineParse, PrintTakesTheTextTheReportOrTheMap) {
+  struct Row {
+    std::vector<std::string> args;
+    bool output;
+    bool map;
+    const char* legend;
+  };
+  const std::vector<Row> rows = {
+      {{"--print", "p.pdf", "r"}, false, false, "the route's text not printed by default"},
+      {{"--print", "p.pdf", "--output=amver", "r"}, true, false, "the report's format lost"},
+      {{"--print", "p.pdf", "--map", "r"}, false, true, "the route after --map taken for a picture file"},
+      {{"--map", "--print", "p.pdf", "r"}, false, true, "--map before --print taking --print as its file"},
+      {{"--print", "p.pdf", "r", "--map"}, false, true, "--map last refused for want of a value"},
+  };
+  for (const Row& row : rows) {
+    const auto r = parse(row.args);
+    ASSERT_EQ(r.error, "") << row.legend;
+    EXPECT_EQ(r.line.printFile, "p.pdf") << row.legend;
+    EXPECT_EQ(r.line.route, "r") << row.legend;
+    EXPECT_EQ(r.line.output, row.output) << row.legend;
+    EXPECT_EQ(r.line.printMap, row.map) << row.legend;
+    EXPECT_FALSE(r.line.mapFile.has_value()) << row.legend;
+    EXPECT_TRUE(r.line.headless()) << row.legend;
+  }
+  EXPECT_EQ(parse({"--print", "p.pdf", "--output=amver", "r"}).line.outputFormat, 3);
+  EXPECT_EQ(parse({"--print", "p.pdf", "--map", "--center", "50,-1", "--span", "2", "r"}).line.span, 2.0);
+}
+
 // Each row is a command line that must be refused, and why.
 TEST(CommandLineParse, RefusesBadCombinations) {
   const std::vector<std::vector<std::string>> bad = {
@@ -142,6 +171,15 @@ TEST(CommandLineParse, RefusesBadCombinations) {
       {"--frobnicate"},                      // unknown option
       {"a", "b"},                            // two routes
       {"--home"},                            // option without its value
+      {"--map", "r"},                        // the map file taken for a route: no route left
+      {"--map"},                             // a bare --map without --print
+      {"--print", "p.pdf"},                  // printing without a route
+      {"--print", "p.pdf", "--map", "m.png", "r"},  // a PNG and a PDF at once
+      {"--print", "p.pdf", "--output", "--map", "r"},  // two things on one print
+      {"--print", "p.pdf", "--list", "r"},   // a listing is not printed
+      {"--print", "p.pdf", "--output=gpx", "r"},  // GPX is no printable report
+      {"--print", "p.pdf", "--map", "--size", "800x600", "r"},  // the page, not --size, sizes the map
+      {"--print", "p.pdf", "--map", "--span", "2", "r"},  // span without centre
   };
   for (const auto& args : bad) EXPECT_NE(parse(args).error, "") << args[0];
 }

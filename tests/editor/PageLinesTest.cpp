@@ -103,6 +103,13 @@ TEST(Pagination, LinesAreDealtToPagesAndTheCaretFindsItsPage) {
   EXPECT_EQ(pageStart(text, 2, 3), text.find('4'));
 }
 
+TEST(Pagination, PrintedLinesLoseTheirLineEndsOfEveryKind) {
+  const std::vector<std::string_view> lines = textLines("a\r\nb\rc\n\r\nd\n");
+  const std::vector<std::string_view> expected = {"a", "b", "c", "", "d", ""};
+  EXPECT_EQ(lines, expected) << "a line end printed, or a blank line or the empty last line lost";
+  EXPECT_EQ(textLines("").size(), 1u);
+}
+
 TEST(PageSetupProfile, LoadedOnceAndWrittenBackOnlyWhereChanged) {
   MemorySettingsStore store;
   store.writeInt(PageSetup::kSection, "HeaderTime", 7);
