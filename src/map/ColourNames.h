@@ -13,7 +13,8 @@ inline constexpr int kFirstColourNamePrompt = 116;  // slot 0; slot i is this + 
 
 inline std::string colourSlotName(const StringTable& strings, int slot) {
   if (slot < 0 || slot >= kPaletteSize) return {};
-  return strings.prompt(kFirstColourNamePrompt + slot);
+  // A name takes no arguments: its text as loaded.
+  return strings.text(StringFile::Prompt, kFirstColourNamePrompt + slot);
 }
 
 }  // namespace z5
