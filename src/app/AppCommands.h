@@ -31,6 +31,8 @@ class AppCommands final : public CommandContext {
 
   bool extractActiveRoute(bool again) override;
   void writeOutput(int format) override;
+  void listRouteCheck() override;
+  void importGpx() override;
   void openMap() override;
   void showSourceFile() override;
   void insertIntoRouteEditor(std::string_view text) override;

@@ -27,6 +27,12 @@ inline constexpr int kBackwardsRouting = 32858;
 inline constexpr int kToWaypoint = 32831;
 inline constexpr int kDelimitingCharacter = 32953;
 inline constexpr int kExtraPrecision = 32955;
+inline constexpr int kGpxOutput = 32956;
+inline constexpr int kCheckRoute = 32957;
+
+// The File menu's rows of this program (the window's own open, save and
+// print commands stand beside them).
+inline constexpr int kImportGpx = 32958;
 
 // Time/Speed menu.
 inline constexpr int kSpeed = 32829;

@@ -136,6 +136,7 @@ constexpr std::array kMenuCommands = {
     Command{kMoverepOutput, K, writeOutputIn<4>, outputFormat<4>},
     Command{kDataFileOutput, K, writeOutputIn<5>, outputFormat<5>},
     Command{kNmeaOutput, K, writeOutputIn<6>, outputFormat<6>},
+    Command{kGpxOutput, K, writeOutputIn<7>, common},
     Command{kLatitudeIntercept, C, latitudeIntercept, withWaypoints},
     Command{kLongitudeIntercept, C, longitudeIntercept, withWaypoints},
     Command{kGreatCirclePoints, C, greatCirclePoints, greatCircle},
@@ -145,6 +146,9 @@ constexpr std::array kMenuCommands = {
     Command{kToWaypoint, C, cmd::toWaypoint, toWaypointMode},
     Command{kDelimitingCharacter, K, delimitingCharacter, always},
     Command{kExtraPrecision, C, extraPrecision, checkedBy<&S::EXTRA_PRECISION>},
+    Command{kCheckRoute, C, checkRoute, withWaypoints},
+    // File.
+    Command{kImportGpx, C, importGpx, always},
     // Time/Speed.
     Command{kSpeed, C, speed, speedSet},
     Command{kDepartureTime, C, departureTime, departureSet},

@@ -4,6 +4,7 @@
 // desktop's own programs and the window's own commands (File, Edit, View,
 // Window, Help). The documents' windows are DocumentWindows.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,9 @@ class CommandWindows {
   virtual void insertAtCaret(std::string_view text) = 0;
   // Opens a file with the desktop's own program for it; false when none.
   virtual bool openOnDesktop(const std::string& path) = 0;
+  // The file the user chooses to open in `directory`, offered the files
+  // matching `pattern` ("*.gpx"); nullopt when cancelled.
+  virtual std::optional<std::string> askOpenName(const std::string& directory, std::string_view pattern) = 0;
   // Carries out one of the window's own commands; `index` chooses the
   // entry of the recent-file list or of the window list.
   virtual void runFrameCommand(FrameCommand command, int index) = 0;

@@ -59,6 +59,7 @@ constexpr std::array kCalcMenu = {
     MenuItem{kMoverepOutput, "&MOVEREP Output"},
     MenuItem{kDataFileOutput, "&Data file Output"},
     MenuItem{kNmeaOutput, "NMEA $CC&WPL Output."},
+    MenuItem{kGpxOutput, "&GPX Output"},
     MenuItem{kLatitudeIntercept, "&Lat?   (find intercept lat.)"},
     MenuItem{kLongitudeIntercept, "L&on?  (find intercept lon.)"},
     MenuItem{kGreatCirclePoints, "Lat&X - Great Circle points"},
@@ -68,6 +69,7 @@ constexpr std::array kCalcMenu = {
     MenuItem{kToWaypoint, "&To Waypoint (give lat/lon)"},
     MenuItem{kDelimitingCharacter, "Delimiting c&Haracter"},
     MenuItem{kExtraPrecision, "Extra &Precision lat/lon (3 place)"},
+    MenuItem{kCheckRoute, "Check &Route against land"},
 };
 
 constexpr std::array kTimeSpeedMenu = {
@@ -190,6 +192,10 @@ constexpr std::array kMenus = {
     Menu{"&Help", kHelpMenu},
 };
 
+constexpr std::array kFileMenuItems = {
+    MenuItem{kImportGpx, "Import GPX..."},
+};
+
 constexpr std::array kMapToolBar = {
     MenuItem{kMapDisplayButton, "Map Display"},
     MenuItem{kDefaultOutputButton, "Show default format output."},
@@ -236,6 +242,9 @@ std::span<const Menu> menus() { return kMenus; }
 
 std::span<const MenuItem> mapToolBar() { return kMapToolBar; }
 
+<<<<<<< HEAD
+std::span<const MenuItem> fileMenuItems() { return kFileMenuItems; }
+=======
 std::span<const MenuItem> mainToolBar() { return kMainToolBar; }
 
 bool isEditingButton(int id) {
@@ -250,5 +259,6 @@ bool isNumberedEntry(int id) {
 std::string numberedEntryText(int index, std::string_view name) {
   return "&" + std::to_string(index + 1) + " " + std::string(name);
 }
+>>>>>>> i16-frame
 
 }  // namespace z5

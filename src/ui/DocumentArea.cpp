@@ -142,6 +142,14 @@ std::optional<std::string> DocumentArea::askSaveAsName(const RouteDocument& docu
   return chosen.toStdString();
 }
 
+std::optional<std::string> DocumentArea::askOpenName(const std::string& directory, std::string_view pattern) {
+  const QString chosen = QFileDialog::getOpenFileName(window(), tr("Open"), qtText(directory),
+                                                      fileFilter(std::string(pattern)), nullptr,
+                                                      QFileDialog::DontUseNativeDialog);
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen.toStdString();
+}
+
 void DocumentArea::renderMap(MapDocument&) {}
 
 void DocumentArea::showStatus(const std::string& text) { emit statusText(qtText(text)); }

@@ -5,6 +5,10 @@
 // the user made active, and asks about unsaved changes before a text's
 // window closes.
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include <QHash>
 #include <QList>
 #include <QMdiArea>
@@ -57,6 +61,8 @@ class DocumentArea final : public QMdiArea, public DocumentWindows {
   void bringForward(Document& document) override;
   void textChanged(RouteDocument& document) override;
   void selectLine(RouteDocument& document, int line, const std::string& lineText) override;
+  // The open-file dialog in `directory` offering the files of `pattern`.
+  std::optional<std::string> askOpenName(const std::string& directory, std::string_view pattern);
   std::optional<std::string> askSaveAsName(const RouteDocument& document, const std::string& directory,
                                            const std::string& pattern) override;
   void renderMap(MapDocument& map) override;

@@ -252,6 +252,10 @@ bool MainWindow::openOnDesktop(const std::string& path) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(toQString(path)));
 }
 
+std::optional<std::string> MainWindow::askOpenName(const std::string& directory, std::string_view pattern) {
+  return area_->askOpenName(directory, pattern);
+}
+
 FrameConditions MainWindow::frameConditions() const {
   FrameConditions c;
   if (const EditorView* editor = activeEditor()) {

@@ -76,6 +76,7 @@ class MainWindow final : public QMainWindow, public CommandWindows {
   void gpsDialogChanged(const GpsDialog& dialog) override;
   void insertAtCaret(std::string_view text) override;
   bool openOnDesktop(const std::string& path) override;
+  std::optional<std::string> askOpenName(const std::string& directory, std::string_view pattern) override;
   void runFrameCommand(FrameCommand command, int index) override;
   FrameConditions frameConditions() const override;
 

@@ -31,6 +31,7 @@ class GpsWindows final : public CommandWindows {
   void gpsDialogChanged(const GpsDialog& dialog) override { window_.show(dialog); }
   void insertAtCaret(std::string_view) override {}
   bool openOnDesktop(const std::string&) override { return false; }
+  std::optional<std::string> askOpenName(const std::string&, std::string_view) override { return std::nullopt; }
   void runFrameCommand(FrameCommand, int) override {}
   FrameConditions frameConditions() const override { return {}; }
 
