@@ -17,6 +17,7 @@ constexpr std::array kFileMenu = {
     MenuItem{kFileClose, "&Close"},
     MenuItem{kFileSave, "&Save\tCtrl+S"},
     MenuItem{kFileSaveAs, "Save &As..."},
+    MenuItem{kImportGpx, "Import GPX..."},
     kLine,
     MenuItem{kPageSetup, "Page Se&tup..."},
     MenuItem{kPrint, "&Print...\tCtrl+P"},
@@ -192,10 +193,6 @@ constexpr std::array kMenus = {
     Menu{"&Help", kHelpMenu},
 };
 
-constexpr std::array kFileMenuItems = {
-    MenuItem{kImportGpx, "Import GPX..."},
-};
-
 constexpr std::array kMapToolBar = {
     MenuItem{kMapDisplayButton, "Map Display"},
     MenuItem{kDefaultOutputButton, "Show default format output."},
@@ -242,9 +239,6 @@ std::span<const Menu> menus() { return kMenus; }
 
 std::span<const MenuItem> mapToolBar() { return kMapToolBar; }
 
-<<<<<<< HEAD
-std::span<const MenuItem> fileMenuItems() { return kFileMenuItems; }
-=======
 std::span<const MenuItem> mainToolBar() { return kMainToolBar; }
 
 bool isEditingButton(int id) {
@@ -259,6 +253,5 @@ bool isNumberedEntry(int id) {
 std::string numberedEntryText(int index, std::string_view name) {
   return "&" + std::to_string(index + 1) + " " + std::string(name);
 }
->>>>>>> i16-frame
 
 }  // namespace z5

@@ -28,11 +28,6 @@ std::span<const Menu> menus();
 // tip and status line.
 std::span<const MenuItem> mapToolBar();
 
-<<<<<<< HEAD
-// The rows of the command table that stand in the window's File menu,
-// after its own open and save commands.
-std::span<const MenuItem> fileMenuItems();
-=======
 // The main window's tool bar, in its order, separators included: the
 // editing buttons, then the map's buttons, then help.
 std::span<const MenuItem> mainToolBar();
@@ -48,6 +43,5 @@ bool isNumberedEntry(int id);
 // The text of entry `index` (from 0) of a numbered list of the File or
 // Window menu: "&1 name".
 std::string numberedEntryText(int index, std::string_view name);
->>>>>>> i16-frame
 
 }  // namespace z5

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "base/NumberReading.h"
 #include "base/TextUtil.h"
 
 namespace z5 {
@@ -31,7 +32,7 @@ NumberDialog::NumberDialog(QWidget* parent, const QString& title, const QString&
 }
 
 void NumberDialog::accept() {
-  const std::optional<int> number = parseWholeNumber(trim(field_->text().toStdString()));
+  const std::optional<int> number = integerOnly<int>(trim(field_->text().toStdString()));
   if (!number || *number < minimum_ || *number > maximum_) {
     problem_->setText(tr("Give a whole number from %1 to %2.").arg(minimum_).arg(maximum_));
     problem_->show();

@@ -151,16 +151,8 @@ constexpr Expected kExpected[] = {
     {"&Help", 57664, "&About Z5..."},
 };
 
-// The menus with the rows this program adds to the window's File menu.
-std::vector<Menu> allMenus() {
-  std::vector<Menu> all(menus().begin(), menus().end());
-  all.push_back(Menu{"&File", fileMenuItems()});
-  return all;
-}
-
 const Menu* findMenu(std::string_view title) {
-  static const std::vector<Menu> all = allMenus();
-  for (const Menu& menu : all) {
+  for (const Menu& menu : menus()) {
     if (menu.title == title) return &menu;
   }
   return nullptr;
@@ -175,7 +167,7 @@ TEST(CommandTable, EveryMenuHoldsEachOfItsCommandsOnceWithItsExactText) {
     const auto sameId = [&](const MenuItem& item) { return item.id == e.id; };
     EXPECT_EQ(std::count_if(menu->items.begin(), menu->items.end(), sameId), 1) << e.menu << " " << e.id;
   }
-  for (const Menu& menu : allMenus()) {
+  for (const Menu& menu : menus()) {
     if (menu.title == "!&Lines") continue;
     const auto inMenu = [&](const Expected& e) { return e.menu == menu.title; };
     const auto command = [](const MenuItem& item) { return item.id != kSeparator; };
@@ -187,7 +179,7 @@ TEST(CommandTable, EveryMenuHoldsEachOfItsCommandsOnceWithItsExactText) {
 
 TEST(CommandTable, EveryItemLeadsToARowAndEveryRowIsReachable) {
   std::set<int> reachable;
-  for (const Menu& menu : allMenus()) {
+  for (const Menu& menu : menus()) {
     for (const MenuItem& item : menu.items) reachable.insert(item.id);
   }
   for (const MenuItem& button : mapToolBar()) reachable.insert(button.id);
