@@ -17,6 +17,7 @@ constexpr std::array kFileMenu = {
     MenuItem{kFileClose, "&Close"},
     MenuItem{kFileSave, "&Save\tCtrl+S"},
     MenuItem{kFileSaveAs, "Save &As..."},
+    MenuItem{kImportGpx, "Import GPX..."},
     kLine,
     MenuItem{kImportGpx, "Import GPX..."},
     kLine,
