@@ -19,8 +19,6 @@ constexpr std::array kFileMenu = {
     MenuItem{kFileSaveAs, "Save &As..."},
     MenuItem{kImportGpx, "Import GPX..."},
     kLine,
-    MenuItem{kImportGpx, "Import GPX..."},
-    kLine,
     MenuItem{kPageSetup, "Page Se&tup..."},
     MenuItem{kPrint, "&Print...\tCtrl+P"},
     MenuItem{kPrintPreview, "Print Pre&view"},
