@@ -119,9 +119,11 @@ constexpr const SettingsKey* findSettingsKey(std::string_view name) {
 // The integer key that fills `field`; null when no integer key does (a
 // constant initialised from it then fails to compile).
 constexpr const IntKey* findIntegerKey(int SettingsRecord::*field) {
+  // holds_alternative and get, not get_if: the sanitizers' null check of
+  // get_if's pointer is no constant expression to GCC.
   for (const SettingsKey& key : kSettingsKeys) {
-    const IntKey* found = std::get_if<IntKey>(&key.kind);
-    if (found && found->field == field) return found;
+    if (std::holds_alternative<IntKey>(key.kind) && std::get<IntKey>(key.kind).field == field)
+      return &std::get<IntKey>(key.kind);
   }
   return nullptr;
 }
@@ -129,8 +131,8 @@ constexpr const IntKey* findIntegerKey(int SettingsRecord::*field) {
 // The text key that fills `field`; null when no text key does.
 constexpr const TextKey* findTextKey(std::string SettingsRecord::*field) {
   for (const SettingsKey& key : kSettingsKeys) {
-    const TextKey* found = std::get_if<TextKey>(&key.kind);
-    if (found && found->field == field) return found;
+    if (std::holds_alternative<TextKey>(key.kind) && std::get<TextKey>(key.kind).field == field)
+      return &std::get<TextKey>(key.kind);
   }
   return nullptr;
 }
