@@ -97,12 +97,13 @@ void zoomAbout(MapViewState& view, const MapExtent& extent, const Voyage& voyage
   if (pointer) placePointAt(view, extent, voyage, *pointer, x, y);
 }
 
-void pan(MapViewState& view, const MapExtent& extent, const Voyage& voyage, int fromX, int fromY, int toX, int toY) {
+bool pan(MapViewState& view, const MapExtent& extent, const Voyage& voyage, int fromX, int fromY, int toX, int toY) {
   const std::optional<Position> grabbed = positionAtPixel(extent, fromX, fromY);
-  if (!grabbed || !positionAtPixel(extent, toX, toY)) return;
+  if (!grabbed || !positionAtPixel(extent, toX, toY)) return false;
   centreOnPicture(view, extent);
   placePointAt(view, extent, voyage, *grabbed, toX, toY);
   view.redrawPending = true;
+  return true;
 }
 
 }  // namespace z5

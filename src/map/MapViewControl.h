@@ -65,8 +65,8 @@ void zoomAbout(MapViewState& view, const MapExtent& extent, const Voyage& voyage
 
 // A drag of the picture from pixel (fromX, fromY) to (toX, toY): the point
 // that was under the first pixel comes to lie under the second, the span
-// unchanged. A whole-voyage map becomes a view-point map first. Pixels
-// outside the picture move nothing.
-void pan(MapViewState& view, const MapExtent& extent, const Voyage& voyage, int fromX, int fromY, int toX, int toY);
+// unchanged. A whole-voyage map becomes a view-point map first. False,
+// moving nothing, when either pixel lies outside the picture.
+bool pan(MapViewState& view, const MapExtent& extent, const Voyage& voyage, int fromX, int fromY, int toX, int toY);
 
 }  // namespace z5
