@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <span>
 #include <string>
@@ -19,7 +20,6 @@
 #include <thread>
 #include <vector>
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -38,6 +38,7 @@
 #include "gps/GpsTerminal.h"
 #include "report/GpxImport.h"
 #include "ui/MapImage.h"
+#include "ui/PngEncoding.h"
 #include "ui/QtSettingsStore.h"
 
 namespace {
@@ -116,15 +117,14 @@ void setMapView(z5::Z5App& app, const z5::CommandLine& line) {
 int drawMap(z5::Z5App& app, const z5::CommandLine& line, std::ostream& out) {
   const z5::MapImage map = z5::renderMapImage(app, line.mapWidth, line.mapHeight);
   if (map.result != z5::kMapPainted) return kFileError;
-  QByteArray png;
-  QBuffer buffer(&png);
-  if (!buffer.open(QIODevice::WriteOnly) || !map.image.save(&buffer, "PNG")) {
+  const std::optional<QByteArray> png = z5::encodePng(map.image);
+  if (!png) {
     std::fprintf(stderr, "z5: cannot write the map picture %s: the picture cannot be encoded\n", line.mapFile->c_str());
     return kFileError;
   }
   const std::string route = app.voyage().routeFileName;
   const z5::FileWriteResult written =
-      z5::writeFileAtomically(*line.mapFile, std::string_view(png.constData(), png.size()), std::span(&route, 1));
+      z5::writeFileAtomically(*line.mapFile, std::string_view(png->constData(), png->size()), std::span(&route, 1));
   if (!written.written) {
     std::fprintf(stderr, "z5: cannot write the map picture %s: %s\n", line.mapFile->c_str(), written.cause.c_str());
     return kFileError;
