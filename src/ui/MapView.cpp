@@ -101,11 +101,26 @@ void MapView::paintEvent(QPaintEvent*) {
 void MapView::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   updateScrollBars();
-  if (live() && pictureSize() != front_.size()) {
-    QTimer::singleShot(0, this, [this] {
-      if (live() && pictureSize() != front_.size()) render();
-    });
+  fitPictureSoon();
+}
+
+void MapView::showEvent(QShowEvent* event) {
+  QAbstractScrollArea::showEvent(event);
+  if (const auto* main = qobject_cast<const QMainWindow*>(window()); main && main->centralWidget()) {
+    main->centralWidget()->installEventFilter(this);
   }
+}
+
+bool MapView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize) fitPictureSoon();
+  return QAbstractScrollArea::eventFilter(watched, event);
+}
+
+void MapView::fitPictureSoon() {
+  if (!live() || pictureSize() == front_.size()) return;
+  QTimer::singleShot(0, this, [this] {
+    if (live() && pictureSize() != front_.size()) render();
+  });
 }
 
 void MapView::scrollContentsBy(int, int) { viewport()->update(); }

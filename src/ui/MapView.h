@@ -41,6 +41,9 @@ class MapView : public QAbstractScrollArea {
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  // The main window's client area resized: the picture follows its size.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QSize pictureSize() const;
@@ -50,6 +53,8 @@ class MapView : public QAbstractScrollArea {
   // is the one its picture was painted with.
   bool live() const;
   void updateScrollBars();
+  // Painted again at the picture size once the resizing events are handled.
+  void fitPictureSoon();
   void showPosition(QPoint pixel);
   void openPositionDialog(QPoint pixel);
   void placeAwayFrom(QWidget& dialog, QPoint pixel) const;
