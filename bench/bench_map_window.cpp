@@ -77,20 +77,11 @@ std::string scratchHome() {
 }
 
 // The desktop's windows as far as the map needs them: a redraw goes to the view.
-class ViewWindows final : public DocumentWindows {
+class ViewWindows final : public NoDocumentWindows {
  public:
-  void opened(Document&) override {}
-  void closing(Document&) override {}
-  void bringForward(Document&) override {}
-  void textChanged(RouteDocument&) override {}
-  void selectLine(RouteDocument&, int, const std::string&) override {}
-  std::optional<std::string> askSaveAsName(const RouteDocument&, const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
   void renderMap(MapDocument&) override {
     if (view) view->render();
   }
-  void showStatus(const std::string&) override {}
 
   MapView* view = nullptr;
 };

@@ -51,7 +51,7 @@ inline void answerModal(std::function<void(QWidget&)> answer, int triesLeft = 50
 }
 
 // Map documents shown in MapViews of `size`; text changes counted.
-class MapViewWindows final : public DocumentWindows {
+class MapViewWindows final : public NoDocumentWindows {
  public:
   void opened(Document& document) override {
     if (document.kind() != DocumentKind::Map) return;
@@ -62,16 +62,10 @@ class MapViewWindows final : public DocumentWindows {
   void closing(Document& document) override {
     if (view && &view->document() == &document) view.reset();
   }
-  void bringForward(Document&) override {}
   void textChanged(RouteDocument&) override { ++textChanges; }
-  void selectLine(RouteDocument&, int, const std::string&) override {}
-  std::optional<std::string> askSaveAsName(const RouteDocument&, const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
   void renderMap(MapDocument&) override {
     if (view) view->render();
   }
-  void showStatus(const std::string&) override {}
 
   Z5App* app = nullptr;
   QSize size{1024, 768};

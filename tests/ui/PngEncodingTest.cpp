@@ -15,8 +15,10 @@ QImage mapLike(QSize size, QImage::Format format) {
   QPainter painter(&picture);
   painter.setPen(QColor(0, 200, 30));
   painter.drawLine(0, 0, size.width() - 1, size.height() - 1);
+  // Smoothed edges, as text has, give colours of every shade.
+  painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QColor(250, 40, 60, 128));
-  painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, QStringLiteral("Ushant"));
+  painter.drawEllipse(QRectF(0.5, 0.5, size.width() / 2.0, size.height() / 1.5));
   return picture;
 }
 
