@@ -10,7 +10,7 @@ PREFIX     ?= /usr/local
 DEB_PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev make pkg-config \
   qt6-base-dev libgl-dev libfmt-dev libgtest-dev libgmock-dev libbenchmark-dev \
   libgeographiclib-dev nlohmann-json3-dev libgeos-dev libboost-dev fonts-liberation xvfb xauth qt6-qpa-plugins gpsd-clients \
-  libpugixml-dev libpng-dev zlib1g-dev gpsbabel python3-gpxpy gpsd desktop-file-utils appstream dpkg-dev file groff-base
+  libpugixml-dev libpng-dev zlib1g-dev libfontconfig-dev gpsbabel python3-gpxpy gpsd desktop-file-utils appstream dpkg-dev file groff-base
 
 .PHONY: all deps build run test screenshots install package sanitize tsan fuzz bench clean worlddata
 

@@ -37,6 +37,7 @@
 #include "base/EpochClock.h"
 #include "gps/GpsTerminal.h"
 #include "report/GpxImport.h"
+#include "ui/FontConfigurationLoader.h"
 #include "ui/MapImage.h"
 #include "ui/PngEncoding.h"
 #include "ui/QtSettingsStore.h"
@@ -226,7 +227,9 @@ int run(int argc, char** argv, std::ostream& out) {
   }
   if (line.importGpx) return importGpx(*line.importGpx, out);
   std::unique_ptr<QCoreApplication> qt;
+  std::optional<z5::FontConfigurationLoader> fonts;
   if (line.mapFile) {
+    fonts.emplace();
     useOffscreenPlatform();
     qt = std::make_unique<QGuiApplication>(argc, argv);
   } else {
