@@ -79,11 +79,7 @@ TEST_F(MapViewWindowTest, PictureIsTheMapTheProgramDrawsHeadless) {
                                                 home.file(kRoute) + " 2>&1");
   ASSERT_EQ(run.status, 0) << run.output;
   const QImage headless = QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32);
-  const QImage shown = view->picture().convertToFormat(QImage::Format_RGB32);
-  int differing = 0;
-  for (int y = 0; y < shown.height(); ++y)
-    for (int x = 0; x < shown.width(); ++x) differing += shown.pixel(x, y) != headless.pixel(x, y);
-  EXPECT_EQ(differing, 0) << "pixels of the window's map unlike the headless map's";
+  EXPECT_TRUE(view->picture().convertToFormat(QImage::Format_RGB32) == headless) << "the window's map unlike z5 --map's";
   EXPECT_EQ(view->document().pictureWidth(), 1024);
 }
 
