@@ -5,12 +5,15 @@ SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CMAKE_GEN  := -G Ninja
 FUZZ_TIME  ?= 20
 PREFIX     ?= /usr/local
+# Seconds one fuzz input may take before it counts as a hang.
+FUZZ_INPUT_TIMEOUT ?= 20
 
-# Every Debian package the build, the tests, the benchmarks and the fuzzers need.
+# Every Debian package the build, the tests, the benchmarks and the fuzzers need
+# (locales-all: the comma-decimal locales the number tests run under).
 DEB_PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev make pkg-config \
   qt6-base-dev libgl-dev libfmt-dev libgtest-dev libgmock-dev libbenchmark-dev \
   libgeographiclib-dev nlohmann-json3-dev libgeos-dev libboost-dev fonts-liberation xvfb xauth qt6-qpa-plugins gpsd-clients \
-  libpugixml-dev libpng-dev zlib1g-dev libfontconfig-dev gpsbabel python3-gpxpy gpsd desktop-file-utils appstream dpkg-dev file groff-base
+  libpugixml-dev libpng-dev zlib1g-dev libfontconfig-dev gpsbabel python3-gpxpy gpsd desktop-file-utils appstream dpkg-dev file groff-base locales-all
 
 .PHONY: all deps build run test screenshots install package sanitize tsan fuzz bench clean worlddata
 
@@ -67,14 +70,22 @@ fuzz: deps
 	  -DZ5_FUZZ=ON -DZ5_WITH_UI=OFF -DZ5_WITH_TESTS=OFF -DZ5_WITH_BENCH=OFF \
 	  -DZ5_SANITIZE=address,undefined -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
 	cmake --build build-fuzz -j $(JOBS)
-	@for f in build-fuzz/fuzz/fuzz_*; do \
-	  [ -x $$f ] || continue; name=$$(basename $$f); \
+	@mkdir -p build-fuzz/artifacts; failed=; ran=0; \
+	for f in build-fuzz/fuzz/fuzz_*; do \
+	  [ -f $$f ] && [ -x $$f ] || continue; name=$$(basename $$f); ran=$$((ran + 1)); \
 	  mkdir -p build-fuzz/corpus/$$name; \
 	  seeds=fuzz/corpus/$$name; [ -d $$seeds ] || seeds=; \
 	  echo "== $$name ($(FUZZ_TIME) s)"; \
-	  $$f -max_total_time=$(FUZZ_TIME) -print_final_stats=0 build-fuzz/corpus/$$name $$seeds \
-	    > build-fuzz/$$name.log 2>&1; rc=$$?; tail -n 3 build-fuzz/$$name.log; [ $$rc = 0 ] || exit 1; \
-	done
+	  if $$f -max_total_time=$(FUZZ_TIME) -timeout=$(FUZZ_INPUT_TIMEOUT) -print_final_stats=1 \
+	       -artifact_prefix=build-fuzz/artifacts/$$name- build-fuzz/corpus/$$name $$seeds \
+	       > build-fuzz/$$name.log 2>&1; then \
+	    grep -E '^#[0-9]+[[:space:]]+DONE|^Done [0-9]+ runs' build-fuzz/$$name.log; \
+	  else \
+	    tail -n 40 build-fuzz/$$name.log; failed="$$failed $$name"; \
+	  fi; \
+	done; \
+	[ $$ran -gt 0 ] || { echo "no fuzz target was built"; exit 1; }; \
+	[ -z "$$failed" ] || { echo "fuzz targets failed:$$failed (their inputs are in build-fuzz/artifacts/)"; exit 1; }
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x $$b ] && { echo "== $$b"; $$b; } ; done

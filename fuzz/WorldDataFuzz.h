@@ -2,6 +2,7 @@
 // Shared by the world data fuzz targets: a surface that accepts everything
 // silently, a view of the whole world and a scratch home folder.
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdint>

@@ -24,6 +24,7 @@
 #include <fmt/printf.h>
 
 #include "base/AtomicFile.h"
+#include "base/NumberReading.h"
 #include "charts/ChartCatalogueCsv.h"
 #include "charts/ChartCatalogueFile.h"
 #include "geo/ArcUnits.h"
@@ -167,16 +168,17 @@ int demo(const std::string& csvPath) {
 // Random charts of every scale from harbour plans to ocean charts: their size
 // grows with the scale, as real charts' do.
 int synthetic(const std::string& countText, const std::string& datPath, const std::string& seedText) {
-  const long count = std::strtol(countText.c_str(), nullptr, 10);
-  if (count < 0) return usage();
-  std::mt19937 random(seedText.empty() ? 1u : static_cast<unsigned>(std::strtoul(seedText.c_str(), nullptr, 10)));
+  const auto count = z5::integerOnly<long>(countText, z5::Sign::None);
+  const auto seed = seedText.empty() ? 1u : z5::integerOnly<unsigned>(seedText, z5::Sign::None);
+  if (!count || !seed) return usage();
+  std::mt19937 random(*seed);
   const int scales[] = {12500, 25000, 50000, 80000, 150000, 300000, 600000, 1000000, 3500000, 10000000};
   std::uniform_int_distribution<int> pickScale(0, 9);
   std::uniform_int_distribution<int> latitude(-80 * kSecondsPerDegree, 80 * kSecondsPerDegree);
   std::uniform_int_distribution<int> longitude(-180 * kSecondsPerDegree, 180 * kSecondsPerDegree - 1);
   std::vector<ChartRecord> records;
-  records.reserve(static_cast<std::size_t>(count));
-  for (long i = 0; i < count; ++i) {
+  records.reserve(static_cast<std::size_t>(*count));
+  for (long i = 0; i < *count; ++i) {
     ChartRecord r;
     r.number = static_cast<int>(i + 1);
     r.scale = scales[pickScale(random)];

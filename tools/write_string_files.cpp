@@ -6,7 +6,8 @@
 #include <string>
 
 #include "base/AtomicFile.h"
-#include "base/StringCatalogue.h"
+#include "base/ErrorStrings.h"
+#include "base/PromptStrings.h"
 
 namespace {
 

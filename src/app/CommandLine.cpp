@@ -1,12 +1,11 @@
 #include "app/CommandLine.h"
 
-#include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 
 #include <fmt/printf.h>
 
+#include "base/NumberReading.h"
 #include "base/Settings.h"
 #include "base/TextUtil.h"
 #include "gps/SourceAddress.h"
@@ -35,8 +34,6 @@ const char* const kUsage =
 
 namespace {
 
-// The largest map picture side, pixels.
-constexpr int kLargestPictureSide = 20000;
 constexpr double kLongitudeLimit = 180;
 
 struct FormatName {
@@ -48,19 +45,8 @@ constexpr std::array<FormatName, 7> kFormatNames = {{
 
 // A decimal number as people write degrees: an optional sign, digits and
 // at most one decimal point. Nothing else (no exponent, hexadecimal, "nan"
-// or "inf"), whatever the locale.
-std::optional<double> parseDecimal(std::string_view text) {
-  const bool negative = !text.empty() && text.front() == '-';
-  if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
-  const bool wellFormed = std::count(text.begin(), text.end(), '.') <= 1 &&
-                          std::all_of(text.begin(), text.end(), [](char c) { return isDigit(c) || c == '.'; }) &&
-                          std::any_of(text.begin(), text.end(), isDigit);
-  double value = 0;
-  if (!wellFormed) return std::nullopt;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return negative ? -value : value;
-}
+// or "inf").
+std::optional<double> parseDecimal(std::string_view text) { return decimalOnly(text); }
 
 // One coordinate of --center: signed decimal degrees (north and east
 // positive), or a position as a route writes it, ending in its hemisphere
@@ -87,7 +73,7 @@ std::optional<std::pair<double, double>> parseCentre(const std::string& text) {
 }  // namespace
 
 std::optional<int> outputFormatByName(std::string_view name) {
-  if (const auto number = parseWholeNumber(name); number && *number >= 1 && *number <= 6) return number;
+  if (const auto number = integerOnly<int>(name); number && *number >= 1 && *number <= 6) return number;
   const std::string upper = toUpper(name);
   for (const FormatName& f : kFormatNames) {
     if (toUpper(f.name) == upper) return f.format;
@@ -137,8 +123,8 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments) {
         line.importGpx = *v;
       } else if (arg == "--size") {
         const std::size_t x = v->find('x');
-        const auto w = x == std::string::npos ? std::nullopt : parseWholeNumber(std::string_view(*v).substr(0, x));
-        const auto h = x == std::string::npos ? std::nullopt : parseWholeNumber(std::string_view(*v).substr(x + 1));
+        const auto w = x == std::string::npos ? std::nullopt : integerOnly<int>(std::string_view(*v).substr(0, x));
+        const auto h = x == std::string::npos ? std::nullopt : integerOnly<int>(std::string_view(*v).substr(x + 1));
         const auto fits = [](std::optional<int> side) { return side && *side >= 1 && *side <= kLargestPictureSide; };
         if (!fits(w) || !fits(h))
           return fail(fmt::sprintf("--size needs WxH in pixels, each from 1 to %d, not %s", kLargestPictureSide, *v));
@@ -159,7 +145,7 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments) {
                                    MapViewState::kLargestSpan, *v));
         line.span = *span;
       } else if (arg == "--goto") {
-        const auto n = parseWholeNumber(*v);
+        const auto n = integerOnly<int>(*v);
         if (!n) return fail("--goto needs a waypoint number, not " + *v);
         line.gotoWaypoint = *n;
       }

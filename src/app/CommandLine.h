@@ -8,6 +8,9 @@
 
 namespace z5 {
 
+// The largest map picture side --size takes, pixels.
+inline constexpr int kLargestPictureSide = 20000;
+
 struct CommandLine {
   std::optional<std::string> home;          // --home DIR
   std::optional<std::string> settingsFile;  // --settings FILE

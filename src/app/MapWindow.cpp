@@ -74,7 +74,7 @@ MapDocument* MapWindow::open() {
   const PlaceholderResult made = ensurePlaceholderFile(path);
   if (!made.ok()) {
     const StringTable& strings = app_.strings();
-    app_.messages().showMessage(strings.error(made.error, path) + "\n" + strings.error(kErrorFileCause, made.cause),
+    app_.messages().showMessage(strings.error(*made.error, path) + "\n" + strings.error(kErrorFileCause, made.cause),
                                 kPlaceholderErrorMs);
     return nullptr;
   }
@@ -287,7 +287,7 @@ std::string MapWindow::positionText(double degrees, PositionKind kind) const {
   return formatPosition(degrees, kind, app_.settings().EXTRA_PRECISION == 1);
 }
 
-void MapWindow::switchedOff(int labelNumber) {
+void MapWindow::switchedOff(PromptNumber<> labelNumber) {
   Messages& messages = app_.messages();
   const StringTable& strings = app_.strings();
   messages.appendLine(messages.statusLine(strings.prompt(labelNumber), strings.prompt(Messages::kOffText)));

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "base/StringTable.h"
 #include "editor/MapDocument.h"
 #include "editor/RouteDocument.h"
 #include "map/MapViewControl.h"
@@ -85,7 +86,7 @@ class MapWindow {
   // The view changed: kept in the route, the map marked for redraw.
   void viewChanged();
   // "label: off" in the message window (prompt string `labelNumber`).
-  void switchedOff(int labelNumber);
+  void switchedOff(PromptNumber<> labelNumber);
   std::string positionText(double degrees, PositionKind kind) const;
 
   Z5App& app_;

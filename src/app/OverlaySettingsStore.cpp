@@ -1,6 +1,6 @@
 #include "app/OverlaySettingsStore.h"
 
-#include "base/TextUtil.h"
+#include "base/NumberReading.h"
 
 namespace z5 {
 namespace {
@@ -21,7 +21,7 @@ const std::string* OverlaySettingsStore::overridden(std::string_view section, st
 std::optional<int> OverlaySettingsStore::readInt(std::string_view section, std::string_view key) const {
   const std::string* text = overridden(section, key);
   if (!text) return base_.readInt(section, key);
-  return parseWholeNumber(*text);
+  return integerOnly<int>(*text);
 }
 
 std::optional<std::string> OverlaySettingsStore::readText(std::string_view section, std::string_view key) const {

@@ -5,6 +5,7 @@
 #include "app/MapWindow.h"
 #include "app/RouteEditor.h"
 #include "app/Z5App.h"
+#include "base/NumberReading.h"
 #include "base/TextUtil.h"
 #include "map/MapViewControl.h"
 
@@ -118,7 +119,7 @@ PositionDialog::Outcome PositionDialog::chooseMode(ReferenceMode mode) {
 
 PositionDialog::Outcome PositionDialog::chooseWaypoint(std::string_view numberText) {
   const int first = app_->settings().firstRowNumber;
-  const std::optional<int> number = parseWholeNumber(trim(numberText));
+  const std::optional<int> number = integerOnly<int>(trim(numberText));
   PositionReference& reference = app_->positionReference();
   reference.waypointIndex = number ? *number - first : kNoIndex;
   return chooseMode(ReferenceMode::WaypointNumber);

@@ -1,5 +1,7 @@
 #include "app/ReportJobs.h"
 
+#include <fmt/format.h>
+
 #include "app/AppContexts.h"
 #include "app/OutputFile.h"
 #include "app/VoyageEngine.h"
@@ -37,8 +39,9 @@ int extractRouteJob(Z5App& app, const std::string& route, std::ostream& err) {
   const int result = VoyageEngine(app).extractRouteFile(route);
   if (result == kVoyageBuilt || result == kVoyageEmpty) return kJobDone;
   for (const ErrorLocation& location : app.voyage().errors) {
-    err << escapedControls(location.file) << ":" << location.line << ": " << escapedControls(location.lineText)
-        << "\n";
+    // Through fmt, not the stream: a stream writes numbers in its locale's digit grouping.
+    err << fmt::format("{}:{}: {}\n", escapedControls(location.file), location.line,
+                       escapedControls(location.lineText));
   }
   return kJobFailed;
 }

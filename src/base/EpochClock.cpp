@@ -1,6 +1,6 @@
 #include "base/EpochClock.h"
 
-#include <charconv>
+#include "base/NumberReading.h"
 
 namespace z5 {
 namespace {
@@ -23,13 +23,9 @@ ClockTime EpochClock::utcNow() const {
 }
 
 std::optional<std::time_t> parseEpochSeconds(std::string_view text) {
-  long long seconds = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size() || seconds < 0 ||
-      seconds > kLatestEpochSeconds) {
-    return std::nullopt;
-  }
-  return static_cast<std::time_t>(seconds);
+  const auto seconds = integerOnly<long long>(text);
+  if (!seconds || *seconds < 0 || *seconds > kLatestEpochSeconds) return std::nullopt;
+  return static_cast<std::time_t>(*seconds);
 }
 
 }  // namespace z5

@@ -1,7 +1,6 @@
 #include "base/Messages.h"
 
-#include <cstdlib>
-
+#include "base/NumberReading.h"
 #include "base/TextUtil.h"
 
 namespace z5 {
@@ -89,9 +88,9 @@ void Messages::toggle(int& flag, std::string_view label) {
   appendLine(statusLine(label, strings_.prompt(flag ? kOnText : kOffText)));
 }
 
-int Messages::integerPrompt(int resetValue, int& current, int minimum, int maximum, int promptNumber,
-                            int labelNumber) {
-  const std::string question = strings_.prompt(promptNumber, minimum, maximum, current);
+int Messages::integerPrompt(int resetValue, int& current, int minimum, int maximum,
+                            PromptNumber<int, int, int> questionNumber, PromptNumber<> label) {
+  const std::string question = strings_.prompt(questionNumber, minimum, maximum, current);
   while (true) {
     std::string answer = std::to_string(current);
     if (!prompt(question, answer, false)) return 0;
@@ -103,11 +102,12 @@ int Messages::integerPrompt(int resetValue, int& current, int minimum, int maxim
       current = resetValue;
       return 1;
     }
-    const long value = std::strtol(answer.c_str() + i, nullptr, 10);
-    if (value > maximum || value < minimum) continue;
-    if (value == current) return 0;
-    current = static_cast<int>(value);
-    appendLine(statusLine(strings_.prompt(labelNumber), fmt::sprintf(" %d", current)));
+    // The number the answer starts with; text after it is ignored.
+    const auto number = leadingInteger<int>(std::string_view(answer).substr(i), Sign::Either);
+    if (!number || number->value > maximum || number->value < minimum) continue;
+    if (number->value == current) return 0;
+    current = number->value;
+    appendLine(statusLine(strings_.prompt(label), fmt::sprintf(" %d", current)));
     return 1;
   }
 }

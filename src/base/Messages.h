@@ -41,7 +41,7 @@ class Messages {
   void showNotice(std::string_view text);
 
   template <class... A>
-  void showError(int number, int milliseconds, const A&... args) {
+  void showError(ErrorNumber<A...> number, int milliseconds, const A&... args) {
     showMessage(strings_.error(number, args...), milliseconds);
   }
 
@@ -53,9 +53,12 @@ class Messages {
   // flag := not flag, and "label: on/off" in the message window.
   void toggle(int& flag, std::string_view label);
 
-  // Asks for an integer within [minimum, maximum]; see the command table.
+  // Asks for an integer within [minimum, maximum]: the number the answer
+  // starts with (text after it is ignored); an answer of n sets
+  // `resetValue`, one without a number or out of bounds is asked again.
   // Returns 1 when `current` changed.
-  int integerPrompt(int resetValue, int& current, int minimum, int maximum, int promptNumber, int labelNumber);
+  int integerPrompt(int resetValue, int& current, int minimum, int maximum, PromptNumber<int, int, int> question,
+                    PromptNumber<> label);
 
   Host::Confirmation confirm(std::string_view text) { return host_.confirm(std::string(text)); }
   void wait(int milliseconds) { host_.wait(milliseconds); }
@@ -67,8 +70,8 @@ class Messages {
   static constexpr int kNoticeMilliseconds = 10000;
   // Prompt strings of the toggle and status texts.
   static constexpr int kStatusLineFormat = 217;
-  static constexpr int kOffText = 208;
-  static constexpr int kOnText = 209;
+  static constexpr PromptNumber<> kOffText = 208;
+  static constexpr PromptNumber<> kOnText = 209;
 
  private:
   void appendExpanded(std::string_view text);

@@ -1,17 +1,12 @@
 #include "base/NmeaChecksum.h"
 
+#include "base/NumberReading.h"
+
 namespace z5 {
 namespace {
 
 constexpr int kHexBase = 16;
-constexpr int kFirstLetterValue = 10;
-
-int hexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + kFirstLetterValue;
-  if (c >= 'a' && c <= 'f') return c - 'a' + kFirstLetterValue;
-  return -1;
-}
+constexpr std::size_t kChecksumDigits = 2;
 
 }  // namespace
 
@@ -22,10 +17,8 @@ int nmeaChecksum(std::string_view body) {
 }
 
 int writtenChecksum(std::string_view digits) {
-  if (digits.size() < 2) return -1;
-  const int high = hexDigit(digits[0]);
-  const int low = hexDigit(digits[1]);
-  return high < 0 || low < 0 ? -1 : high * kHexBase + low;
+  if (digits.size() < kChecksumDigits) return -1;
+  return integerOnly<int>(digits.substr(0, kChecksumDigits), Sign::None, kHexBase).value_or(-1);
 }
 
 }  // namespace z5

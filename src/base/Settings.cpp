@@ -8,6 +8,7 @@
 
 #include <fmt/printf.h>
 
+#include "base/NumberReading.h"
 #include "base/SettingsKeys.h"
 #include "base/TextUtil.h"
 
@@ -106,11 +107,7 @@ bool writeKey(const SettingsRecord& record, SettingsStore& store, const Settings
 // "DDMMYYYYHHMM" split into its fields as written; nullopt unless 12 digits.
 std::optional<DateTime> storedDateTimeFields(std::string_view text) {
   if (text.size() != kStoredDateTimeLength || !std::all_of(text.begin(), text.end(), isDigit)) return std::nullopt;
-  const auto field = [&](std::size_t at, std::size_t width) {
-    int value = 0;
-    for (std::size_t i = at; i < at + width; ++i) value = value * 10 + (text[i] - '0');
-    return value;
-  };
+  const auto field = [&](std::size_t at, std::size_t width) { return *digitsOnly(text.substr(at, width)); };
   DateTime t;
   t.day = field(0, 2);
   t.month = field(2, 2);
@@ -126,7 +123,7 @@ bool exactColourText(std::string_view text, std::size_t colours) {
   if (text.size() != colours * kComponentsPerColour * kDigitsPerComponent) return false;
   if (!std::all_of(text.begin(), text.end(), isDigit)) return false;
   for (std::size_t at = 0; at < text.size(); at += kDigitsPerComponent) {
-    if (*parseWholeNumber(text.substr(at, kDigitsPerComponent)) > kLargestComponent) return false;
+    if (*digitsOnly(text.substr(at, kDigitsPerComponent)) > kLargestComponent) return false;
   }
   return true;
 }
@@ -142,7 +139,7 @@ std::optional<std::string> refusal(const SettingsKey& key, std::string_view valu
   return std::visit(
       Overloaded{
           [&](const IntKey& k) -> std::optional<std::string> {
-            if (const auto n = parseWholeNumber(value); n && k.accepts(*n)) return std::nullopt;
+            if (const auto n = integerOnly<int>(value); n && k.accepts(*n)) return std::nullopt;
             std::string range = fmt::sprintf("a whole number from %d to %d", k.minimum, k.maximum);
             for (std::size_t i = 0; i < k.refused.size(); ++i)
               range += fmt::sprintf("%s%d", i == 0 ? " other than " : " and ", k.refused[i]);
@@ -317,7 +314,9 @@ DateTime validatedDateTime(DateTime t) {
 std::optional<DateTime> decodeStoredDateTime(std::string_view text) {
   const auto fields = storedDateTimeFields(text);
   if (!fields) return std::nullopt;
-  return validatedDateTime(*fields);
+  // No time keeps no fields: what a save writes for it loads back the same.
+  const DateTime time = validatedDateTime(*fields);
+  return time.valid() ? time : DateTime{};
 }
 
 std::string encodeStoredDateTime(const DateTime& t) {
@@ -329,10 +328,10 @@ void decodeColourText(std::string_view text, std::span<Rgb> colours) {
   if (text.size() != components * kDigitsPerComponent) return;
   for (std::size_t c = 0; c < components; ++c) {
     const std::size_t at = c * kDigitsPerComponent;
-    if (!isDigit(text[at])) return;
-    int value = 0;
-    for (std::size_t i = at; i < at + kDigitsPerComponent && isDigit(text[i]); ++i) value = value * 10 + (text[i] - '0');
-    if (value > 255) continue;
+    const auto component = leadingInteger<int>(text.substr(at, kDigitsPerComponent), Sign::None);
+    if (!component) return;
+    const int value = component->value;
+    if (value > kLargestComponent) continue;
     Rgb& colour = colours[c / 3];
     (c % 3 == 0 ? colour.red : c % 3 == 1 ? colour.green : colour.blue) = value;
   }

@@ -48,7 +48,8 @@ bool isSettingsKey(std::string_view name);
 // would, and for names that are not keys.
 std::optional<std::string> settingsValueRefusal(std::string_view key, std::string_view value);
 
-// "DDMMYYYYHHMM" decoded and validated; nullopt unless 12 digits.
+// "DDMMYYYYHHMM" decoded and validated; nullopt unless 12 digits. A year
+// out of range gives no time at all (every field 0).
 std::optional<DateTime> decodeStoredDateTime(std::string_view text);
 std::string encodeStoredDateTime(const DateTime& time);
 // Out-of-range fields replaced: year -> 0, month/day -> 1, hour/minute -> 0.

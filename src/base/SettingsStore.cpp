@@ -1,6 +1,6 @@
 #include "base/SettingsStore.h"
 
-#include <charconv>
+#include "base/NumberReading.h"
 
 namespace z5 {
 namespace {
@@ -12,11 +12,7 @@ std::pair<std::string, std::string> keyOf(std::string_view section, std::string_
 std::optional<int> MemorySettingsStore::readInt(std::string_view section, std::string_view key) const {
   const auto it = values_.find(keyOf(section, key));
   if (it == values_.end()) return std::nullopt;
-  int value = 0;
-  const std::string& text = it->second;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
+  return integerOnly<int>(it->second);
 }
 
 std::optional<std::string> MemorySettingsStore::readText(std::string_view section, std::string_view key) const {

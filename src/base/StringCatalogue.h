@@ -1,9 +1,11 @@
 #pragma once
 // The catalogue of numbered strings: for every error string (file
-// "nav_err.dat") and prompt string (file "nav_info.dat") the argument lists
-// the program formats it with, and its default text. The shipped files hold
-// the same texts; a string loaded from a file that does not fit its
-// arguments is replaced by the default.
+// "nav_err.dat", base/ErrorStrings.h) and prompt string (file
+// "nav_info.dat", base/PromptStrings.h) the argument lists the program
+// formats it with, and its default text. The shipped files hold the same
+// texts; a string loaded from a file that does not fit its arguments is
+// replaced by the default. The tables are constant expressions, so that
+// every formatting call is checked against its entry when it compiles.
 
 #include <array>
 #include <string_view>
@@ -20,8 +22,5 @@ struct CatalogueEntry {
 
 inline constexpr int kErrorStringCount = 86;
 inline constexpr int kPromptStringCount = 304;
-
-extern const std::array<CatalogueEntry, kErrorStringCount> kErrorStrings;
-extern const std::array<CatalogueEntry, kPromptStringCount> kPromptStrings;
 
 }  // namespace z5

@@ -4,6 +4,7 @@
 
 #include <fmt/args.h>
 
+#include "base/NumberReading.h"
 #include "base/TextUtil.h"
 
 namespace z5 {
@@ -25,15 +26,12 @@ bool conversionsBounded(std::string_view text) {
   constexpr std::string_view kConversionFlagCharacters = "-+ #0123456789.$*hlLjzt";
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] != '%') continue;
-    std::size_t number = 0;
     for (++i; i < text.size() && kConversionFlagCharacters.find(text[i]) != std::string_view::npos; ++i) {
       if (text[i] == '*') return false;
-      if (!isDigit(text[i])) {
-        number = 0;
-        continue;
-      }
-      number = number * 10 + static_cast<std::size_t>(text[i] - '0');
-      if (number > kMaxConversionWidth) return false;
+      if (!isDigit(text[i])) continue;
+      const auto number = leadingInteger<std::size_t>(text.substr(i), Sign::None);
+      if (!number || number->value > kMaxConversionWidth) return false;
+      i += number->length - 1;
     }
   }
   return true;
@@ -111,17 +109,6 @@ std::vector<std::string> readLines(std::istream& in, int count) {
 }
 
 }  // namespace
-
-bool argumentListAllowed(std::string_view lists, std::string_view call) {
-  std::size_t start = 0;
-  while (true) {
-    const std::size_t bar = lists.find('|', start);
-    const std::string_view list = lists.substr(start, bar == std::string_view::npos ? bar : bar - start);
-    if (list == call) return true;
-    if (bar == std::string_view::npos) return false;
-    start = bar + 1;
-  }
-}
 
 std::string decodeStringLine(std::string_view line) {
   std::string out;

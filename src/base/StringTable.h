@@ -1,12 +1,13 @@
 #pragma once
 // The two tables of numbered strings, loaded from the home directory, and
-// their type-checked formatting. A user may edit the files, so a loaded
-// string is only ever handed to a type-checked printf, and one whose
-// conversions don't fit the program's arguments is replaced by its default.
+// their type-checked formatting. Every call names its string by a number
+// checked when the program compiles: the catalogue entry must list the
+// call's arguments. A user may edit the files, so a loaded string is only
+// ever handed to a type-checked printf, and one whose conversions don't fit
+// the program's arguments is replaced by its default.
 
-#include <array>
-#include <cassert>
 #include <istream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -14,6 +15,8 @@
 
 #include <fmt/printf.h>
 
+#include "base/ErrorStrings.h"
+#include "base/PromptStrings.h"
 #include "base/StringCatalogue.h"
 
 namespace z5 {
@@ -31,7 +34,69 @@ constexpr char argumentLetter() {
 }
 
 // True when `call` is one of the '|'-separated lists in `lists`.
-bool argumentListAllowed(std::string_view lists, std::string_view call);
+constexpr bool argumentListAllowed(std::string_view lists, std::string_view call) {
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t bar = lists.find('|', start);
+    const std::string_view list = lists.substr(start, bar == std::string_view::npos ? bar : bar - start);
+    if (list == call) return true;
+    if (bar == std::string_view::npos) return false;
+    start = bar + 1;
+  }
+}
+
+// The argument lists of string `number` of `file` (see CatalogueEntry);
+// nullopt when there is no such string.
+constexpr std::optional<std::string_view> catalogueArguments(StringFile file, int number) {
+  const bool error = file == StringFile::Error;
+  const std::size_t count = error ? kErrorStrings.size() : kPromptStrings.size();
+  if (number < 0 || static_cast<std::size_t>(number) >= count) return std::nullopt;
+  return error ? kErrorStrings[number].arguments : kPromptStrings[number].arguments;
+}
+
+// Called only by a check at compile time that failed, so that the compiler
+// names it in its message; never defined.
+void numberedStringFormattedWithArgumentsItsCatalogueEntryDoesNotList();
+
+// The number of a string of `File` formatted with arguments of the types A
+// (each a StringArgument). It is made from a constant only and checked as
+// it is made: the string must exist and its catalogue entry must list the
+// arguments, or the program does not compile.
+template <StringFile File, class... A>
+class StringNumber {
+ public:
+  consteval StringNumber(int number) : number_(number) {
+    constexpr char call[] = {argumentLetter<A>()..., '\0'};
+    const std::optional<std::string_view> lists = catalogueArguments(File, number);
+    if (!lists || !argumentListAllowed(*lists, call)) {
+      numberedStringFormattedWithArgumentsItsCatalogueEntryDoesNotList();
+    }
+  }
+  constexpr int value() const { return number_; }
+
+ private:
+  int number_;
+};
+
+// The type an argument is checked as: char, int (any other integer), double
+// (any floating point) or std::string (any text).
+template <class T>
+struct StringArgumentOf {
+  using U = std::remove_cvref_t<T>;
+  using type = std::conditional_t<
+      std::is_same_v<U, char>, char,
+      std::conditional_t<std::is_integral_v<U>, int, std::conditional_t<std::is_floating_point_v<U>, double, std::string>>>;
+};
+template <class T>
+using StringArgument = typename StringArgumentOf<T>::type;
+
+// The numbers of prompt and error strings formatted with arguments of the
+// types A: PromptNumber<int, std::string> is a prompt string taking an
+// integer and a text.
+template <class... A>
+using PromptNumber = StringNumber<StringFile::Prompt, StringArgument<A>...>;
+template <class... A>
+using ErrorNumber = StringNumber<StringFile::Error, StringArgument<A>...>;
 
 class StringTable {
  public:
@@ -53,12 +118,12 @@ class StringTable {
   static int count(StringFile file);
 
   template <class... A>
-  std::string error(int number, const A&... args) const {
-    return format(StringFile::Error, number, args...);
+  std::string error(ErrorNumber<A...> number, const A&... args) const {
+    return format(StringFile::Error, number.value(), args...);
   }
   template <class... A>
-  std::string prompt(int number, const A&... args) const {
-    return format(StringFile::Prompt, number, args...);
+  std::string prompt(PromptNumber<A...> number, const A&... args) const {
+    return format(StringFile::Prompt, number.value(), args...);
   }
 
  private:
@@ -75,14 +140,10 @@ std::string decodeStringLine(std::string_view line);
 
 template <class... A>
 std::string StringTable::format(StringFile file, int number, const A&... args) const {
-  if (number < 0 || number >= count(file)) return {};
   const std::string& loaded = text(file, number);
   if constexpr (sizeof...(A) == 0) {
     return loaded;
   } else {
-    [[maybe_unused]] static constexpr char call[] = {argumentLetter<A>()..., '\0'};
-    assert(argumentListAllowed(entry(file, number).arguments, call) &&
-           "numbered string formatted with arguments its catalogue entry does not list");
     try {
       return fmt::sprintf(loaded, args...);
     } catch (const std::exception&) {

@@ -1,25 +1,16 @@
 #include "base/TextUtil.h"
 
-#include <cctype>
-#include <charconv>
-
 #include <fmt/format.h>
 
 #include "base/Utf8Text.h"
 
 namespace z5 {
 
-bool isSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isAlpha(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
+bool isAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isAlnum(char c) { return isAlpha(c) || isDigit(c); }
-
-std::optional<int> parseWholeNumber(std::string_view text) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
+char toUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 std::string trim(std::string_view text) {
   std::size_t begin = 0;
@@ -63,9 +54,7 @@ std::string escapedControls(std::string_view text) {
 
 std::string toUpper(std::string_view text) {
   std::string out(text);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
+  for (char& c : out) c = toUpper(c);
   return out;
 }
 

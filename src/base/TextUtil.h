@@ -1,13 +1,12 @@
 #pragma once
 // Small text helpers shared by every part of the program.
 
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace z5 {
 
-// The text without leading and trailing white space (the C library's space classes).
+// The text without leading and trailing white space (isSpace).
 std::string trim(std::string_view text);
 
 // The text with every line feed preceded by a carriage return; all text placed
@@ -23,13 +22,12 @@ std::string escapedControls(std::string_view text);
 // An upper-case copy (ASCII letters only), for keyword matching.
 std::string toUpper(std::string_view text);
 
-// The whole text as a decimal integer (an optional "-", then digits only);
-// nullopt for anything else or a value beyond int.
-std::optional<int> parseWholeNumber(std::string_view text);
-
-bool isSpace(char c);
+// Character classes of ASCII, the same in every locale (<cctype> follows
+// the process locale, which a Qt application sets from the user's).
+bool isSpace(char c);  // blank, tab, line feed, vertical tab, form feed, carriage return
 bool isDigit(char c);
-bool isAlpha(char c);
+bool isAlpha(char c);  // a to z and A to Z
 bool isAlnum(char c);
+char toUpper(char c);  // a to z only
 
 }  // namespace z5

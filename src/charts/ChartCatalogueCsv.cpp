@@ -1,14 +1,12 @@
 #include "charts/ChartCatalogueCsv.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
-#include <limits>
 
 #include <fmt/printf.h>
 
+#include "base/NumberReading.h"
 #include "base/TextUtil.h"
 #include "geo/Longitude.h"
 #include "route/PositionText.h"
@@ -52,15 +50,12 @@ bool splitFields(std::string_view line, std::vector<std::string>& fields) {
   return !quoted;
 }
 
-std::optional<std::int32_t> parseWhole(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  char* end = nullptr;
-  errno = 0;
-  const long long value = std::strtoll(text.c_str(), &end, 10);
-  if (*end != '\0' || errno == ERANGE || value < 1 || value > std::numeric_limits<std::int32_t>::max()) {
-    return std::nullopt;
-  }
-  return static_cast<std::int32_t>(value);
+// A whole number from 1 up: blanks, a sign and digits.
+std::optional<std::int32_t> parseWhole(std::string_view text) {
+  while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
+  const auto value = integerOnly<std::int32_t>(text, Sign::Either);
+  if (!value || *value < 1) return std::nullopt;
+  return value;
 }
 
 bool printableTitle(const std::string& title) {

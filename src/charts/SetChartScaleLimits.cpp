@@ -1,9 +1,8 @@
 #include "charts/SetChartScaleLimits.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <string>
 
+#include "base/NumberReading.h"
 #include "route/Voyage.h"
 
 namespace z5 {
@@ -18,12 +17,11 @@ Answer askLimit(Messages& messages, const std::string& question, int& limit, std
     std::string answer = text;
     if (!messages.prompt(question, answer, true)) return Answer::Cancelled;
     if (answer.empty()) return Answer::Kept;
-    errno = 0;
-    char* end = nullptr;
-    const long value = std::strtol(answer.c_str(), &end, 10);
-    if (end == answer.c_str() || errno == ERANGE || !accept(value)) continue;
-    const bool changed = value != limit;
-    limit = static_cast<int>(value);
+    // The number the answer starts with; text after it is ignored.
+    const auto number = leadingInteger<int>(answer, Sign::Either);
+    if (!number || !accept(number->value)) continue;
+    const bool changed = number->value != limit;
+    limit = number->value;
     text = std::to_string(limit);
     return changed ? Answer::Changed : Answer::Kept;
   }

@@ -15,12 +15,12 @@ void listWaypoints(CommandContext& ctx) {
   writeWaypointList(ctx.report(), window);
 }
 
-Host::Confirmation confirmChange(CommandContext& ctx, int promptNumber) {
+Host::Confirmation confirmChange(CommandContext& ctx, PromptNumber<> promptNumber) {
   Messages& messages = ctx.messages();
   return messages.confirm(messages.strings().prompt(promptNumber));
 }
 
-void toggleWithMessage(CommandContext& ctx, int& flag, int labelNumber) {
+void toggleWithMessage(CommandContext& ctx, int& flag, PromptNumber<> labelNumber) {
   Messages& messages = ctx.messages();
   messages.toggle(flag, messages.strings().prompt(labelNumber));
 }

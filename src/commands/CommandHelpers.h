@@ -4,6 +4,7 @@
 // toggle of a setting, and the pending work they leave for the idle pass.
 
 #include "base/Host.h"
+#include "base/StringTable.h"
 #include "commands/CommandContext.h"
 
 namespace z5::cmd {
@@ -27,10 +28,10 @@ bool extractAgain(CommandContext& ctx);
 void listWaypoints(CommandContext& ctx);
 
 // The Change / Disable / Abort dialog with prompt string `promptNumber`.
-Host::Confirmation confirmChange(CommandContext& ctx, int promptNumber);
+Host::Confirmation confirmChange(CommandContext& ctx, PromptNumber<> promptNumber);
 
 // flag := not flag, with "label: on/off" (prompt string `labelNumber`).
-void toggleWithMessage(CommandContext& ctx, int& flag, int labelNumber);
+void toggleWithMessage(CommandContext& ctx, int& flag, PromptNumber<> labelNumber);
 
 // Sets the pending work of `flags` (PendingFlag values combined).
 void setPending(CommandContext& ctx, unsigned flags);

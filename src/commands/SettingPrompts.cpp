@@ -1,11 +1,11 @@
 #include "commands/SettingPrompts.h"
 
-#include <cctype>
 #include <optional>
 
 #include <fmt/printf.h>
 
 #include "base/SettingsKeys.h"
+#include "base/TextUtil.h"
 #include "nav/DateTimePrompt.h"
 
 namespace z5 {
@@ -14,8 +14,11 @@ namespace {
 constexpr IntKey kSeparator = *findIntegerKey(&SettingsRecord::SEPARATOR_CHAR);
 constexpr IntKey kRounding = *findIntegerKey(&SettingsRecord::ROUNDING);
 constexpr int kNoRounding = 1;
+constexpr int kBlank = 0x20;
+constexpr int kDelete = 0x7F;
 
-bool isGraphic(int code) { return code < 128 && std::isgraph(code); }
+// A printing ASCII character other than the blank.
+bool isGraphic(int code) { return code > kBlank && code < kDelete; }
 
 // The separator as the question offers it: the character itself when it
 // can be seen, else its code.
@@ -26,7 +29,7 @@ std::string offeredSeparator(int code) {
 // The code an answer names: a single character that is not a digit, or a
 // whole number.
 std::optional<long> separatorCode(const std::string& answer) {
-  if (answer.size() == 1 && !std::isdigit(static_cast<unsigned char>(answer[0])))
+  if (answer.size() == 1 && !isDigit(answer[0]))
     return static_cast<unsigned char>(answer[0]);
   return wholeNumber(answer);
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "base/SettingsRecord.h"
+#include "base/StringTable.h"
 #include "commands/CommandContext.h"
 
 namespace z5 {
@@ -21,7 +22,7 @@ namespace z5 {
 // A switch shown by a check box, toggled as its menu command toggles it.
 struct SheetOption {
   int SettingsRecord::*field;
-  int label;                               // prompt string of the plain toggle's message
+  PromptNumber<> label;                    // prompt string of the plain toggle's message
   bool inverted = false;                   // the box shows 1 while the setting is 0
   void (*toggle)(CommandContext&) = nullptr;  // its own toggle (with couplings); null: the plain one
 };

@@ -1,10 +1,10 @@
 // The GPS monitor's commands on the main thread: port and baud, the
 // sampling and logging settings, and the goto-waypoint choice.
 
-#include <cstdlib>
-
 #include <fmt/printf.h>
 
+#include "base/NumberReading.h"
+#include "base/Settings.h"
 #include "base/SettingsKeys.h"
 #include "base/TextUtil.h"
 #include "gps/GpsGeometry.h"
@@ -46,7 +46,7 @@ int defaultValue(const IntKey& key) { return SettingsRecord{}.*key.field; }
 // Asks for an integer setting that the reader thread reads under `lock`;
 // true when an answer was stored.
 bool promptLockedSetting(Messages& messages, std::recursive_mutex& lock, int& setting, const IntKey& range,
-                         int question, int label) {
+                         PromptNumber<int, int, int> question, PromptNumber<> label) {
   int answer = 0;
   {
     Lock hold(lock);
@@ -84,7 +84,13 @@ void GpsMonitor::setPortPrompt() {
   std::string answer = settings_.GPS_PORT;
   if (!messages_.prompt(strings.prompt(kPortQuestion, settings_.GPS_PORT, kDefaultPortName), answer, true)) return;
   if (answer.empty() || samePortName(settings_.GPS_PORT, answer)) return;
+  // A name the profile would not load back would be lost at the next start.
   const std::string port = answer.substr(0, kPortNameLength);
+  if (const auto takes = settingsValueRefusal("GPS_PORT", port)) {
+    messages_.showMessage(fmt::sprintf("The GPS port name takes %s; the port stays %s.", *takes, settings_.GPS_PORT),
+                          kAlertMilliseconds);
+    return;
+  }
   if (const SourceAddressReading reading = readSourceAddress(port); !reading.address) {
     messages_.showMessage(fmt::sprintf("%s is not a GPS source: %s.", port, reading.problem), kAlertMilliseconds);
     return;
@@ -239,8 +245,9 @@ int GpsMonitor::askGotoIndex(int current) {
     std::string answer = haveCurrent ? std::to_string(current + labelStart) : std::string();
     if (!messages_.prompt(question, answer, true)) return kNoIndex;
     if (answer.empty()) return current;
-    const long number = std::strtol(answer.c_str(), nullptr, 10);
-    if (number >= first && number <= last) return static_cast<int>(number) - labelStart;
+    // The number the answer starts with; text after it is ignored.
+    const auto number = leadingInteger<int>(answer, Sign::Either);
+    if (number && number->value >= first && number->value <= last) return number->value - labelStart;
   }
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <system_error>
 
 #include <fmt/printf.h>

@@ -1,6 +1,7 @@
 #include "gps/RmcSentence.h"
 
 #include "base/NmeaChecksum.h"
+#include "base/NumberReading.h"
 #include "geo/ArcUnits.h"
 
 #include <array>
@@ -17,6 +18,7 @@ constexpr double kSecondLimit = 61;  // a leap second reads 60
 constexpr double kMaxLatitude = 90;
 constexpr double kMaxLongitude = 180;
 // Digits before the point: degrees and two of minutes ("ddmm", "dddmm").
+constexpr std::size_t kWholeMinuteDigits = 2;
 constexpr std::size_t kLatitudeDigits = 4;
 constexpr std::size_t kLongitudeDigits = 5;
 constexpr double kFullCircle = 360;
@@ -26,8 +28,10 @@ constexpr double kFullCircleTolerance = 0.00001;
 // Fields: time, status, latitude, N/S, longitude, E/W, speed, course.
 enum Field : std::size_t { kTime, kStatus, kLatitude, kNorthSouth, kLongitude, kEastWest, kSpeed, kCourse, kFieldsRead };
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-int digitValue(char c) { return c - '0'; }
+// Fields of digits and one point, without a sign.
+constexpr DecimalForm kUnsignedDecimal{.sign = Sign::None};
+// Decimals of a second that count.
+constexpr std::size_t kSecondDecimals = 2;
 
 // The sentence's body between "$" and "*" (or the end of the line), after
 // checking the "*hh" checksum when there is one; nullopt when it is wrong.
@@ -57,67 +61,41 @@ std::optional<std::array<std::string_view, kFieldsRead>> splitFields(std::string
   return fields;
 }
 
-// Digits after a decimal point, read from the last to the first.
-std::optional<double> readFraction(std::string_view digits) {
-  double f = 0;
-  for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-    if (!isDigit(*it)) return std::nullopt;
-    f = (digitValue(*it) + f) / 10;
-  }
-  return f;
-}
-
 // "hhmmss" with an optional fraction of which two decimals count.
 bool readTime(std::string_view field, RmcFix& fix) {
   if (field.size() < kTimeDigits) return false;
-  for (std::size_t i = 0; i < kTimeDigits; ++i)
-    if (!isDigit(field[i])) return false;
-  auto pair = [&](std::size_t i) { return 10 * digitValue(field[i]) + digitValue(field[i + 1]); };
-  fix.hour = pair(0);
-  fix.minute = pair(2);
-  double second = pair(4);
+  const auto hour = digitsOnly(field.substr(0, 2));
+  const auto minute = digitsOnly(field.substr(2, 2));
+  const auto second = digitsOnly(field.substr(4, 2));
+  if (!hour || !minute || !second) return false;
+  fix.hour = *hour;
+  fix.minute = *minute;
+  fix.second = *second;
   if (field.size() > kTimeDigits && field[kTimeDigits] == '.') {
-    double f = 0;
-    if (field.size() > kTimeDigits + 2 && isDigit(field[kTimeDigits + 2])) f = digitValue(field[kTimeDigits + 2]) / 10.0;
-    if (field.size() > kTimeDigits + 1 && isDigit(field[kTimeDigits + 1])) f = (digitValue(field[kTimeDigits + 1]) + f) / 10;
-    second += f;
+    const auto fraction = leadingDecimal(field.substr(kTimeDigits, 1 + kSecondDecimals), kUnsignedDecimal);
+    if (fraction) fix.second += fraction->value;
   }
-  fix.second = second;
   return fix.hour <= kMaxHour && fix.minute <= kMaxMinute && fix.second < kSecondLimit;
 }
 
 // "dddmm.mmm": `wholeDigits` digits of degrees and whole minutes before the
 // point, the fraction of a minute after it. Minutes of 60 or more are refused.
 std::optional<double> readAngle(std::string_view field, std::size_t wholeDigits, double limit) {
-  const std::size_t point = field.find('.');
-  if (point != wholeDigits) return std::nullopt;
-  double minutes = 0;
-  for (std::size_t i = 0; i < point; ++i) {
-    if (!isDigit(field[i])) return std::nullopt;
-    // The tens digit of the minutes: degrees so far become minutes.
-    minutes = (point - i == 2 ? minutes * 6 : minutes * 10) + digitValue(field[i]);
-  }
-  if (digitValue(field[point - 2]) * 10 + digitValue(field[point - 1]) >= kMinutesPerDegree) return std::nullopt;
-  const auto fraction = readFraction(field.substr(point + 1));
-  if (!fraction) return std::nullopt;
-  const double degrees = (minutes + *fraction) / kMinutesPerDegree;
-  if (!std::isfinite(degrees) || degrees > limit) return std::nullopt;
-  return degrees;
+  if (field.find('.') != wholeDigits) return std::nullopt;
+  const std::size_t degreeDigits = wholeDigits - kWholeMinuteDigits;
+  const auto degrees = digitsOnly(field.substr(0, degreeDigits));
+  const auto minutes = decimalOnly(field.substr(degreeDigits), kUnsignedDecimal);
+  if (!degrees || !minutes || *minutes >= kMinutesPerDegree) return std::nullopt;
+  const double angle = (*degrees * kMinutesPerDegree + *minutes) / kMinutesPerDegree;
+  if (angle > limit) return std::nullopt;
+  return angle;
 }
 
-// Digits, a point, digits. nullopt for anything else.
-std::optional<double> readDecimal(std::string_view field, double& integerPart) {
-  const std::size_t point = field.find('.');
-  if (point == std::string_view::npos) return std::nullopt;
-  double value = 0;
-  for (std::size_t i = 0; i < point; ++i) {
-    if (!isDigit(field[i])) return std::nullopt;
-    value = value * 10 + digitValue(field[i]);
-  }
-  const auto fraction = readFraction(field.substr(point + 1));
-  if (!fraction || !std::isfinite(value)) return std::nullopt;
-  integerPart = value;
-  return value + *fraction;
+// Digits and a point, with digits before it, after it or both. nullopt for
+// anything else.
+std::optional<double> readDecimal(std::string_view field) {
+  if (field.find('.') == std::string_view::npos) return std::nullopt;
+  return decimalOnly(field, kUnsignedDecimal);
 }
 
 std::optional<double> readHemisphere(std::string_view field, char positive, char negative) {
@@ -128,11 +106,10 @@ std::optional<double> readHemisphere(std::string_view field, char positive, char
 }
 
 bool readMotion(std::string_view speedField, std::string_view courseField, RmcFix& fix) {
-  double whole = 0;
   if (speedField.empty()) {
     fix.speed = 0;
   } else {
-    const auto speed = readDecimal(speedField, whole);
+    const auto speed = readDecimal(speedField);
     if (!speed) return false;
     fix.speed = *speed;
   }
@@ -140,8 +117,9 @@ bool readMotion(std::string_view speedField, std::string_view courseField, RmcFi
     fix.course = kUnknownCourse;
     return true;
   }
-  const auto course = readDecimal(courseField, whole);
+  const auto course = readDecimal(courseField);
   if (!course) return false;
+  const double whole = std::trunc(*course);
   fix.course = std::fabs(whole - kFullCircle) < kFullCircleTolerance ? *course - whole : *course;
   return fix.course < kFullCircle;
 }

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 
+#include "base/NumberReading.h"
 #include "base/TextUtil.h"
 
 namespace z5 {
@@ -25,17 +25,9 @@ constexpr std::array<Scheme, 3> kSchemes = {{
     {"udp", SourceAddress::Kind::Udp, false, true, "udp://:10110"},
 }};
 
-bool isAlphaNumeric(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }
-bool isHostCharacter(char c) { return isAlphaNumeric(c) || c == '-' || c == '.' || c == '_'; }
+bool isHostCharacter(char c) { return isAlnum(c) || c == '-' || c == '.' || c == '_'; }
 // Hexadecimal groups, an IPv4 tail and a zone ("fe80::1%eth0").
-bool isIpv6Character(char c) { return isAlphaNumeric(c) || c == ':' || c == '.' || c == '%'; }
-
-std::string lowerCase(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
-  return lower;
-}
+bool isIpv6Character(char c) { return isAlnum(c) || c == ':' || c == '.' || c == '%'; }
 
 SourceAddressReading refused(std::string problem) { return {std::nullopt, std::move(problem)}; }
 
@@ -72,7 +64,7 @@ HostAndPort splitHostAndPort(std::string_view rest) {
 bool isNetworkAddress(std::string_view text) {
   const std::size_t end = text.find(kSchemeEnd);
   return end != std::string_view::npos && end > 0 &&
-         std::all_of(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(end), isAlphaNumeric);
+         std::all_of(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(end), isAlnum);
 }
 
 SourceAddressReading readSourceAddress(std::string_view text) {
@@ -83,8 +75,9 @@ SourceAddressReading readSourceAddress(std::string_view text) {
     return {serial, {}};
   }
   const std::size_t end = text.find(kSchemeEnd);
-  const std::string scheme = lowerCase(text.substr(0, end));
-  const auto known = std::find_if(kSchemes.begin(), kSchemes.end(), [&](const Scheme& s) { return s.name == scheme; });
+  const std::string scheme = toUpper(text.substr(0, end));
+  const auto known =
+      std::find_if(kSchemes.begin(), kSchemes.end(), [&](const Scheme& s) { return toUpper(s.name) == scheme; });
   if (known == kSchemes.end())
     return refused("\"" + escapedControls(text.substr(0, end)) + "://\" is no kind of GPS source: use gpsd://, tcp:// or udp://");
   std::string_view rest = text.substr(end + kSchemeEnd.size());
@@ -96,7 +89,7 @@ SourceAddressReading readSourceAddress(std::string_view text) {
   address.kind = known->kind;
   address.host = split.host;
   if (split.port) {
-    const auto port = parseWholeNumber(*split.port);
+    const auto port = integerOnly<int>(*split.port);
     if (!port || *port < 1 || *port > kLargestPort)
       return refused("the port is a whole number from 1 to 65535, not \"" + escapedControls(*split.port) + "\"");
     address.port = *port;
@@ -117,14 +110,11 @@ std::string serialDevicePath(std::string_view portName) {
   constexpr std::size_t kMaxPortDigits = 3;
   std::string_view name = portName;
   if (!name.empty() && name.back() == ':') name.remove_suffix(1);
-  const auto upper = [](char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); };
-  const bool com = name.size() > 3 && upper(name[0]) == 'C' && upper(name[1]) == 'O' && upper(name[2]) == 'M' &&
-                   name.size() - 3 <= kMaxPortDigits &&
-                   std::all_of(name.begin() + 3, name.end(), [](char c) { return c >= '0' && c <= '9'; });
-  if (com) {
-    const int number = std::stoi(std::string(name.substr(3)));
-    if (number >= 1) return std::string(kSerialPortDevice) + std::to_string(number - 1);
-  }
+  constexpr std::string_view kComPrefix = "COM";
+  const bool com = name.size() > kComPrefix.size() && name.size() - kComPrefix.size() <= kMaxPortDigits &&
+                   toUpper(name.substr(0, kComPrefix.size())) == kComPrefix;
+  const std::optional<int> number = com ? digitsOnly(name.substr(kComPrefix.size())) : std::nullopt;
+  if (number && *number >= 1) return std::string(kSerialPortDevice) + std::to_string(*number - 1);
   if (portName.find('/') == std::string_view::npos) return std::string(kDeviceDirectory) + std::string(portName);
   return std::string(portName);
 }

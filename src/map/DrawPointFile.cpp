@@ -16,9 +16,19 @@ namespace {
 // How long each error stays up, as for the same errors in a route file.
 int shownFor(int error) { return error == kPointFileEndsInGroup ? 8000 : 3000; }
 
+// The error string of one of the reader's errors, naming the line, the file
+// and the point.
+ErrorNumber<int, std::string, int> errorString(int error) {
+  switch (error) {
+    case kPointFileBadLatitude: return kPointFileBadLatitude;
+    case kPointFileBadLongitude: return kPointFileBadLongitude;
+    default: return kPointFileEndsInGroup;
+  }
+}
+
 void report(Messages& messages, std::vector<ErrorLocation>& errors, const std::string& path,
             const PointFileError& e) {
-  const std::string message = messages.strings().error(e.number, e.line, path, e.entry);
+  const std::string message = messages.strings().error(errorString(e.number), e.line, path, e.entry);
   messages.showMessage(message, shownFor(e.number));
   // Each paint reads the file again; its error is listed once.
   const bool listed = std::any_of(errors.begin(), errors.end(), [&](const ErrorLocation& l) {

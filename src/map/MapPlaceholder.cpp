@@ -16,9 +16,9 @@ constexpr const char* kNameFormat = "%stemp%d.bmp";
 constexpr char kContents = ' ';
 
 // Error strings of the placeholder file (its path).
-constexpr int kErrorOpen = 47;
-constexpr int kErrorClose = 48;
-constexpr int kErrorWrite = 49;
+constexpr ErrorNumber<std::string> kErrorOpen = 47;
+constexpr ErrorNumber<std::string> kErrorClose = 48;
+constexpr ErrorNumber<std::string> kErrorWrite = 49;
 
 // The file error's cause as the map's messages number them.
 enum FileCause {

@@ -3,8 +3,11 @@
 // numbered after the route file's path, holding a single space. The
 // picture itself is never written to it.
 
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "base/StringTable.h"
 
 namespace z5 {
 
@@ -19,9 +22,9 @@ std::string placeholderFileName(std::string_view home, std::string_view routePat
 
 // What became of making sure the placeholder exists.
 struct PlaceholderResult {
-  int error = 0;  // 0, or error string 47 (open), 49 (write) or 48 (close)
+  std::optional<ErrorNumber<std::string>> error;  // none, or error string 47 (open), 49 (write) or 48 (close)
   int cause = 0;  // the file error's cause number (0..14) with the error
-  bool ok() const { return error == 0; }
+  bool ok() const { return !error; }
 };
 
 // Creates the file at `path` holding one space when there is none; an

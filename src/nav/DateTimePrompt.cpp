@@ -1,9 +1,6 @@
 #include "nav/DateTimePrompt.h"
 
-#include <cerrno>
-#include <cmath>
-#include <cstdlib>
-
+#include "base/NumberReading.h"
 #include "base/TextUtil.h"
 
 namespace z5 {
@@ -80,26 +77,10 @@ auto acceptRange(int low, int high) {
 
 }  // namespace
 
-std::optional<long> wholeNumber(std::string_view answer) {
-  const std::string text = trim(answer);
-  if (text.empty()) return std::nullopt;
-  errno = 0;
-  char* end = nullptr;
-  const long n = std::strtol(text.c_str(), &end, 10);
-  if (errno != 0 || end != text.c_str() + text.size()) return std::nullopt;
-  return n;
-}
+std::optional<long> wholeNumber(std::string_view answer) { return integerOnly<long>(trim(answer), Sign::Either); }
 
 std::optional<double> decimalNumber(std::string_view answer) {
-  std::string text = trim(answer);
-  if (text.empty()) return std::nullopt;
-  for (char& c : text) {
-    if (c == ',') c = '.';
-  }
-  char* end = nullptr;
-  const double d = std::strtod(text.c_str(), &end);
-  if (end != text.c_str() + text.size() || !std::isfinite(d)) return std::nullopt;
-  return d;
+  return decimalOnly(trim(answer), {.sign = Sign::Either, .points = ".,"});
 }
 
 int askDateTime(Messages& messages, std::string_view callerText, DateTime& value, bool* declined) {

@@ -22,12 +22,13 @@ namespace z5 {
 // also returns 0 and sets *declined.
 int askDateTime(Messages& messages, std::string_view callerText, DateTime& value, bool* declined = nullptr);
 
-// A whole answer read as an integer (blanks around it allowed); nullopt for
-// anything else.
+// A whole answer read as an integer: a sign and digits, blanks around them
+// allowed; nullopt for anything else.
 std::optional<long> wholeNumber(std::string_view answer);
 
-// A whole answer read as a decimal number ('.' or ','); nullopt for
-// anything else.
+// A whole answer read as a decimal number: a sign, digits and one decimal
+// point ('.' or ','), blanks around them allowed, in every locale; nullopt
+// for anything else (an exponent, "inf").
 std::optional<double> decimalNumber(std::string_view answer);
 
 }  // namespace z5

@@ -39,10 +39,10 @@ constexpr const char* kProgram = "Z5";
 struct InterceptQuery {
   PositionKind given;
   const char* lineFormat;
-  int askWithLast;  // prompt: last value text
-  int ask;          // prompt: plain
-  int miss;         // prompt: given value text
-  int secondMiss;   // prompt: plain
+  PromptNumber<std::string> askWithLast;  // last value text
+  PromptNumber<> ask;
+  PromptNumber<std::string> miss;  // given value text
+  PromptNumber<> secondMiss;
   double CalculatorState::*last;
   std::vector<InterceptCrossing> (*crossings)(const Voyage&, const LegGeometry&, int, double, const InterceptBox*);
 };

@@ -15,8 +15,9 @@ namespace {
 constexpr int kDepartureCallerText = 5;  // prompt: plain
 constexpr int kSpeedPrompt = 6;          // prompt: plain
 // Status lines: departure text, total hours, days, hours, minutes.
-constexpr int kDepartureStatus = 177;
-constexpr int kVoyageTimeStatus = 178;
+// Departure text, hours, days, hours and minutes of the voyage.
+constexpr PromptNumber<std::string, double, int, int, int> kDepartureStatus = 177;
+constexpr PromptNumber<std::string, double, int, int, int> kVoyageTimeStatus = 178;
 
 constexpr double kClearSpeed = 0.0001;
 constexpr double kLeastSpeed = 0.1;
@@ -79,7 +80,7 @@ void writeTimeStatus(NavContext& nav, TimeStatus which) {
   const StringTable& s = nav.messages.strings();
   const Voyage& v = nav.voyage;
   if (nav.settings.departure.valid() && v.totalHours >= kNoTotal) {
-    const int line = which == TimeStatus::Departure ? kDepartureStatus : kVoyageTimeStatus;
+    const auto line = which == TimeStatus::Departure ? kDepartureStatus : kVoyageTimeStatus;
     nav.messages.appendLine(
         s.prompt(line, nav.settings.departureText, v.totalHours, v.totalDays, v.totalHoursPart, v.totalMinutes));
   }

@@ -15,12 +15,12 @@ namespace {
 
 constexpr int kNumberQuestion = 18;             // prompt: first, last number
 constexpr int kNumberQuestionWithDefault = 19;  // prompt: first, last, default number
-constexpr int kOffNoStart = 37;                 // prompt: plain
-constexpr int kOffStartKnown = 38;              // prompt: plain
-constexpr int kStartLatitudeWithCurrent = 39;   // prompt: latitude text
-constexpr int kStartLatitude = 40;              // prompt: plain
-constexpr int kStartLongitudeWithCurrent = 41;  // prompt: longitude text
-constexpr int kStartLongitude = 42;             // prompt: plain
+constexpr PromptNumber<> kOffNoStart = 37;
+constexpr PromptNumber<> kOffStartKnown = 38;
+constexpr PromptNumber<std::string> kStartLatitudeWithCurrent = 39;  // latitude text
+constexpr PromptNumber<> kStartLatitude = 40;
+constexpr PromptNumber<std::string> kStartLongitudeWithCurrent = 41;  // longitude text
+constexpr PromptNumber<> kStartLongitude = 42;
 constexpr int kNoTargetLabel = 113;             // prompt: plain
 
 constexpr const char* kStartName = "POS";

@@ -1,13 +1,13 @@
 #include "report/GpxDocument.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <sstream>
 
 #include <fmt/format.h>
 #include <pugixml.hpp>
 
+#include "base/NumberReading.h"
 #include "base/TextUtil.h"
 #include "base/Utf8Text.h"
 
@@ -43,21 +43,7 @@ pugi::xml_node firstChild(const pugi::xml_node& parent, std::string_view name) {
 
 // An xsd:decimal: optional blanks, an optional sign, digits with at most one
 // decimal point; no exponent, no comma, whatever the locale.
-std::optional<double> decimal(std::string_view text) {
-  const std::string trimmed = trim(text);
-  std::string_view digits = trimmed;
-  const bool negative = digits.starts_with('-');
-  if (negative || digits.starts_with('+')) digits.remove_prefix(1);
-  const bool wellFormed = !digits.empty() && std::count(digits.begin(), digits.end(), '.') <= 1 &&
-                          std::all_of(digits.begin(), digits.end(), [](char c) { return isDigit(c) || c == '.'; }) &&
-                          std::any_of(digits.begin(), digits.end(), isDigit);
-  if (!wellFormed) return std::nullopt;
-  double value = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                                            std::chars_format::fixed);
-  if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
-  return negative ? -value : value;
-}
+std::optional<double> decimal(std::string_view text) { return decimalOnly(trim(text)); }
 
 std::string quoted(std::string_view value) {
   return "\"" + escapedControls(firstCharacters(value, kQuotedValueLength)) + "\"";

@@ -1,6 +1,6 @@
 #include "report/OutputFileName.h"
 
-#include <cctype>
+#include "base/TextUtil.h"
 
 #include "report/VoyageReport.h"
 
@@ -35,11 +35,7 @@ std::string outputFileName(std::string_view routePath, int format) {
 bool isOutputFileName(std::string_view path) {
   constexpr std::string_view kSuffix = ".OUT";
   if (path.size() < kSuffix.size()) return false;
-  const std::string_view end = path.substr(path.size() - kSuffix.size());
-  for (std::size_t i = 0; i < kSuffix.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(end[i])) != kSuffix[i]) return false;
-  }
-  return true;
+  return toUpper(path.substr(path.size() - kSuffix.size())) == kSuffix;
 }
 
 }  // namespace z5

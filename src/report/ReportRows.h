@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/SettingsRecord.h"
+#include "base/StringTable.h"
 #include "report/ReportContext.h"
 #include "route/Voyage.h"
 
@@ -52,8 +53,8 @@ bool vesselNamed(const SettingsRecord& settings);
 
 // The prompt strings of a heading: with the vessel and call sign, and without.
 struct HeadingStrings {
-  int withVessel;
-  int plain;
+  PromptNumber<std::string, std::string, std::string, std::string, std::string> withVessel;
+  PromptNumber<std::string, std::string, std::string> plain;
 };
 // The voyage report's heading strings.
 inline constexpr HeadingStrings kReportHeading{27, 28};

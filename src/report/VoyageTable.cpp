@@ -18,11 +18,11 @@ constexpr int kDelimitedFormat = 2;
 // Prompt strings of the table.
 constexpr int kGeodeticLine = 31;
 constexpr int kTotalsLine = 32;            // distance, average speed, hours, days, hours, minutes
-constexpr int kHeaderWithTimes = 33;
+constexpr PromptNumber<> kHeaderWithTimes = 33;
 constexpr int kDelimitedHeaderWithTimes = 34;     // eight separators
 constexpr int kAtWord = 58;
 constexpr int kUnderline = 102;
-constexpr int kHeaderWithoutTimes = 103;
+constexpr PromptNumber<> kHeaderWithoutTimes = 103;
 constexpr int kDelimitedHeaderWithoutTimes = 104;  // seven separators
 constexpr int kDepartureLabel = 108;
 constexpr int kArrivalLabel = 109;
@@ -83,7 +83,7 @@ class VoyageTableWriter {
 
  private:
   template <class... A>
-  std::string prompt(int number, const A&... args) const {
+  std::string prompt(PromptNumber<A...> number, const A&... args) const {
     return context_.strings().prompt(number, args...);
   }
 

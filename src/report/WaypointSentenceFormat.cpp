@@ -65,9 +65,12 @@ std::string coordinateField(double degrees, const char* format, const Precision&
 std::string formatWaypointSentence(std::string_view name, double latitude, double longitude, bool extraPrecision) {
   const Precision& p = extraPrecision ? kExtra : kNormal;
   name.remove_prefix(std::min(name.size(), name.find_first_not_of(" \t")));
+  // Control characters turn into blanks in ASCII: those at the start go too.
+  std::string field = nameField(name);
+  field.erase(0, field.find_first_not_of(' '));
   return fmt::sprintf("$CCWPL,%s,%c,%s,%c,%s\n", coordinateField(latitude, p.latitudeFormat, p),
                       latitude >= 0 ? 'N' : 'S', coordinateField(longitude, p.longitudeFormat, p),
-                      longitude >= 0 ? 'E' : 'W', nameField(name));
+                      longitude >= 0 ? 'E' : 'W', field);
 }
 
 }  // namespace z5

@@ -12,9 +12,9 @@ namespace z5 {
 // @param name  the waypoint's stored name; it is the identifier field with
 //   its trailing blanks, but without leading blanks (a sentence whose name
 //   begins with white space is not a valid waypoint and could not be read
-//   back). NMEA 0183 is ASCII: letters with accents lose them, and a
-//   character without an ASCII form or reserved by NMEA ($ * , ! \ ^ ~)
-//   becomes "?".
+//   back, nor with a control character, which ASCII turns into a blank).
+//   NMEA 0183 is ASCII: letters with accents lose them, and a character
+//   without an ASCII form or reserved by NMEA ($ * , ! \ ^ ~) becomes "?".
 // @param latitude  degrees, north positive, -90..90.
 // @param longitude  degrees, east positive, -180..180.
 // @param extraPrecision  three decimals of minutes instead of two.

@@ -9,6 +9,7 @@
 #include <fmt/printf.h>
 
 #include "base/DateTime.h"
+#include "base/NumberReading.h"
 #include "base/TextUtil.h"
 #include "geo/ArcUnits.h"
 #include "route/DecimalNumber.h"
@@ -37,13 +38,9 @@ struct AmverLineKind {
 char column(std::string_view line, std::size_t n) { return n - 1 < line.size() ? line[n - 1] : '\0'; }
 
 // `count` digits at `at` as a whole number; -1 when they are not all digits.
-int digitsAt(std::string_view text, std::size_t at, int count) {
-  int value = 0;
-  for (int i = 0; i < count; ++i) {
-    if (at + i >= text.size() || !isDigit(text[at + i])) return -1;
-    value = value * 10 + (text[at + i] - '0');
-  }
-  return value;
+int digitsAt(std::string_view text, std::size_t at, std::size_t count) {
+  const std::string_view digits = at < text.size() ? text.substr(at, count) : std::string_view{};
+  return digits.size() == count ? digitsOnly(digits).value_or(-1) : -1;
 }
 
 // Degrees of `degreeDigits` digits, two digits of minutes and the

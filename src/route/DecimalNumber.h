@@ -6,16 +6,11 @@
 
 namespace z5 {
 
-// The decimal number at the start of `text`: an optional sign, digits and
-// one decimal point or comma (a comma only when a digit follows it, so that
-// a list separator is not taken for one). Reading stops at the first other
-// character. Nullopt when the text does not begin with a number.
-std::optional<double> leadingNumber(std::string_view text);
-
-// A number that is the whole of `text`: the number of leadingNumber, then
-// nothing but white space and, optionally, a "//" comment. Nullopt for
-// anything else ("12abc", "1e308", "12.5.3"), so that a value is never
-// silently read as a part of itself.
+// A number that is the whole of `text`: an optional sign, digits and one
+// decimal point or comma (a comma only when a digit follows it, so that a
+// list separator is not taken for one), then nothing but white space and,
+// optionally, a "//" comment. Nullopt for anything else ("12abc", "1e308",
+// "12.5.3"), so that a value is never silently read as a part of itself.
 std::optional<double> numberOnly(std::string_view text);
 
 }  // namespace z5

@@ -5,6 +5,7 @@
 #include <fmt/printf.h>
 
 #include "base/Messages.h"
+#include "base/NumberReading.h"
 #include "base/TextUtil.h"
 #include "geo/ArcUnits.h"
 #include "route/Waypoint.h"
@@ -12,10 +13,10 @@
 namespace z5 {
 namespace {
 
-// A number written with more integer digits than this is not a position.
+// A number larger than this is not a position.
 constexpr double kLargestNumber = 100000000000.0;
-// Decimal digits beyond this many are read but no longer change the value.
-constexpr int kSignificantDecimals = 15;
+// Digits with at most one decimal separator, which may end the number.
+constexpr DecimalForm kPositionNumber{.sign = Sign::None, .points = ".,"};
 // Magnitudes below this count as 0.
 constexpr double kZeroBelow = 0.000001;
 constexpr double kLatitudeLimit = 90;
@@ -35,7 +36,8 @@ class Cursor {
  public:
   explicit Cursor(std::string_view text) : text_(text) {}
   char peek(std::size_t ahead = 0) const { return at_ + ahead < text_.size() ? text_[at_ + ahead] : '\0'; }
-  void advance() { ++at_; }
+  std::string_view rest() const { return text_.substr(at_); }
+  void advance(std::size_t count = 1) { at_ += count; }
   void skipSpace() {
     while (isSpace(peek())) advance();
   }
@@ -53,37 +55,18 @@ class Cursor {
 struct Number {
   bool present = false;
   double value = 0;
-  int decimals = 0;    // digits read after the separator
-  char separator = 0;  // '.' or ',' once one was read
+  std::size_t decimals = 0;  // digits read after the separator
+  char separator = 0;        // '.' or ',' once one was read
 };
 
 // Digits with at most one decimal separator. False when no digit was read
-// or the whole part exceeds kLargestNumber.
+// or the value exceeds kLargestNumber.
 bool readNumber(Cursor& cursor, Number& number) {
-  double whole = 0;
-  double fraction = 0;
-  double fractionScale = 1;
-  int digits = 0;
-  for (char c = cursor.peek();; c = cursor.peek()) {
-    if (isDigit(c)) {
-      ++digits;
-      if (number.separator == 0) {
-        whole = whole * 10 + (c - '0');
-        if (whole > kLargestNumber) return false;
-      } else if (number.decimals++ < kSignificantDecimals) {
-        fraction = fraction * 10 + (c - '0');
-        fractionScale *= 10;
-      }
-    } else if (isSeparator(c) && number.separator == 0) {
-      number.separator = c;
-    } else {
-      break;
-    }
-    cursor.advance();
-  }
-  number.value = whole + fraction / fractionScale;
-  number.present = digits > 0;
-  return number.present;
+  const auto read = leadingDecimal(cursor.rest(), kPositionNumber);
+  if (!read || read->value > kLargestNumber) return false;
+  cursor.advance(read->length);
+  number = {true, read->value, read->decimals, read->point};
+  return true;
 }
 
 bool startsNumber(const Cursor& cursor) {

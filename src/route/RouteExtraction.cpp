@@ -12,8 +12,8 @@
 namespace z5 {
 namespace {
 
-constexpr int kForwardLabel = 111;   // prompt strings of the direction label
-constexpr int kBackwardLabel = 112;
+constexpr PromptNumber<> kForwardLabel = 111;  // prompt strings of the direction label
+constexpr PromptNumber<> kBackwardLabel = 112;
 constexpr int kNoTargetLabel = 113;  // prompt string of the target label without a target
 // A speed above this is a speed (knots).
 constexpr double kSpeedGiven = 0.001;

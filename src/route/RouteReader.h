@@ -76,13 +76,13 @@ class RouteReader {
 
   // Shows the error string with `args`, records where it happened and
   // returns kReadError.
-  template <class... A>
-  int fail(RouteError error, const A&... args) {
+  template <class... A, class... B>
+  int fail(const RouteError<A...>& error, const B&... args) {
     return failWith(messages_.strings().error(error.number, args...), error.milliseconds);
   }
   // The common argument lists: (line, file, n) and (line, file).
-  int failAtWaypoint(RouteError error) { return fail(error, lineNumber(), fileName_, waypointNumber()); }
-  int failAtLine(RouteError error) { return fail(error, lineNumber(), fileName_); }
+  int failAtWaypoint(const WaypointError& error) { return fail(error, lineNumber(), fileName_, waypointNumber()); }
+  int failAtLine(const LineError& error) { return fail(error, lineNumber(), fileName_); }
   // The same with a message of the program's own.
   int failWith(const std::string& message, int milliseconds);
 

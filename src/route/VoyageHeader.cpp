@@ -33,13 +33,13 @@ constexpr std::size_t kPathLongest = 199;
 
 // The trimmed answer to a question showing `current`, or nullopt when the
 // user did not confirm.
-std::optional<std::string> ask(Messages& messages, int question, const std::string& current) {
+std::optional<std::string> ask(Messages& messages, PromptNumber<std::string> question, const std::string& current) {
   std::string answer = current;
   if (!messages.prompt(messages.strings().prompt(question, current), answer, true)) return std::nullopt;
   return answer;
 }
 
-void showValue(Messages& messages, int label, const std::string& value) {
+void showValue(Messages& messages, PromptNumber<> label, const std::string& value) {
   messages.appendLine(messages.statusLine(messages.strings().prompt(label), value));
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/NmeaChecksum.h"
+#include "base/NumberReading.h"
 #include "base/TextUtil.h"
 #include "geo/ArcUnits.h"
 #include "route/Waypoint.h"
@@ -10,7 +11,9 @@
 namespace z5 {
 namespace {
 
-constexpr int kMinimumMinuteDecimals = 2;
+constexpr std::size_t kMinimumMinuteDecimals = 2;
+// A point and digits, no sign.
+constexpr DecimalForm kMinuteFraction{.sign = Sign::None};
 
 class Fields {
  public:
@@ -22,28 +25,20 @@ class Fields {
     return true;
   }
   // Exactly `count` digits as a whole number; -1 when they are not there.
-  int digits(int count) {
-    int value = 0;
-    for (int i = 0; i < count; ++i) {
-      if (!isDigit(peek())) return -1;
-      value = value * 10 + (peek() - '0');
-      ++at_;
-    }
-    return value;
+  int digits(std::size_t count) {
+    const std::string_view field = rest().substr(0, count);
+    const auto value = field.size() == count ? digitsOnly(field) : std::nullopt;
+    if (!value) return -1;
+    at_ += count;
+    return *value;
   }
   // "." and at least two digits: the fraction of a minute; -1 when malformed.
   double minuteFraction() {
-    if (!take('.')) return -1;
-    double fraction = 0;
-    double scale = 1;
-    int count = 0;
-    while (isDigit(peek())) {
-      scale /= 10;
-      fraction += (peek() - '0') * scale;
-      ++count;
-      ++at_;
-    }
-    return count >= kMinimumMinuteDecimals ? fraction : -1;
+    if (peek() != '.') return -1;
+    const auto fraction = leadingDecimal(rest(), kMinuteFraction);
+    if (!fraction || fraction->decimals < kMinimumMinuteDecimals) return -1;
+    at_ += fraction->length;
+    return fraction->value;
   }
   char takeUpper() {
     const char c = peek();
@@ -77,6 +72,14 @@ Angle readAngle(Fields& fields, int degreeDigits) {
 }
 
 double value(const Angle& angle) { return angle.degrees + angle.minutes / kMinutesPerDegree; }
+
+// A name begins with a character that shows: not a blank, not a control
+// character (which the NMEA output would write as a blank).
+bool beginsVisibly(std::string_view name) {
+  constexpr unsigned char kDelete = 0x7F;
+  const auto first = static_cast<unsigned char>(name.empty() ? '\0' : name.front());
+  return first > ' ' && first != kDelete;
+}
 
 // The "hh" after the "*": two hexadecimal digits, then only white space;
 // -1 when malformed.
@@ -132,7 +135,7 @@ WaypointSentence decodeWaypointSentence(std::string_view line) {
   }
 
   const std::string_view name = fields.rest();
-  if (name.empty() || isSpace(name.front())) {
+  if (!beginsVisibly(name)) {
     sentence.result = WaypointSentence::kBadName;
     return sentence;
   }

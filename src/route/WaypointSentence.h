@@ -14,7 +14,7 @@ struct WaypointSentence {
     kMalformed = 1,    // a field or separator is missing
     kBadLatitude = 2,  // above 90 degrees, minutes of 60 or more, or no N / S
     kBadLongitude = 3, // above 180 degrees, minutes of 60 or more, or no E / W
-    kBadName = 4,      // empty, or beginning with white space
+    kBadName = 4,      // empty, or beginning with white space or a control character
     kBadChecksum = 5,  // "*hh" differs from the checksum of the sentence
   };
   int result = kMalformed;

@@ -1,5 +1,7 @@
 #include "ui/QtSettingsStore.h"
 
+#include "base/NumberReading.h"
+
 namespace z5 {
 namespace {
 QString keyPath(std::string_view section, std::string_view key) {
@@ -17,10 +19,7 @@ QtSettingsStore::QtSettingsStore(const std::string& file)
 std::optional<int> QtSettingsStore::readInt(std::string_view section, std::string_view key) const {
   const QVariant value = settings_->value(keyPath(section, key));
   if (!value.isValid()) return std::nullopt;
-  bool ok = false;
-  const int number = value.toString().trimmed().toInt(&ok);
-  if (!ok) return std::nullopt;
-  return number;
+  return integerOnly<int>(value.toString().trimmed().toStdString(), Sign::Either);
 }
 
 std::optional<std::string> QtSettingsStore::readText(std::string_view section, std::string_view key) const {

@@ -1,8 +1,9 @@
 #include "world/GmtCoastDump.h"
 
-#include <charconv>
 #include <cmath>
 #include <string_view>
+
+#include "base/NumberReading.h"
 
 namespace z5 {
 namespace {
@@ -15,12 +16,16 @@ std::string_view skipBlanks(std::string_view s) {
   return s;
 }
 
+// The numbers of a dump as gmt writes them ("%.12g": 1e-05 for a small one).
+constexpr DecimalForm kDumpNumber{.sign = Sign::MinusOnly, .exponent = true};
+
 // One number and the rest of the text after it, or false.
 bool takeNumber(std::string_view& s, double& value) {
   s = skipBlanks(s);
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-  if (ec != std::errc() || !std::isfinite(value)) return false;
-  s.remove_prefix(static_cast<std::size_t>(end - s.data()));
+  const auto read = leadingDecimal(s, kDumpNumber);
+  if (!read) return false;
+  value = read->value;
+  s.remove_prefix(read->length);
   return true;
 }
 
@@ -28,8 +33,9 @@ bool parseLevel(std::string_view header, int& level) {
   const std::size_t at = header.find("Level");
   if (at == std::string_view::npos) return false;
   std::string_view rest = skipBlanks(header.substr(at + 5));
-  const auto [end, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), level);
-  return ec == std::errc();
+  const auto read = leadingInteger<int>(rest);
+  if (read) level = read->value;
+  return read.has_value();
 }
 
 void finish(std::vector<DumpPiece>& pieces) {

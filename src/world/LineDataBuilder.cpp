@@ -46,7 +46,7 @@ int landClass(int level, int tier) {
   return std::clamp(tier, 1, kLandTiers);
 }
 
-int riverClass(int level) { return std::clamp(level + 1, 1, 11); }
+int riverClass(int level) { return std::clamp(level, 0, 10) + 1; }
 int boundaryClass(int level) { return std::clamp(level, 1, 3); }
 
 std::vector<LineSegment> cutMeridianEdges(const LineSegment& segment) {

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <sstream>
 #include <utility>
 #include <vector>
 
 #include "base/AsciiText.h"
+#include "base/TextUtil.h"
 #include "world/PlaceNameFile.h"
 
 namespace z5 {
@@ -25,10 +25,15 @@ constexpr std::array<std::string_view, 8> kConnectors = {"de", "la", "of", "the"
 
 constexpr std::array<std::string_view, 6> kLowerCaseWords = {"of", "the", "and", "de", "la", "del"};
 
+// The words of `text`, split at white space (isSpace, in every locale).
 std::vector<std::string> words(std::string_view text) {
   std::vector<std::string> result;
-  std::istringstream in{std::string(text)};
-  for (std::string w; in >> w;) result.push_back(w);
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t start = at;
+    while (at < text.size() && !isSpace(text[at])) ++at;
+    if (at > start) result.emplace_back(text.substr(start, at - start));
+    while (at < text.size() && isSpace(text[at])) ++at;
+  }
   return result;
 }
 

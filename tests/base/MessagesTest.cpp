@@ -119,6 +119,15 @@ TEST_F(IntegerPrompt, ValueOutsideTheBoundsIsAskedAgain) {
   EXPECT_NE(messages.text().find(" 30"), std::string::npos);
 }
 
+TEST_F(IntegerPrompt, TheNumberTheAnswerStartsWithCountsAndAnAnswerWithoutOneIsAskedAgain) {
+  int value = 10;
+  host.answer("x");  // once read as 0, a value of these bounds
+  host.answer("30 seconds");
+  EXPECT_EQ(messages.integerPrompt(20, value, 0, 50, 281, 280), 1);
+  EXPECT_EQ(value, 30);
+  EXPECT_EQ(host.prompts.size(), 2u);
+}
+
 TEST_F(IntegerPrompt, AnswerNSetsTheResetValue) {
   int value = 10;
   host.answer("  no");

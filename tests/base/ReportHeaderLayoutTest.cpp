@@ -135,7 +135,7 @@ TEST(ReportHeaderLayout, UnderlineIsDashesAsWideAsTheWidestTable) {
 
 TEST(ReportHeaderLayout, HeadersEndTheirLineSoTheUnderlineStartsANewOne) {
   const StringTable table;
-  for (int n : {33, 101, 103}) EXPECT_EQ(table.prompt(n).back(), '\n') << n;
+  for (int n : {33, 101, 103}) EXPECT_EQ(table.text(StringFile::Prompt, n).back(), '\n') << n;
   EXPECT_EQ(table.prompt(34, ',', ',', ',', ',', ',', ',', ',', ',').back(), '\n');
   EXPECT_EQ(table.prompt(104, ',', ',', ',', ',', ',', ',', ',').back(), '\n');
 }

@@ -86,6 +86,29 @@ TEST_F(SettingsLoad, DepartureYearOutsideTheCenturyGivesNoDepartureTime) {
   EXPECT_TRUE(record.departureText.empty());
 }
 
+TEST_F(SettingsLoad, StoredTimeLoadsAsTheTimeASaveWritesBack) {
+  struct Case {
+    const char* stored;
+    DateTime loaded;
+    const char* catches;
+  };
+  const Case cases[] = {
+      {"000000000000", DateTime{}, "the save of no time reloading as 1 January of no year (month prompt keeps JAN)"},
+      {"150619891200", DateTime{}, "a year out of range keeping stray fields of a time that is not there"},
+      {"310219991200", {1999, 2, 1, 12, 0}, "a valid year losing the fields the load mends"},
+  };
+  for (const Case& c : cases) {
+    store.writeText(kSettingsSection, "DEPARTURE", c.stored);
+    ASSERT_TRUE(load());
+    EXPECT_EQ(record.departure, c.loaded) << c.stored << ": " << c.catches;
+    MemorySettingsStore saved;
+    ASSERT_TRUE(saveSettings(record, saved));
+    store.writeText(kSettingsSection, "DEPARTURE", *saved.readText(kSettingsSection, "DEPARTURE"));
+    ASSERT_TRUE(load());
+    EXPECT_EQ(record.departure, c.loaded) << c.stored << " saved and reloaded: " << c.catches;
+  }
+}
+
 TEST_F(SettingsLoad, ArrivalHourOutOfRangeBecomesMidnight) {
   store.writeText(kSettingsSection, "ARRIVAL", "010320022530");
   ASSERT_TRUE(load());

@@ -196,7 +196,7 @@ TEST(StringCatalogue, LineFileNamesAreFiveDistinctBaseNamesAndThreeSuffixes) {
   const StringTable table;
   std::set<std::string> bases;
   for (int n = 200; n <= 204; ++n) {
-    const std::string base = table.prompt(n);
+    const std::string base = table.text(StringFile::Prompt, n);
     EXPECT_FALSE(base.empty()) << n;
     EXPECT_EQ(base.find_first_of("/\\ .\t\n%"), std::string::npos) << n << ": " << base;
     bases.insert(base);
@@ -204,7 +204,7 @@ TEST(StringCatalogue, LineFileNamesAreFiveDistinctBaseNamesAndThreeSuffixes) {
   EXPECT_EQ(bases.size(), 5u);
   std::set<std::string> suffixes;
   for (int n = 205; n <= 207; ++n) {
-    const std::string suffix = table.prompt(n);
+    const std::string suffix = table.text(StringFile::Prompt, n);
     ASSERT_GE(suffix.size(), 2u) << n;
     EXPECT_EQ(suffix[0], '.') << n;
     EXPECT_EQ(suffix.find_first_of("/\\ \t\n%", 1), std::string::npos) << n;
@@ -217,7 +217,7 @@ TEST(StringCatalogue, ColourNamesNameEverySlotOnce) {
   const StringTable table;
   std::set<std::string> names;
   for (int n = 116; n <= 150; ++n) {
-    const std::string name = table.prompt(n);
+    const std::string name = table.text(StringFile::Prompt, n);
     EXPECT_FALSE(name.empty()) << n;
     EXPECT_NE(name, "(unused)") << n;
     EXPECT_EQ(name.find('\n'), std::string::npos) << n;

@@ -7,15 +7,17 @@
 
 #include <QImage>
 
+#include "CommaDecimalLocale.h"
 #include "ProgramRun.h"
 #include "TempDir.h"
 
 namespace z5 {
 namespace {
 
-test::ProgramRun runZ5(const test::TempDir& dir, const std::string& arguments) {
-  return test::runProgram("env -u DISPLAY -u WAYLAND_DISPLAY " + std::string(Z5_PROGRAM) + " --home " Z5_DATA_DIR
-                          " --settings " + dir.file("z5.ini") + " " + arguments + " 2>&1");
+// z5 without a display; `environment` adds variables to the run's.
+test::ProgramRun runZ5(const test::TempDir& dir, const std::string& arguments, const std::string& environment = "") {
+  return test::runProgram("env -u DISPLAY -u WAYLAND_DISPLAY " + environment + " " + std::string(Z5_PROGRAM) +
+                          " --home " Z5_DATA_DIR " --settings " + dir.file("z5.ini") + " " + arguments + " 2>&1");
 }
 
 int distinctColours(const QImage& image) {
@@ -87,6 +89,25 @@ TEST(MapCli, VoyageAcrossTheDateLineIsOneContinuousMap) {
   EXPECT_GT(routeColouredPixels(image, 0, 341), 50);
   EXPECT_GT(routeColouredPixels(image, 341, 682), 50);
   EXPECT_GT(routeColouredPixels(image, 682, 1024), 50);
+}
+
+TEST(MapCli, CommaDecimalLocaleDrawsTheSameMap) {
+  ASSERT_TRUE(test::commaDecimalLocaleInstalled()) << test::kCommaDecimalLocale << " missing: run make deps";
+  test::TempDir dir;
+  // Decimals on the command line and in the route's positions; a grid,
+  // names and composite great-circle points on the map.
+  const std::string arguments = " --size 480x360 --center 78.5,-20.25 --span 40.5 " Z5_FIXTURES_DIR "/maps/arctic.txt";
+  const std::string plain = dir.file("plain.png");
+  const std::string comma = dir.file("comma.png");
+  const test::ProgramRun plainRun = runZ5(dir, "--map " + plain + arguments, "LC_ALL=C");
+  const test::ProgramRun commaRun =
+      runZ5(dir, "--map " + comma + arguments, std::string("LC_ALL=") + test::kCommaDecimalLocale);
+  ASSERT_EQ(plainRun.status, 0) << plainRun.output;
+  ASSERT_EQ(commaRun.status, 0) << commaRun.output;
+  const QImage plainImage(QString::fromStdString(plain));
+  const QImage commaImage(QString::fromStdString(comma));
+  ASSERT_FALSE(plainImage.isNull());
+  EXPECT_TRUE(plainImage == commaImage);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "CommaDecimalLocale.h"
 #include "ExpectedFile.h"
 #include "ProgramRun.h"
 #include "TempDir.h"
@@ -61,21 +62,24 @@ fs::path routeSource(const std::string& route) {
 }
 
 // Runs z5 in a directory of its own on a copy of the route, named as the
-// user named it, so that headings show the plain file name.
-std::string runZ5(const GoldenRun& golden, const std::string& job) {
+// user named it, so that headings show the plain file name; `environment`
+// adds variables to the run's.
+std::string runZ5(const GoldenRun& golden, const std::string& job, const std::string& environment) {
   test::TempDir dir;
   fs::copy_file(routeSource(golden.route), dir.path() / golden.route);
-  const std::string command = "cd " + dir.path().string() + " && " + kReportTime + " " Z5_PROGRAM " --home " +
-                              Z5_DATA_DIR + " --settings " + dir.file("z5.ini") + " " + golden.arguments + " " +
-                              job + " " + golden.route + " 2>" + dir.file("stderr.txt");
+  const std::string command = "cd " + dir.path().string() + " && " + kReportTime + " " + environment +
+                              " " Z5_PROGRAM " --home " + Z5_DATA_DIR + " --settings " + dir.file("z5.ini") + " " +
+                              golden.arguments + " " + job + " " + golden.route + " 2>" + dir.file("stderr.txt");
   const test::ProgramRun run = test::runProgram(command);
   if (run.status == 0) return run.output;
   return "exit status " + std::to_string(run.status) + "\n" + test::readFile(dir.file("stderr.txt"));
 }
 
-void expectGolden(const GoldenRun& golden, const std::string& job, const std::string& suffix) {
-  SCOPED_TRACE(golden.name + " " + job);
-  test::expectFileContents(kRoutes / (golden.name + "." + suffix + ".out"), runZ5(golden, job), "Z5_UPDATE_GOLDEN");
+void expectGolden(const GoldenRun& golden, const std::string& job, const std::string& suffix,
+                  const std::string& environment = "") {
+  SCOPED_TRACE(golden.name + " " + job + " " + environment);
+  test::expectFileContents(kRoutes / (golden.name + "." + suffix + ".out"), runZ5(golden, job, environment),
+                           "Z5_UPDATE_GOLDEN");
 }
 
 constexpr std::array<const char*, 6> kFormats = {"normal", "delimited", "amver", "moverep", "data", "nmea"};
@@ -89,6 +93,22 @@ TEST_P(ReportGolden, EveryOutputFormatIsTheExpectedReport) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Routes, ReportGolden, ::testing::ValuesIn(goldenRuns()),
+                         [](const ::testing::TestParamInfo<GoldenRun>& info) { return info.param.name; });
+
+// The same runs under a comma-decimal locale, which z5's Qt application
+// applies at its start: routes are read and reports written as in "C".
+class ReportGoldenInCommaDecimalLocale : public ReportGolden {};
+
+TEST_P(ReportGoldenInCommaDecimalLocale, ListingAndEveryOutputFormatAreTheExpectedReports) {
+  ASSERT_TRUE(test::commaDecimalLocaleInstalled()) << test::kCommaDecimalLocale << " missing: run make deps";
+  const std::string locale = std::string("LC_ALL=") + test::kCommaDecimalLocale;
+  expectGolden(GetParam(), "--list", "list", locale);
+  for (const char* format : kFormats) {
+    expectGolden(GetParam(), std::string("--stdout --output=") + format, format, locale);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, ReportGoldenInCommaDecimalLocale, ::testing::ValuesIn(goldenRuns()),
                          [](const ::testing::TestParamInfo<GoldenRun>& info) { return info.param.name; });
 
 }  // namespace

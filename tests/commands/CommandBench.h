@@ -71,7 +71,7 @@ struct CommandBench : DeskTest {
     for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) ++n;
     return n;
   }
-  std::string prompt(int number) { return app.strings().prompt(number); }
+  std::string prompt(PromptNumber<> number) { return app.strings().prompt(number); }
 
   ScriptedWindows commandWindows;
   AppCommands commands{app, commandWindows};

@@ -116,7 +116,7 @@ struct MonitorBench {
     if (realTime) return [] { return std::chrono::steady_clock::now(); };
     return [this] { return steady.now(); };
   }
-  std::string prompt(int n) const { return strings.prompt(n); }
+  std::string prompt(PromptNumber<> n) const { return strings.prompt(n); }
   // A text and the received flag as the display shows them.
   std::string dialog(GpsTextSet::Text text) {
     monitor.refreshDialog();

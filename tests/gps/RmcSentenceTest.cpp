@@ -13,8 +13,9 @@ using test::nmea;
 
 // The same sentence with its checksum digits in lower case.
 std::string lowerCaseChecksum(std::string sentence) {
-  for (std::size_t i = sentence.find('*'); i < sentence.size(); ++i)
-    sentence[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(sentence[i])));
+  for (std::size_t i = sentence.find('*'); i < sentence.size(); ++i) {
+    if (sentence[i] >= 'A' && sentence[i] <= 'F') sentence[i] = static_cast<char>(sentence[i] - 'A' + 'a');
+  }
   return sentence;
 }
 
@@ -90,6 +91,7 @@ TEST(GpsRmcSentence, MalformedSentencesAreRefusedWithoutReadingPastThem) {
       {"hour 24 is no time of day", nmea("GPRMC,243519,A,4807.038,N,01131.000,E,1.0,1.0,,,"), false},
       {"latitude without a point", nmea("GPRMC,123519,A,4807,N,01131.000,E,1.0,1.0,,,"), false},
       {"bare points read as a fix at 0,0", "$GPRMC,123519,A,.,N,.,E,0.0,0.0,230394,,*2F", false},
+      {"a bare point read as a speed of 0", nmea("GPRMC,123519,A,4807.038,N,01131.000,E,.,084.4,,,"), true},
       {"latitude without its degree digits", nmea("GPRMC,123519,A,07.038,N,01131.000,E,1.0,1.0,,,"), false},
       {"longitude short of a degree digit", nmea("GPRMC,123519,A,4807.038,N,1131.000,E,1.0,1.0,,,"), false},
       {"latitude with a digit too many", nmea("GPRMC,123519,A,04807.038,N,01131.000,E,1.0,1.0,,,"), false},

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "TimesFixture.h"
 #include "nav/DateTimePrompt.h"
 #include "nav/IntervalCalculator.h"
@@ -78,6 +80,30 @@ TEST(AskDateTime, CancelLeavesTheDateTimeUnchanged) {
   DateTime t{2002, 3, 15, 8, 30};
   EXPECT_EQ(askDateTime(f.messages, "DR ", t), 0);
   EXPECT_EQ(t, (DateTime{2002, 3, 15, 8, 30}));
+}
+
+TEST(PromptNumbers, AnswersAreReadByTheProgramsRulesNotTheCLibrarys) {
+  struct Row {
+    const char* answer;
+    std::optional<double> decimal;
+    std::optional<long> whole;
+    const char* legend;  // the fault the row would catch
+  };
+  const Row rows[] = {
+      {" 12.5 ", 12.5, std::nullopt, "blanks around a decimal answer"},
+      {"12,5", 12.5, std::nullopt, "a decimal comma"},
+      {"+3", 3, 3, "a plus sign"},
+      {"-3", -3, -3, "a minus sign"},
+      {"1e1", std::nullopt, std::nullopt, "an exponent (strtod took it for 10)"},
+      {"0x10", std::nullopt, std::nullopt, "hexadecimal (strtod took it for 16)"},
+      {"inf", std::nullopt, std::nullopt, "infinity"},
+      {"12.5.3", std::nullopt, std::nullopt, "two points"},
+      {"99999999999999999999", 1e20, std::nullopt, "a whole number beyond long"},
+  };
+  for (const Row& r : rows) {
+    EXPECT_EQ(decimalNumber(r.answer), r.decimal) << r.legend;
+    EXPECT_EQ(wholeNumber(r.answer), r.whole) << r.legend;
+  }
 }
 
 TEST(IntervalCalculator, WritesTheHoursAndTheSplitAndRemembersBothTimes) {

@@ -51,7 +51,7 @@ struct TimesFixture {
 
   // How many pop-ups showed error string `number` formatted with `args`.
   template <class... A>
-  int errorPopups(int number, const A&... args) const {
+  int errorPopups(ErrorNumber<A...> number, const A&... args) const {
     const std::string text = strings.error(number, args...);
     int n = 0;
     for (const auto& p : host.popups) n += p.text == text ? 1 : 0;

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <regex>
+#include <system_error>
 
 #include <fmt/format.h>
 
@@ -94,13 +96,15 @@ TEST(GpxImportRefusal, FilesThatCannotBeReadAreRefusedBeforeTheyAreRead) {
   struct Row {
     const char* legend;
     std::string path;
-    const char* says;
+    std::string says;
   };
+  // The system's cause is in the user's language.
+  const std::string noSuchFile = "cannot read it: " + std::generic_category().message(ENOENT);
   const Row rows[] = {
       {"a 500 MB file (read whole, memory exhausted)", huge, "has 500 MB; a GPX file over 64 MB is not read"},
       {"a directory", dir.home(), "not a regular file"},
       {"a device that never ends", "/dev/zero", "not a regular file"},
-      {"a missing file", dir.file("none.gpx"), "cannot read it: No such file"},
+      {"a missing file", dir.file("none.gpx"), noSuchFile},
   };
   for (const Row& row : rows) {
     const GpxImport imported = importGpxFile(row.path);

@@ -92,7 +92,7 @@ class ReportTest : public ::testing::Test {
   }
 
   template <class... A>
-  int popupsOf(int number, const A&... args) {
+  int popupsOf(ErrorNumber<A...> number, const A&... args) {
     const std::string text = app.strings().error(number, args...);
     int n = 0;
     for (const auto& p : host.popups) n += p.text == text ? 1 : 0;

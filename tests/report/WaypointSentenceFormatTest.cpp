@@ -63,6 +63,8 @@ TEST(WaypointSentenceFormat, NameIsPrintableAsciiWithoutTheReservedCharacters) {
       {"a star taken for the checksum", "A*B", "A?B"},
       {"a dollar starting a new sentence", "$GPRMC", "?GPRMC"},
       {"a tab sent raw", "A\tB", "A?B"},
+      {"control characters leading the name sent as blanks, so that it does not read back", "\x01\x1E" "BISHOP",
+       "BISHOP"},
   };
   for (const NameCase& c : cases) {
     EXPECT_EQ(formatWaypointSentence(c.name, 0, 0, false), std::string("$CCWPL,0000.00,N,00000.00,E,") + c.field + "\n")

@@ -209,7 +209,7 @@ TEST_F(AmverInput, OtherLinesAreIgnoredAndUnknownLettersRefused) {
 TEST_F(AmverInput, MalformedPositionsAreRefused) {
   struct Case {
     const char* line;
-    int error;
+    ErrorNumber<int, std::string, int> error;
     const char* catches;
   };
   for (const Case& c : {Case{"G/A/5099N/00504W/", 17, "99 minutes of latitude accepted"},

@@ -2,6 +2,7 @@
 // and with which message.
 
 #include <string>
+#include <variant>
 
 #include "RouteTesting.h"
 #include "route/DirectiveTemplates.h"
@@ -13,50 +14,55 @@ const std::string kOnePoint = waypointText("Start", "10N", "20W");  // lines 1-3
 
 class Directives : public RouteTest {};
 
+// The error strings by the arguments they name: (line, file, waypoint),
+// (line, file) and (line, file, waypoint, largest interval).
+using AtWaypoint = ErrorNumber<int, std::string, int>;
+using AtLine = ErrorNumber<int, std::string>;
+using AtWaypointWithLimit = ErrorNumber<int, std::string, int, int>;
+
 struct RefusedCase {
   const char* line;  // read as line 4, after one waypoint
-  int error;
-  enum Arguments { LineFileWaypoint, LineFile, LineFileWaypointLimit } arguments;
+  std::variant<AtWaypoint, AtLine, AtWaypointWithLimit> error;
   const char* catches;
 };
 
 constexpr RefusedCase kRefused[] = {
-    {"!SPEED", 3, RefusedCase::LineFileWaypoint, "a speed without a number accepted"},
-    {"!SPEED 0.005", 3, RefusedCase::LineFileWaypoint, "a speed below 0.01 accepted"},
-    {"!SPEED 1000.5", 3, RefusedCase::LineFileWaypoint, "a speed above 1000 accepted"},
-    {"!SPEED fast", 3, RefusedCase::LineFileWaypoint, "a word taken for a speed"},
-    {"!SPEED -5", 3, RefusedCase::LineFileWaypoint, "a negative speed accepted"},
-    {"!SPEED 1e308", 3, RefusedCase::LineFileWaypoint, "an exponent dropped: 1e308 read as 1 knot"},
-    {"!SPEED 1e10", 3, RefusedCase::LineFileWaypoint, "an exponent dropped: 1e10 read as 1 knot"},
-    {"!SPEED 12abc", 3, RefusedCase::LineFileWaypoint, "letters after the number dropped: read as 12 knots"},
-    {"!SPEED 12.5.3", 3, RefusedCase::LineFileWaypoint, "a second decimal point dropped"},
-    {"!ZD 5abc", 4, RefusedCase::LineFileWaypoint, "letters after the zone dropped"},
-    {"!STOP 1e300", 5, RefusedCase::LineFileWaypoint, "an exponent dropped: 1e300 read as one hour"},
-    {"!GC -1", 6, RefusedCase::LineFileWaypointLimit, "a negative interval taken as 1"},
-    {"!GC 0", 6, RefusedCase::LineFileWaypointLimit, "interval 0 taken as 1"},
-    {"!GC 0.01", 6, RefusedCase::LineFileWaypointLimit, "an interval the leg pass replaces by 5 taken"},
-    {"!GC 5x", 6, RefusedCase::LineFileWaypointLimit, "letters after the interval dropped"},
-    {"!CHART 2675abc", 44, RefusedCase::LineFile, "letters after the chart number dropped"},
-    {"!CHART 1e4", 44, RefusedCase::LineFile, "an exponent dropped: chart 1e4 read as chart 1"},
-    {"!ZD 12.5", 4, RefusedCase::LineFileWaypoint, "a zone above 12 accepted"},
-    {"!ZD -13.5", 4, RefusedCase::LineFileWaypoint, "a zone below -13 accepted"},
-    {"!ZD .5", 4, RefusedCase::LineFileWaypoint, "a zone starting with a point accepted"},
-    {"!ZD", 4, RefusedCase::LineFileWaypoint, "a zone without a number accepted"},
-    {"!STOP -1", 5, RefusedCase::LineFileWaypoint, "a negative stop accepted"},
-    {"!STOP 10000.5", 5, RefusedCase::LineFileWaypoint, "a stop above 10000 hours accepted"},
-    {"!STOP", 5, RefusedCase::LineFileWaypoint, "a stop without hours accepted"},
-    {"!GC 51", 6, RefusedCase::LineFileWaypointLimit, "a great-circle interval above 50 accepted"},
-    {"!LAT 91N", 7, RefusedCase::LineFile, "an impossible latitude request accepted"},
-    {"!LAT", 7, RefusedCase::LineFile, "an empty latitude request accepted"},
-    {"!LON abc", 9, RefusedCase::LineFile, "an unreadable longitude request accepted"},
-    {"!CHART 0", 44, RefusedCase::LineFile, "chart number 0 accepted"},
-    {"!CHART 99001", 44, RefusedCase::LineFile, "a chart number above 99000 accepted"},
-    {"!CHART 12.5", 44, RefusedCase::LineFile, "a chart number that is not whole accepted"},
-    {"!CHART -5", 44, RefusedCase::LineFile, "a negative chart number accepted"},
-    {"!CHART 99999999999999999999", 44, RefusedCase::LineFile, "a huge chart number accepted"},
-    {"!BOGUS", 46, RefusedCase::LineFile, "an unknown directive ignored"},
-    {"!", 46, RefusedCase::LineFile, "a bare mark ignored"},
-    {"!S", 46, RefusedCase::LineFile, "a letter matching no whole keyword taken for one"},
+    {"!SPEED", AtWaypoint{3}, "a speed without a number accepted"},
+    {"!SPEED 0.005", AtWaypoint{3}, "a speed below 0.01 accepted"},
+    {"!SPEED 1000.5", AtWaypoint{3}, "a speed above 1000 accepted"},
+    {"!SPEED fast", AtWaypoint{3}, "a word taken for a speed"},
+    {"!SPEED -5", AtWaypoint{3}, "a negative speed accepted"},
+    {"!SPEED 1e308", AtWaypoint{3}, "an exponent dropped: 1e308 read as 1 knot"},
+    {"!SPEED 1e10", AtWaypoint{3}, "an exponent dropped: 1e10 read as 1 knot"},
+    {"!SPEED 12abc", AtWaypoint{3}, "letters after the number dropped: read as 12 knots"},
+    {"!SPEED 12.5.3", AtWaypoint{3}, "a second decimal point dropped"},
+    {"!ZD 5abc", AtWaypoint{4}, "letters after the zone dropped"},
+    {"!STOP 1e300", AtWaypoint{5}, "an exponent dropped: 1e300 read as one hour"},
+    {"!GC -1", AtWaypointWithLimit{6}, "a negative interval taken as 1"},
+    {"!GC 0", AtWaypointWithLimit{6}, "interval 0 taken as 1"},
+    {"!GC 0.01", AtWaypointWithLimit{6}, "an interval the leg pass replaces by 5 taken"},
+    {"!GC 5x", AtWaypointWithLimit{6}, "letters after the interval dropped"},
+    {"!CHART 2675abc", AtLine{44}, "letters after the chart number dropped"},
+    {"!CHART 1e4", AtLine{44}, "an exponent dropped: chart 1e4 read as chart 1"},
+    {"!ZD 12.5", AtWaypoint{4}, "a zone above 12 accepted"},
+    {"!ZD -13.5", AtWaypoint{4}, "a zone below -13 accepted"},
+    {"!ZD .5", AtWaypoint{4}, "a zone starting with a point accepted"},
+    {"!ZD", AtWaypoint{4}, "a zone without a number accepted"},
+    {"!STOP -1", AtWaypoint{5}, "a negative stop accepted"},
+    {"!STOP 10000.5", AtWaypoint{5}, "a stop above 10000 hours accepted"},
+    {"!STOP", AtWaypoint{5}, "a stop without hours accepted"},
+    {"!GC 51", AtWaypointWithLimit{6}, "a great-circle interval above 50 accepted"},
+    {"!LAT 91N", AtLine{7}, "an impossible latitude request accepted"},
+    {"!LAT", AtLine{7}, "an empty latitude request accepted"},
+    {"!LON abc", AtLine{9}, "an unreadable longitude request accepted"},
+    {"!CHART 0", AtLine{44}, "chart number 0 accepted"},
+    {"!CHART 99001", AtLine{44}, "a chart number above 99000 accepted"},
+    {"!CHART 12.5", AtLine{44}, "a chart number that is not whole accepted"},
+    {"!CHART -5", AtLine{44}, "a negative chart number accepted"},
+    {"!CHART 99999999999999999999", AtLine{44}, "a huge chart number accepted"},
+    {"!BOGUS", AtLine{46}, "an unknown directive ignored"},
+    {"!", AtLine{46}, "a bare mark ignored"},
+    {"!S", AtLine{46}, "a letter matching no whole keyword taken for one"},
 };
 
 TEST_F(Directives, RefusedArgumentsStopWithTheirMessage) {
@@ -66,10 +72,10 @@ TEST_F(Directives, RefusedArgumentsStopWithTheirMessage) {
     host.popups.clear();
     EXPECT_EQ(extract(kOnePoint + c.line + "\nEnd\n20N\n30W\n"), kRouteFailed);
     EXPECT_EQ(voyage.count(), 1);
-    switch (c.arguments) {
-      case RefusedCase::LineFileWaypoint: expectErrorAt(c.error, 4, 2); break;
-      case RefusedCase::LineFile: expectError(c.error, 4, std::string(kFile)); break;
-      case RefusedCase::LineFileWaypointLimit: expectError(c.error, 4, std::string(kFile), 2, 50); break;
+    if (const auto* number = std::get_if<AtWaypoint>(&c.error)) expectErrorAt(*number, 4, 2);
+    if (const auto* number = std::get_if<AtLine>(&c.error)) expectError(*number, 4, std::string(kFile));
+    if (const auto* number = std::get_if<AtWaypointWithLimit>(&c.error)) {
+      expectError(*number, 4, std::string(kFile), 2, 50);
     }
     ASSERT_EQ(host.popups.size(), 1u);
     EXPECT_EQ(host.popups[0].milliseconds, 8000);

@@ -28,12 +28,12 @@ class RouteTest : public ::testing::Test {
 
   // The last error recorded is error string `number` formatted with `args`.
   template <class... A>
-  void expectError(int number, const A&... args) {
+  void expectError(ErrorNumber<A...> number, const A&... args) {
     ASSERT_FALSE(voyage.errors.empty()) << "no error was recorded";
     EXPECT_EQ(voyage.errors.back().message, strings.error(number, args...));
   }
   // The same with the (line, file, waypoint number) arguments of most route errors.
-  void expectErrorAt(int number, int line, int waypointNumber) {
+  void expectErrorAt(ErrorNumber<int, std::string, int> number, int line, int waypointNumber) {
     expectError(number, line, std::string(kFile), waypointNumber);
   }
 

@@ -32,7 +32,7 @@ TEST_F(WaypointLines, BlankAndCommentLinesMayStandBetweenTheLines) {
 
 struct BrokenCase {
   const char* text;
-  int error;
+  ErrorNumber<int, std::string, int> error;
   int line;
   int waypointNumber;
   int milliseconds;
@@ -122,6 +122,7 @@ constexpr SentenceCase kSentences[] = {
     {"$CCWPL,3748.00,N,12230.00,W", 1, "a missing comma before the name accepted"},
     {"$CCWPL,3748.00,N,12230.00,W,", 4, "an empty name accepted"},
     {"$CCWPL,3748.00,N,12230.00,W, A", 4, "a name starting with a blank accepted"},
+    {"$CCWPL,3748.00,N,12230.00,W,\x01\x1E" "A", 4, "a name starting with a control character accepted"},
     {"$CCWPL", 1, "a bare tag accepted"},
     {"$CCWPL,4950.00,N,00635.00,W,BISHOP*49", 0, "a matching checksum refused"},
     {"$CCWPL,4950.00,N,00635.00,W,BISHOP*49  ", 0, "blanks after the checksum refused"},
@@ -157,7 +158,7 @@ TEST_F(WaypointLines, SentencesAreWaypointsAndTheirFaultsStopTheRoute) {
 
   struct Fault {
     const char* line;
-    int error;
+    ErrorNumber<int, std::string, int> error;
   };
   for (const Fault f : {Fault{"$CCWPL,4955.00,N,00512.00,W", 85}, Fault{"$CCWPL,9955.00,N,00512.00,W,X", 17},
                         Fault{"$CCWPL,4955.00,N,00512.00,X,X", 19}}) {

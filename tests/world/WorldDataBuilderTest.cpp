@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <fstream>
 #include <sstream>
 
@@ -115,6 +116,25 @@ TEST(WorldDataBuilder, ClassesFollowLevelAndSizeTier) {
   EXPECT_EQ(riverClass(0), 1);
   EXPECT_EQ(riverClass(10), 11);
   EXPECT_EQ(boundaryClass(3), 3);
+}
+
+TEST(WorldDataBuilder, LevelsOutsideTheDatabaseRangeTakeTheNearestClass) {
+  struct Case {
+    int level;
+    int river;
+    int boundary;
+    const char* catches;
+  };
+  const Case cases[] = {
+      {-1, 1, 1, "a negative level giving class 0, which no colour slot has"},
+      {11, 11, 3, "a level past the last giving a class past the last"},
+      {INT_MAX, 11, 3, "the largest level a header can hold overflowing as it becomes a class"},
+      {INT_MIN, 1, 1, "the smallest level a header can hold"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(riverClass(c.level), c.river) << c.level << ": " << c.catches;
+    EXPECT_EQ(boundaryClass(c.level), c.boundary) << c.level << ": " << c.catches;
+  }
 }
 
 TEST(WorldDataBuilder, BorderSteppingAcross180EndsOnItsOwnSide) {

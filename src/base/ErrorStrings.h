@@ -1,10 +1,13 @@
+#pragma once
+// The error strings (file "nav_err.dat"): argument lists and default texts.
+
 #include "base/StringCatalogue.h"
 
 namespace z5 {
 
 // Errors in a route text name the line, the route file and, where a
 // waypoint is being read, its number (line, file, n).
-constexpr std::array<CatalogueEntry, kErrorStringCount> kErrorStrings = {{
+inline constexpr std::array<CatalogueEntry, kErrorStringCount> kErrorStrings = {{
     /*   0 */ {"", "(unused)"},
     // A position answer that the parser cannot read; the question is asked again.
     /*   1 */ {"", "Cannot read that position. Write it like 37-30.50N, 37 30 30 N or 37.5 (longitude: E or W)."},

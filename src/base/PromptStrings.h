@@ -1,8 +1,11 @@
+#pragma once
+// The prompt strings (file "nav_info.dat"): argument lists and default texts.
+
 #include "base/StringCatalogue.h"
 
 namespace z5 {
 
-constexpr std::array<CatalogueEntry, kPromptStringCount> kPromptStrings = {{
+inline constexpr std::array<CatalogueEntry, kPromptStringCount> kPromptStrings = {{
     /*   0 */ {"", "(unused)"},
     /*   1 */ {"", "(unused)"},
     /*   2 */ {"", "(unused)"},
