@@ -33,9 +33,11 @@ $(BUILD)/build.ninja:
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-# The sample route's report on the terminal and its map as a picture.
+# The window on the sample route; without a display, the sample route's
+# report on the terminal and its map as a picture.
 run: build
-	cd $(BUILD) && ./z5 --output --stdout README.TXT && ./z5 --map "$$PWD/README-map.png" README.TXT
+	cd $(BUILD) && if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./z5 README.TXT; else \
+	  ./z5 --output --stdout README.TXT && ./z5 --map "$$PWD/README-map.png" README.TXT; fi
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 300
@@ -87,8 +89,10 @@ fuzz: deps
 	[ $$ran -gt 0 ] || { echo "no fuzz target was built"; exit 1; }; \
 	[ -z "$$failed" ] || { echo "fuzz targets failed:$$failed (their inputs are in build-fuzz/artifacts/)"; exit 1; }
 
+# The start-up benchmark opens the window: it runs under a private Xvfb.
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do [ -x $$b ] && { echo "== $$b"; $$b; } ; done
+	@for b in $(BUILD)/bench/bench_*; do [ -x $$b ] && { echo "== $$b"; \
+	  case $$b in *bench_startup) tests/support/with_xvfb.sh $$b ;; *) $$b ;; esac; } ; done
 
 # World data: the line files from the GSHHG shorelines, rivers and borders
 # (through gmt, installed here only) at resolution RES = c crude, l low,

@@ -1,5 +1,6 @@
-// z5: the desktop program, or, with the options of the command line, a
-// headless run that writes a report, a map or the GPS display and exits.
+// z5: the desktop program on a display, or, with the options of the
+// command line (or without a display), a headless run that writes a
+// report, a map or the GPS display and exits.
 
 #include <pthread.h>
 #include <signal.h>
@@ -20,6 +21,7 @@
 #include <thread>
 #include <vector>
 
+#include <QApplication>
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -37,6 +39,7 @@
 #include "base/EpochClock.h"
 #include "gps/GpsTerminal.h"
 #include "report/GpxImport.h"
+#include "ui/Desktop.h"
 #include "ui/FontConfigurationLoader.h"
 #include "ui/MapImage.h"
 #include "ui/PngEncoding.h"
@@ -215,6 +218,33 @@ int finishStandardOutput(int status, const std::string& text) {
   return kFileError;
 }
 
+bool displayAvailable() {
+  return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// The profile the command line names (or the user's), with --home and --set
+// laid over it for this run.
+std::unique_ptr<z5::QtSettingsStore> profileStore(const z5::CommandLine& line) {
+  return line.settingsFile ? std::make_unique<z5::QtSettingsStore>(*line.settingsFile)
+                           : std::make_unique<z5::QtSettingsStore>();
+}
+
+void overrideSettings(z5::OverlaySettingsStore& store, const z5::CommandLine& line) {
+  if (line.home) store.set(z5::kSettingsSection, "HOME_PATH", *line.home);
+  for (const auto& [key, value] : line.sets) store.set(z5::kSettingsSection, key, value);
+}
+
+// `z5 [ROUTE]` on a display: the desktop program, which writes its
+// settings back at exit (but those given with --home and --set).
+int runWindow(int argc, char** argv, const z5::CommandLine& line) {
+  QApplication qt(argc, argv);
+  auto profile = profileStore(line);
+  z5::OverlaySettingsStore store(*profile, /*writesEnabled=*/true);
+  overrideSettings(store, line);
+  const std::unique_ptr<z5::Clock> clock = programClock();
+  return z5::runDesktop(store, *clock, {programDirectory(argv[0]), line.route});
+}
+
 // The whole run but its standard output, which the headless jobs leave in `out`.
 int run(int argc, char** argv, std::ostream& out) {
   std::vector<std::string> arguments(argv + 1, argv + argc);
@@ -226,6 +256,7 @@ int run(int argc, char** argv, std::ostream& out) {
     return kDone;
   }
   if (line.importGpx) return importGpx(*line.importGpx, out);
+  if (!line.headless() && displayAvailable()) return runWindow(argc, argv, line);
   std::unique_ptr<QCoreApplication> qt;
   std::optional<z5::FontConfigurationLoader> fonts;
   if (line.mapFile) {
@@ -235,12 +266,10 @@ int run(int argc, char** argv, std::ostream& out) {
   } else {
     qt = std::make_unique<QCoreApplication>(argc, argv);
   }
-  auto profile = line.settingsFile ? std::make_unique<z5::QtSettingsStore>(*line.settingsFile)
-                                   : std::make_unique<z5::QtSettingsStore>();
+  auto profile = profileStore(line);
   // Without its window the program never writes the settings back.
   z5::OverlaySettingsStore store(*profile, /*writesEnabled=*/false);
-  if (line.home) store.set(z5::kSettingsSection, "HOME_PATH", *line.home);
-  for (const auto& [key, value] : line.sets) store.set(z5::kSettingsSection, key, value);
+  overrideSettings(store, line);
 
   z5::ConsoleHost host;
   const std::unique_ptr<z5::Clock> clock = programClock();
@@ -258,7 +287,7 @@ int run(int argc, char** argv, std::ostream& out) {
   if (!line.headless()) {
     std::fprintf(stderr,
                  "z5: home directory %s, route %s\n"
-                 "z5: this build has no desktop window; use --output, --list or --map (z5 --help)\n",
+                 "z5: no display for the window; use --output, --list or --map (z5 --help)\n",
                  app.settings().HOME_PATH.c_str(), app.startDocument().path.c_str());
   }
   app.shutDown();

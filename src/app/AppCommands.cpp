@@ -2,10 +2,15 @@
 
 #include "app/AppContexts.h"
 #include "app/MapWindow.h"
+#include "app/RouteCheck.h"
 #include "app/RouteEditor.h"
+#include "report/GpxImport.h"
 
 namespace z5 {
 namespace {
+
+constexpr std::string_view kGpxFiles = "*.gpx";
+constexpr int kGpxRefusedMs = 6000;
 
 DocumentConditions::Kind kindOf(const Document* document) {
   if (document == nullptr) return DocumentConditions::Kind::None;
@@ -51,6 +56,22 @@ bool AppCommands::extractActiveRoute(bool again) {
 }
 
 void AppCommands::writeOutput(int format) { RouteEditor(app_).writeOutput(format); }
+
+void AppCommands::listRouteCheck() { z5::listRouteCheck(app_); }
+
+void AppCommands::importGpx() {
+  const std::optional<std::string> path = windows_.askOpenName(app_.settings().HOME_PATH, kGpxFiles);
+  if (!path) return;
+  const GpxImport imported = importGpxFile(*path);
+  if (!imported.imported) {
+    app_.messages().showMessage(imported.message, kGpxRefusedMs);
+    return;
+  }
+  DocumentSet& documents = app_.documents();
+  RouteDocument& route = documents.newText();
+  route.edit(imported.routeText);
+  documents.windows().textChanged(route);
+}
 
 void AppCommands::openMap() { MapWindow(app_).open(); }
 

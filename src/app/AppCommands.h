@@ -31,6 +31,8 @@ class AppCommands final : public CommandContext {
 
   bool extractActiveRoute(bool again) override;
   void writeOutput(int format) override;
+  void listRouteCheck() override;
+  void importGpx() override;
   void openMap() override;
   void showSourceFile() override;
   void insertIntoRouteEditor(std::string_view text) override;
@@ -50,6 +52,8 @@ class AppCommands final : public CommandContext {
   void runSettingsSheet(SettingsSheet& sheet) override;
   bool runColourDialog() override;
   void gpsDialogChanged() override;
+  void runFrameCommand(FrameCommand command, int index) override { windows_.runFrameCommand(command, index); }
+  FrameConditions frameConditions() override { return windows_.frameConditions(); }
 
   void reloadMap() override;
   void reloadRoute() override;

@@ -17,6 +17,8 @@ namespace z5 {
 
 const char* const kUsage =
     "usage: z5 [options] [ROUTE]\n"
+    "Without the options that run headless (--output, --list, --check, --map, --gps,\n"
+    "--import-gpx) and with a display, z5 opens its window with ROUTE in an editor.\n"
     "  --home DIR           home (data) directory\n"
     "  --settings FILE      settings profile (INI) to use\n"
     "  --set KEY=VALUE      override one setting for this run (repeatable; never saved)\n"

@@ -4,6 +4,7 @@
 
 #include "app/AppContexts.h"
 #include "app/OutputFile.h"
+#include "app/RouteCheck.h"
 #include "app/VoyageEngine.h"
 #include "app/Z5App.h"
 #include "editor/DocumentLinks.h"
@@ -45,7 +46,8 @@ bool RouteEditor::extractRoute() {
 bool RouteEditor::extractRoute(RouteDocument& route) {
   if (!route.hasPath() && !saveUntitled(route)) return false;
   SettingsRecord& settings = app_.settings();
-  if (app_.voyage().routeFileName != route.path() || !route.extracted()) {
+  const bool extractNow = app_.voyage().routeFileName != route.path() || !route.extracted();
+  if (extractNow) {
     settings.DATA_FILE = route.path();
     settings.outputFileName = outputFileName(route.path());
     const int result = VoyageEngine(app_).extractRoute(engineText(route.text()), route.path());
@@ -60,6 +62,7 @@ bool RouteEditor::extractRoute(RouteDocument& route) {
     return false;
   }
   if (!app_.gpsDrawsTrack()) handToMapView(route.mapView(), app_.mapView(), app_.mapLock(), app_.voyage().count());
+  if (extractNow) showRouteCheckSummary(app_);
   return true;
 }
 

@@ -27,7 +27,8 @@ class RouteEditor {
   // the voyage's route or was changed since; the route file and output
   // file names become its own. A route that gives no voyage shows error
   // string 24 for 2 s; otherwise its map view settings go to the map view
-  // state (unless the GPS draws its track). When the route had errors the
+  // state (unless the GPS draws its track) and a fresh extraction's route
+  // check summary to the message window. When the route had errors the
   // editor of the first one is brought forward with its line selected.
   // True when the voyage is this route's and has no error.
   bool extractRoute();

@@ -74,6 +74,7 @@ bool Z5App::startUp(const std::string& programDirectory, const std::string& user
   establishHomeDirectory(programDirectory, userDirectory);
   mapFonts_.load(store_);
   pageSetup_.load(store_);
+  editorProfile_.load(store_);
   applyPaletteDefaults(settings_);
   applyGpsOptionDefaults(settings_);
   if (!loadSettings(SettingsMode::Stored)) {
@@ -125,6 +126,7 @@ void Z5App::shutDown() {
   saveSettings(settings_, store_);
   mapFonts_.save(store_);
   pageSetup_.save(store_);
+  editorProfile_.save(store_);
 }
 
 bool Z5App::gpsDrawsTrack() const { return gps_.running() && settings_.GPS_DISPLAY_TRACK == 1; }

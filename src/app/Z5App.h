@@ -18,6 +18,7 @@
 #include "charts/RouteChartTable.h"
 #include "editor/Clipboard.h"
 #include "editor/DocumentSet.h"
+#include "editor/EditorProfile.h"
 #include "editor/PageSetup.h"
 #include "geo/MapExtent.h"
 #include "gps/GpsMonitor.h"
@@ -83,8 +84,9 @@ class Z5App {
   // call it.
   void startGpsAtStart();
 
-  // Exit: the GPS monitor is stopped; then the settings, the map fonts and
-  // the page setup that changed are written back unless the no-save flag is set.
+  // Exit: the GPS monitor is stopped; then the settings, the map fonts,
+  // the editor profile and the page setup that changed are written back
+  // unless the no-save flag is set.
   void shutDown();
 
   SettingsRecord& settings() { return settings_; }
@@ -105,6 +107,8 @@ class Z5App {
   // The open documents, and the windows that show them.
   DocumentSet& documents() { return documents_; }
   PageSetupProfile& pageSetup() { return pageSetup_; }
+  // The editors' fonts, tab stops and word wrap.
+  EditorProfile& editorProfile() { return editorProfile_; }
   // What the map's bearings are taken to, kept from one click to the next.
   PositionReference& positionReference() { return positionReference_; }
   Clipboard& clipboard() { return *clipboard_; }
@@ -150,6 +154,7 @@ class Z5App {
   MapFonts mapFonts_;
   DocumentSet documents_;
   PageSetupProfile pageSetup_;
+  EditorProfile editorProfile_;
   PositionReference positionReference_;
   MemoryClipboard ownClipboard_;
   Clipboard* clipboard_ = &ownClipboard_;

@@ -84,6 +84,11 @@ void toWaypoint(CommandContext& ctx) {
 
 void delimitingCharacter(CommandContext& ctx) { askSeparatorCharacter(ctx.settings(), ctx.messages()); }
 
+void checkRoute(CommandContext& ctx) {
+  if (!routeGuard(ctx)) return;
+  ctx.listRouteCheck();
+}
+
 void extraPrecision(CommandContext& ctx) {
   toggleWithMessage(ctx, ctx.settings().EXTRA_PRECISION, kExtraPrecisionLabel);
   setPending(ctx, kRouteReload);

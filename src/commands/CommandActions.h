@@ -25,6 +25,10 @@ void backwardsRouting(CommandContext& ctx);
 void toWaypoint(CommandContext& ctx);
 void delimitingCharacter(CommandContext& ctx);
 void extraPrecision(CommandContext& ctx);
+void checkRoute(CommandContext& ctx);
+
+// File menu.
+void importGpx(CommandContext& ctx);
 
 // Time/Speed menu.
 void speed(CommandContext& ctx);

@@ -12,6 +12,7 @@
 #include "base/Settings.h"
 #include "base/SettingsRecord.h"
 #include "commands/DocumentConditions.h"
+#include "commands/FrameCommand.h"
 #include "commands/GpsDialog.h"
 #include "commands/PendingWork.h"
 #include "gps/GpsMonitor.h"
@@ -57,8 +58,14 @@ class CommandContext {
   // extraction reads has changed. False when it failed (the message has
   // been shown).
   virtual bool extractActiveRoute(bool again) = 0;
-  // The output of the active route in `format` (1..6), written and opened.
+  // The output of the active route in `format` (1..7), written and opened.
   virtual void writeOutput(int format) = 0;
+  // The route check of the extracted voyage against land, listed in the
+  // message window.
+  virtual void listRouteCheck() = 0;
+  // A GPX file the user chooses, its route opened as the text of a new
+  // route editor; a file that cannot be imported is named with its fault.
+  virtual void importGpx() = 0;
   // The map document of the active route, opened or brought up to date.
   virtual void openMap() = 0;
   // The route document of the active map or output window to the front.
@@ -98,6 +105,9 @@ class CommandContext {
   virtual bool runColourDialog() = 0;
   // The GPS dialog model changed (texts or visibility).
   virtual void gpsDialogChanged() = 0;
+  // The window's own commands and what their states read.
+  virtual void runFrameCommand(FrameCommand command, int index) = 0;
+  virtual FrameConditions frameConditions() = 0;
 
   // --- Idle work ---
   // Reopen the open map document with the new settings (a redraw).

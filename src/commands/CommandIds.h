@@ -27,6 +27,12 @@ inline constexpr int kBackwardsRouting = 32858;
 inline constexpr int kToWaypoint = 32831;
 inline constexpr int kDelimitingCharacter = 32953;
 inline constexpr int kExtraPrecision = 32955;
+inline constexpr int kGpxOutput = 32956;
+inline constexpr int kCheckRoute = 32957;
+
+// The File menu's rows of this program (the window's own open, save and
+// print commands stand beside them).
+inline constexpr int kImportGpx = 32958;
 
 // Time/Speed menu.
 inline constexpr int kSpeed = 32829;
@@ -111,6 +117,44 @@ inline constexpr int kSpanTenthButton = 32936;
 inline constexpr int kSpanOneButton = 32937;
 inline constexpr int kSpanTenButton = 32938;
 inline constexpr int kSpanHundredButton = 32939;
+
+// The window's own commands (File, Edit, View, Window, Help), with the
+// identifiers the window system gives them.
+inline constexpr int kFileNew = 57600;
+inline constexpr int kFileOpen = 57601;
+inline constexpr int kFileClose = 57602;
+inline constexpr int kFileSave = 57603;
+inline constexpr int kFileSaveAs = 57604;
+inline constexpr int kPageSetup = 57605;
+inline constexpr int kPrint = 57607;
+inline constexpr int kPrintPreview = 57609;
+inline constexpr int kFirstRecentFile = 57616;
+inline constexpr int kRecentFileCount = 4;
+inline constexpr int kExit = 57665;
+inline constexpr int kCopy = 57634;
+inline constexpr int kCut = 57635;
+inline constexpr int kFind = 57636;
+inline constexpr int kPaste = 57637;
+inline constexpr int kFindNext = 57640;
+inline constexpr int kReplace = 57641;
+inline constexpr int kUndo = 57643;
+inline constexpr int kRedo = 57644;
+inline constexpr int kGotoLine = 32770;
+inline constexpr int kWordWrap = 32771;
+inline constexpr int kTabStops = 32772;
+inline constexpr int kFont = 32773;
+inline constexpr int kPrinterFont = 32774;
+inline constexpr int kMirrorDisplayFont = 32775;
+inline constexpr int kToolBar = 59392;
+inline constexpr int kStatusBar = 59393;
+inline constexpr int kCascade = 57650;
+inline constexpr int kTile = 57651;
+inline constexpr int kNextWindow = 32776;
+inline constexpr int kFirstWindow = 65280;
+inline constexpr int kWindowListSize = 9;
+inline constexpr int kAbout = 57664;
+inline constexpr int kHelpTopics = 57667;
+inline constexpr int kContextHelp = 57669;
 
 // The directive templates, one command each, numbered in template order.
 inline constexpr int kFirstDirectiveTemplate = 33000;

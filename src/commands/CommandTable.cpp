@@ -80,12 +80,48 @@ CommandState shownWithFile(const Cond& c) { return shownIf(c.documents.documentW
 CommandState shownWithMap(const Cond& c) { return shownIf(c.documents.mapWithFile()); }
 CommandState zoomInShown(const Cond& c) { return shownIf(c.documents.mapWithFile() && canZoom(c.mapView, Zoom::In)); }
 CommandState zoomOutShown(const Cond& c) { return shownIf(c.documents.mapWithFile() && canZoom(c.mapView, Zoom::Out)); }
-CommandState editorActive(const Cond& c) {
+bool textActive(const Cond& c) {
   const auto kind = c.documents.active;
-  return {kind == DocumentConditions::Kind::Route || kind == DocumentConditions::Kind::Output};
+  return kind == DocumentConditions::Kind::Route || kind == DocumentConditions::Kind::Output;
+}
+CommandState editorActive(const Cond& c) { return {textActive(c)}; }
+
+// The window's own commands.
+bool fontsActive(const Cond& c) { return textActive(c) || c.documents.active == DocumentConditions::Kind::Map; }
+CommandState withDocument(const Cond& c) { return {documentOpen(c)}; }
+CommandState canUndo(const Cond& c) { return {textActive(c) && c.frame.canUndo}; }
+CommandState canRedo(const Cond& c) { return {textActive(c) && c.frame.canRedo}; }
+CommandState withSelection(const Cond& c) { return {textActive(c) && c.frame.hasSelection}; }
+CommandState canPaste(const Cond& c) { return {textActive(c) && c.frame.canPaste}; }
+CommandState wordWrap(const Cond& c) { return {textActive(c), c.frame.wordWrap}; }
+CommandState fonts(const Cond& c) { return {fontsActive(c)}; }
+// Checked while printing uses the display font; only an own printer font can be dropped.
+CommandState mirrorDisplayFont(const Cond& c) {
+  return {fontsActive(c) && c.frame.printerFontSet, !c.frame.printerFontSet};
+}
+CommandState toolBarShown(const Cond& c) { return alwaysChecked(c.frame.toolBarShown); }
+CommandState statusBarShown(const Cond& c) { return alwaysChecked(c.frame.statusBarShown); }
+// The list's first entry stays in the menu, greyed, while the list is empty.
+template <int Index>
+CommandState recentFile(const Cond& c) {
+  const bool listed = Index < c.frame.recentFiles;
+  return {listed, false, !listed && Index > 0};
+}
+CommandState withWindows(const Cond& c) { return {c.frame.windows > 0}; }
+CommandState withTwoWindows(const Cond& c) { return {c.frame.windows > 1}; }
+template <int Index>
+CommandState windowEntry(const Cond& c) {
+  const bool listed = Index < c.frame.windows;
+  return {listed, Index == c.frame.activeWindow, !listed};
 }
 
 // --- The table ---
+
+template <FrameCommand F, int Index = 0>
+void frame(CommandContext& ctx) {
+  ctx.runFrameCommand(F, Index);
+}
+using F = FrameCommand;
 
 constexpr Prologue C = Prologue::ClearMessages;
 constexpr Prologue K = Prologue::KeepMessages;
@@ -100,6 +136,7 @@ constexpr std::array kMenuCommands = {
     Command{kMoverepOutput, K, writeOutputIn<4>, outputFormat<4>},
     Command{kDataFileOutput, K, writeOutputIn<5>, outputFormat<5>},
     Command{kNmeaOutput, K, writeOutputIn<6>, outputFormat<6>},
+    Command{kGpxOutput, K, writeOutputIn<7>, common},
     Command{kLatitudeIntercept, C, latitudeIntercept, withWaypoints},
     Command{kLongitudeIntercept, C, longitudeIntercept, withWaypoints},
     Command{kGreatCirclePoints, C, greatCirclePoints, greatCircle},
@@ -109,6 +146,9 @@ constexpr std::array kMenuCommands = {
     Command{kToWaypoint, C, cmd::toWaypoint, toWaypointMode},
     Command{kDelimitingCharacter, K, delimitingCharacter, always},
     Command{kExtraPrecision, C, extraPrecision, checkedBy<&S::EXTRA_PRECISION>},
+    Command{kCheckRoute, C, checkRoute, withWaypoints},
+    // File.
+    Command{kImportGpx, C, importGpx, always},
     // Time/Speed.
     Command{kSpeed, C, speed, speedSet},
     Command{kDepartureTime, C, departureTime, departureSet},
@@ -194,7 +234,57 @@ constexpr std::array kMenuCommands = {
     Command{kSpanOneButton, C, spanButton<2>, shownWithMap},
     Command{kSpanTenButton, C, spanButton<3>, shownWithMap},
     Command{kSpanHundredButton, C, spanButton<4>, shownWithMap},
+    // The window's own: File.
+    Command{kFileNew, K, frame<F::New>, always},
+    Command{kFileOpen, K, frame<F::Open>, always},
+    Command{kFileClose, K, frame<F::Close>, withDocument},
+    Command{kFileSave, K, frame<F::Save>, editorActive},
+    Command{kFileSaveAs, K, frame<F::SaveAs>, editorActive},
+    Command{kPageSetup, K, frame<F::PageSetup>, always},
+    Command{kPrint, K, frame<F::Print>, withDocument},
+    Command{kPrintPreview, K, frame<F::PrintPreview>, withDocument},
+    Command{kFirstRecentFile, K, frame<F::RecentFile, 0>, recentFile<0>},
+    Command{kFirstRecentFile + 1, K, frame<F::RecentFile, 1>, recentFile<1>},
+    Command{kFirstRecentFile + 2, K, frame<F::RecentFile, 2>, recentFile<2>},
+    Command{kFirstRecentFile + 3, K, frame<F::RecentFile, 3>, recentFile<3>},
+    Command{kExit, K, frame<F::Exit>, always},
+    // Edit.
+    Command{kUndo, K, frame<F::Undo>, canUndo},
+    Command{kRedo, K, frame<F::Redo>, canRedo},
+    Command{kCut, K, frame<F::Cut>, withSelection},
+    Command{kCopy, K, frame<F::Copy>, withSelection},
+    Command{kPaste, K, frame<F::Paste>, canPaste},
+    Command{kFind, K, frame<F::Find>, editorActive},
+    Command{kFindNext, K, frame<F::FindNext>, editorActive},
+    Command{kReplace, K, frame<F::Replace>, editorActive},
+    Command{kGotoLine, K, frame<F::GotoLine>, editorActive},
+    Command{kWordWrap, K, frame<F::WordWrap>, wordWrap},
+    Command{kTabStops, K, frame<F::TabStops>, editorActive},
+    Command{kFont, K, frame<F::Font>, fonts},
+    Command{kPrinterFont, K, frame<F::PrinterFont>, fonts},
+    Command{kMirrorDisplayFont, K, frame<F::MirrorDisplayFont>, mirrorDisplayFont},
+    // View.
+    Command{kToolBar, K, frame<F::ToolBar>, toolBarShown},
+    Command{kStatusBar, K, frame<F::StatusBar>, statusBarShown},
+    // Window.
+    Command{kCascade, K, frame<F::Cascade>, withWindows},
+    Command{kTile, K, frame<F::Tile>, withWindows},
+    Command{kNextWindow, K, frame<F::NextWindow>, withTwoWindows},
+    Command{kFirstWindow, K, frame<F::Window, 0>, windowEntry<0>},
+    Command{kFirstWindow + 1, K, frame<F::Window, 1>, windowEntry<1>},
+    Command{kFirstWindow + 2, K, frame<F::Window, 2>, windowEntry<2>},
+    Command{kFirstWindow + 3, K, frame<F::Window, 3>, windowEntry<3>},
+    Command{kFirstWindow + 4, K, frame<F::Window, 4>, windowEntry<4>},
+    Command{kFirstWindow + 5, K, frame<F::Window, 5>, windowEntry<5>},
+    Command{kFirstWindow + 6, K, frame<F::Window, 6>, windowEntry<6>},
+    Command{kFirstWindow + 7, K, frame<F::Window, 7>, windowEntry<7>},
+    Command{kFirstWindow + 8, K, frame<F::Window, 8>, windowEntry<8>},
+    // Help.
+    Command{kHelpTopics, K, frame<F::HelpTopics>, always},
+    Command{kContextHelp, K, frame<F::ContextHelp>, always},
+    Command{kAbout, K, frame<F::About>, always},
 };
+static_assert(kRecentFileCount == 4 && kWindowListSize == 9, "one row per recent file and listed window");
 
 // The "!&Lines" menu: one command per directive template.
 template <std::size_t... I>
@@ -260,7 +350,8 @@ CommandConditions commandConditions(CommandContext& ctx) {
                            gps.running(),
                            ctx.gpsDialog().visible(),
                            gps.gotoIndex() != kNoIndex,
-                           !ctx.messages().windowShown()};
+                           !ctx.messages().windowShown(),
+                           ctx.frameConditions()};
 }
 
 CommandStates commandStates(const CommandConditions& conditions) {

@@ -11,6 +11,7 @@
 #include "base/SettingsRecord.h"
 #include "commands/CommandContext.h"
 #include "commands/DocumentConditions.h"
+#include "commands/FrameCommand.h"
 #include "map/MapViewState.h"
 #include "route/Voyage.h"
 
@@ -33,6 +34,7 @@ struct CommandConditions {
   bool gpsDialogVisible = false;
   bool gotoWaypointSet = false;
   bool messageWindowHidden = false;
+  FrameConditions frame;  // the window's own commands
 };
 
 using CommandAction = void (*)(CommandContext&);

@@ -1,5 +1,5 @@
 // The frame's commands and the map tool bar: the message window, the
-// readme, the source file of a map or output, and zooming the map.
+// readme, GPX import, the source file of a map or output, and zooming the map.
 
 #include "commands/CommandActions.h"
 
@@ -15,6 +15,8 @@ void hideMessageWindow(CommandContext& ctx) {
 }
 
 void readme(CommandContext& ctx) { ctx.openReadme(); }
+
+void importGpx(CommandContext& ctx) { ctx.importGpx(); }
 
 void showSourceFile(CommandContext& ctx) { ctx.showSourceFile(); }
 

@@ -9,6 +9,49 @@ namespace {
 
 using namespace cmd;
 
+constexpr MenuItem kLine{kSeparator, ""};
+
+constexpr std::array kFileMenu = {
+    MenuItem{kFileNew, "&New\tCtrl+N"},
+    MenuItem{kFileOpen, "&Open...\tCtrl+O"},
+    MenuItem{kFileClose, "&Close"},
+    MenuItem{kFileSave, "&Save\tCtrl+S"},
+    MenuItem{kFileSaveAs, "Save &As..."},
+    kLine,
+    MenuItem{kImportGpx, "Import GPX..."},
+    kLine,
+    MenuItem{kPageSetup, "Page Se&tup..."},
+    MenuItem{kPrint, "&Print...\tCtrl+P"},
+    MenuItem{kPrintPreview, "Print Pre&view"},
+    kLine,
+    MenuItem{kFirstRecentFile, "Recent File"},
+    MenuItem{kFirstRecentFile + 1, "Recent File"},
+    MenuItem{kFirstRecentFile + 2, "Recent File"},
+    MenuItem{kFirstRecentFile + 3, "Recent File"},
+    kLine,
+    MenuItem{kExit, "E&xit"},
+};
+
+constexpr std::array kEditMenu = {
+    MenuItem{kUndo, "&Undo\tCtrl+Z"},
+    MenuItem{kRedo, "&Redo\tCtrl+Y"},
+    kLine,
+    MenuItem{kCut, "Cu&t\tCtrl+X"},
+    MenuItem{kCopy, "&Copy\tCtrl+C"},
+    MenuItem{kPaste, "&Paste\tCtrl+V"},
+    kLine,
+    MenuItem{kFind, "&Find...\tCtrl+F"},
+    MenuItem{kFindNext, "Find &Next\tF3"},
+    MenuItem{kReplace, "R&eplace...\tCtrl+H"},
+    MenuItem{kGotoLine, "&Goto (line)\tCtrl+G"},
+    kLine,
+    MenuItem{kWordWrap, "&Word Wrap"},
+    MenuItem{kTabStops, "Set Ta&b Stops..."},
+    MenuItem{kFont, "Set &Font..."},
+    MenuItem{kPrinterFont, "Set &Printer Font..."},
+    MenuItem{kMirrorDisplayFont, "&Mirror Display Font"},
+};
+
 constexpr std::array kCalcMenu = {
     MenuItem{kExtractRoute, "&Extract Route "},
     MenuItem{kShowDefaultOutput, "&Show Default Output"},
@@ -18,6 +61,7 @@ constexpr std::array kCalcMenu = {
     MenuItem{kMoverepOutput, "&MOVEREP Output"},
     MenuItem{kDataFileOutput, "&Data file Output"},
     MenuItem{kNmeaOutput, "NMEA $CC&WPL Output."},
+    MenuItem{kGpxOutput, "&GPX Output"},
     MenuItem{kLatitudeIntercept, "&Lat?   (find intercept lat.)"},
     MenuItem{kLongitudeIntercept, "L&on?  (find intercept lon.)"},
     MenuItem{kGreatCirclePoints, "Lat&X - Great Circle points"},
@@ -27,6 +71,7 @@ constexpr std::array kCalcMenu = {
     MenuItem{kToWaypoint, "&To Waypoint (give lat/lon)"},
     MenuItem{kDelimitingCharacter, "Delimiting c&Haracter"},
     MenuItem{kExtraPrecision, "Extra &Precision lat/lon (3 place)"},
+    MenuItem{kCheckRoute, "Check &Route against land"},
 };
 
 constexpr std::array kTimeSpeedMenu = {
@@ -110,19 +155,42 @@ constexpr auto kLinesMenu = [] {
 }();
 
 constexpr std::array kViewMenu = {
+    MenuItem{kToolBar, "&Toolbar"},
+    MenuItem{kStatusBar, "&Status Bar"},
+    kLine,
     MenuItem{kHideMessageWindow, "&Hide Message Window"},
     MenuItem{kZoomIn, "Zoom &In (Pg Dn)"},
     MenuItem{kZoomOut, "Zoom &Out (Pg Up)"},
 };
 
+constexpr std::array kWindowMenu = {
+    MenuItem{kCascade, "&Cascade"},
+    MenuItem{kTile, "&Tile"},
+    MenuItem{kNextWindow, "&Next\tCtrl+F6"},
+    kLine,
+    MenuItem{kFirstWindow, "Window"},
+    MenuItem{kFirstWindow + 1, "Window"},
+    MenuItem{kFirstWindow + 2, "Window"},
+    MenuItem{kFirstWindow + 3, "Window"},
+    MenuItem{kFirstWindow + 4, "Window"},
+    MenuItem{kFirstWindow + 5, "Window"},
+    MenuItem{kFirstWindow + 6, "Window"},
+    MenuItem{kFirstWindow + 7, "Window"},
+    MenuItem{kFirstWindow + 8, "Window"},
+};
+
 constexpr std::array kHelpMenu = {
+    MenuItem{kHelpTopics, "&Help Topics\tF1"},
     MenuItem{kReadme, "&Readme"},
+    kLine,
+    MenuItem{kAbout, "&About Z5..."},
 };
 
 constexpr std::array kMenus = {
-    Menu{"&Calc", kCalcMenu},         Menu{"&Time/Speed", kTimeSpeedMenu}, Menu{"L&abeling", kLabelingMenu},
-    Menu{"S&uppress", kSuppressMenu}, Menu{"&GPS", kGpsMenu},              Menu{"&Map", kMapMenu},
-    Menu{"&Settings", kSettingsMenu}, Menu{"!&Lines", kLinesMenu},         Menu{"&View", kViewMenu},
+    Menu{"&File", kFileMenu},         Menu{"&Edit", kEditMenu},           Menu{"&Calc", kCalcMenu},
+    Menu{"&Time/Speed", kTimeSpeedMenu}, Menu{"L&abeling", kLabelingMenu}, Menu{"S&uppress", kSuppressMenu},
+    Menu{"&GPS", kGpsMenu},           Menu{"&Map", kMapMenu},             Menu{"&Settings", kSettingsMenu},
+    Menu{"!&Lines", kLinesMenu},      Menu{"&View", kViewMenu},           Menu{"&Window", kWindowMenu},
     Menu{"&Help", kHelpMenu},
 };
 
@@ -139,10 +207,52 @@ constexpr std::array kMapToolBar = {
     MenuItem{kSpanHundredButton, "Show 100 degree radius map."},
 };
 
+constexpr std::array kMainToolBar = {
+    MenuItem{kFileNew, "New"},
+    MenuItem{kFileOpen, "Open"},
+    MenuItem{kFileSave, "Save"},
+    kLine,
+    MenuItem{kCut, "Cut"},
+    MenuItem{kCopy, "Copy"},
+    MenuItem{kPaste, "Paste"},
+    kLine,
+    MenuItem{kPrint, "Print"},
+    kLine,
+    kMapToolBar[0],
+    kMapToolBar[1],
+    kMapToolBar[2],
+    kLine,
+    kMapToolBar[3],
+    kMapToolBar[4],
+    kMapToolBar[5],
+    kMapToolBar[6],
+    kMapToolBar[7],
+    kMapToolBar[8],
+    kMapToolBar[9],
+    kLine,
+    MenuItem{kHelpTopics, "Help Topics"},
+    MenuItem{kContextHelp, "Help on the item clicked next"},
+};
+
 }  // namespace
 
 std::span<const Menu> menus() { return kMenus; }
 
 std::span<const MenuItem> mapToolBar() { return kMapToolBar; }
+
+std::span<const MenuItem> mainToolBar() { return kMainToolBar; }
+
+bool isEditingButton(int id) {
+  return id == kFileNew || id == kFileSave || id == kCut || id == kCopy || id == kPaste;
+}
+
+bool isNumberedEntry(int id) {
+  return (id >= kFirstRecentFile && id < kFirstRecentFile + kRecentFileCount) ||
+         (id >= kFirstWindow && id < kFirstWindow + kWindowListSize);
+}
+
+std::string numberedEntryText(int index, std::string_view name) {
+  return "&" + std::to_string(index + 1) + " " + std::string(name);
+}
 
 }  // namespace z5

@@ -7,6 +7,7 @@
 #include "base/AtomicFile.h"
 #include "editor/DocumentLinks.h"
 #include "report/OutputFileName.h"
+#include "report/VoyageReport.h"
 #include "route/RouteErrors.h"
 
 namespace z5 {
@@ -55,9 +56,9 @@ bool sameFile(const std::string& a, const std::string& b) {
 // its extension in any case (an output made where names ignore case).
 bool isOutputOf(const std::string& route, const std::string& output) {
   if (route.empty() || !isOutputFileName(output)) return false;
-  const std::string expected = outputFileName(route);
+  const std::string expected = outputFileName(route, isGpxFileName(output) ? kGpxOutput : kNormalOutput);
   if (sameFile(expected, output)) return true;
-  const std::size_t stem = expected.size() - std::string_view(".out").size();
+  const std::size_t stem = expected.size() - std::string_view(".out").size();  // ".gpx" is as long
   return output.size() == expected.size() && output.compare(0, stem, expected, 0, stem) == 0;
 }
 

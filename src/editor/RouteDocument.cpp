@@ -6,6 +6,18 @@ namespace z5 {
 
 RouteDocument::RouteDocument(std::string path, std::string text) : Document(std::move(path)), text_(std::move(text)) {}
 
+RouteDocument::~RouteDocument() {
+  if (holder_) holder_->documentGone();
+}
+
+const std::string& RouteDocument::text() const {
+  if (editedIn_) {
+    text_ = editedIn_->currentText();
+    editedIn_ = nullptr;
+  }
+  return text_;
+}
+
 DocumentKind RouteDocument::kind() const {
   return isOutputFileName(path()) ? DocumentKind::Output : DocumentKind::Route;
 }
@@ -20,11 +32,24 @@ std::string RouteDocument::displayName() const { return hasPath() ? path() : tit
 
 void RouteDocument::edit(std::string text) {
   text_ = std::move(text);
+  editedIn_ = nullptr;
   modified_ = true;
   extracted_ = false;
 }
 
+void RouteDocument::editedIn(const TextHolder& holder) {
+  editedIn_ = &holder;
+  modified_ = true;
+  extracted_ = false;
+}
+
+void RouteDocument::attachHolder(TextHolder* holder) {
+  if (editedIn_ && editedIn_ != holder) text();
+  holder_ = holder;
+}
+
 void RouteDocument::append(std::string_view text) {
+  this->text();
   text_ += text;
   modified_ = true;
   extracted_ = false;

@@ -14,6 +14,17 @@ namespace z5 {
 
 class MapDocument;
 
+// Where the current text lives while the user types: the editor window. The
+// document takes the text from it only when someone asks for it, so that a
+// keystroke costs no copy of the whole text.
+class TextHolder {
+ public:
+  virtual ~TextHolder() = default;
+  virtual std::string currentText() const = 0;
+  // The document goes: the holder forgets it.
+  virtual void documentGone() = 0;
+};
+
 class RouteDocument final : public Document {
  public:
   static constexpr const char* kUntitled = "Untitled";
@@ -21,6 +32,7 @@ class RouteDocument final : public Document {
   static constexpr std::size_t kTextLimit = 0xfffff;
 
   explicit RouteDocument(std::string path = {}, std::string text = {});
+  ~RouteDocument() override;
 
   DocumentKind kind() const override;
   // The file name without its directory; "Untitled" before the first save.
@@ -28,9 +40,16 @@ class RouteDocument final : public Document {
   // The name a header or a message gives it: its path, or its title.
   std::string displayName() const;
 
-  const std::string& text() const { return text_; }
+  // The text, taken from the holder first when it changed there.
+  const std::string& text() const;
   // The user changed the text: it is modified and no longer extracted.
   void edit(std::string text);
+  // The user changed the text in `holder`, which keeps it until text() is
+  // next asked for: modified and no longer extracted, at no cost.
+  void editedIn(const TextHolder& holder);
+  // The holder that shows the text, or nullptr: it is told when the
+  // document goes, and forgets no edit it reported.
+  void attachHolder(TextHolder* holder);
   // The program adds to the end of the text (an edit as any other).
   void append(std::string_view text);
 
@@ -62,7 +81,9 @@ class RouteDocument final : public Document {
  private:
   friend class DocumentLinks;
 
-  std::string text_;
+  mutable std::string text_;
+  mutable const TextHolder* editedIn_ = nullptr;  // the text there is newer than text_
+  TextHolder* holder_ = nullptr;
   bool modified_ = false;
   bool extracted_ = false;
   int extractionResult_ = 0;

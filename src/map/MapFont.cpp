@@ -10,25 +10,31 @@ constexpr int kDefaultCharSet = 1;
 constexpr const char* kDefaultFace = "Times New Roman";
 constexpr const char* kFallbackFace = "System";
 
-constexpr const char* kHeight = "ChartHeight";
-constexpr const char* kWeight = "ChartWeight";
-constexpr const char* kItalic = "ChartItalic";
-constexpr const char* kUnderline = "ChartUnderline";
-constexpr const char* kPitchAndFamily = "ChartPitchAndFamily";
-constexpr const char* kCharSet = "ChartCharSet";
-constexpr const char* kFaceName = "ChartFaceName";
+// The map's values carry this prefix: "ChartHeight", "ChartFaceName"...
+constexpr std::string_view kMapKeyPrefix = "Chart";
+constexpr std::string_view kHeight = "Height";
+constexpr std::string_view kWeight = "Weight";
+constexpr std::string_view kItalic = "Italic";
+constexpr std::string_view kUnderline = "Underline";
+constexpr std::string_view kPitchAndFamily = "PitchAndFamily";
+constexpr std::string_view kCharSet = "CharSet";
+constexpr std::string_view kFaceName = "FaceName";
+
+std::string key(std::string_view prefix, std::string_view name) { return std::string(prefix).append(name); }
 
 std::string cutFace(std::string face) {
   if (face.size() > kMaxFaceNameLength) face.resize(kMaxFaceNameLength);
   return face;
 }
 
-bool saveFont(SettingsStore& store, std::string_view section, const MapFontDescription& font,
-              const MapFontDescription& loaded, bool wasStored) {
+}  // namespace
+
+bool saveFontDescription(SettingsStore& store, std::string_view section, std::string_view keyPrefix,
+                         const MapFontDescription& font, const MapFontDescription& loaded, bool wasStored) {
   const bool whole = !wasStored && font != loaded;
   bool ok = true;
-  auto writeInt = [&](const char* key, int value, int before) {
-    if (ok && (whole || value != before)) ok = store.writeInt(section, key, value);
+  auto writeInt = [&](std::string_view name, int value, int before) {
+    if (ok && (whole || value != before)) ok = store.writeInt(section, key(keyPrefix, name), value);
   };
   writeInt(kHeight, font.height, loaded.height);
   writeInt(kWeight, font.weight, loaded.weight);
@@ -36,11 +42,10 @@ bool saveFont(SettingsStore& store, std::string_view section, const MapFontDescr
   writeInt(kUnderline, font.underline, loaded.underline);
   writeInt(kPitchAndFamily, font.pitchAndFamily, loaded.pitchAndFamily);
   writeInt(kCharSet, font.charSet, loaded.charSet);
-  if (ok && (whole || font.faceName != loaded.faceName)) ok = store.writeText(section, kFaceName, font.faceName);
+  const std::string face = cutFace(font.faceName);
+  if (ok && (whole || face != loaded.faceName)) ok = store.writeText(section, key(keyPrefix, kFaceName), face);
   return ok;
 }
-
-}  // namespace
 
 MapFontDescription defaultDisplayFont() {
   MapFontDescription font;
@@ -58,20 +63,26 @@ MapFontDescription defaultPrinterFont() {
   return font;
 }
 
-MapFontDescription loadMapFont(const SettingsStore& store, std::string_view section,
-                               const MapFontDescription& defaults, bool* storedHeight) {
-  const int height = store.readInt(section, kHeight).value_or(0);
+MapFontDescription loadFontDescription(const SettingsStore& store, std::string_view section,
+                                       std::string_view keyPrefix, const MapFontDescription& defaults,
+                                       bool* storedHeight) {
+  const int height = store.readInt(section, key(keyPrefix, kHeight)).value_or(0);
   if (storedHeight) *storedHeight = height != 0;
   if (height == 0) return defaults;
   MapFontDescription font;
   font.height = height;
-  font.weight = store.readInt(section, kWeight).value_or(0);
-  font.italic = store.readInt(section, kItalic).value_or(0);
-  font.underline = store.readInt(section, kUnderline).value_or(0);
-  font.pitchAndFamily = store.readInt(section, kPitchAndFamily).value_or(0);
-  font.charSet = store.readInt(section, kCharSet).value_or(kDefaultCharSet);
-  font.faceName = cutFace(store.readText(section, kFaceName).value_or(kFallbackFace));
+  font.weight = store.readInt(section, key(keyPrefix, kWeight)).value_or(0);
+  font.italic = store.readInt(section, key(keyPrefix, kItalic)).value_or(0);
+  font.underline = store.readInt(section, key(keyPrefix, kUnderline)).value_or(0);
+  font.pitchAndFamily = store.readInt(section, key(keyPrefix, kPitchAndFamily)).value_or(0);
+  font.charSet = store.readInt(section, key(keyPrefix, kCharSet)).value_or(kDefaultCharSet);
+  font.faceName = cutFace(store.readText(section, key(keyPrefix, kFaceName)).value_or(kFallbackFace));
   return font;
+}
+
+MapFontDescription loadMapFont(const SettingsStore& store, std::string_view section,
+                               const MapFontDescription& defaults, bool* storedHeight) {
+  return loadFontDescription(store, section, kMapKeyPrefix, defaults, storedHeight);
 }
 
 void MapFonts::load(const SettingsStore& store) {
@@ -82,12 +93,8 @@ void MapFonts::load(const SettingsStore& store) {
 }
 
 bool MapFonts::save(SettingsStore& store) const {
-  MapFontDescription displayToSave = display;
-  MapFontDescription printerToSave = printer;
-  displayToSave.faceName = cutFace(display.faceName);
-  printerToSave.faceName = cutFace(printer.faceName);
-  return saveFont(store, kChartFontSection, displayToSave, loadedDisplay_, displayStored_) &&
-         saveFont(store, kChartPrintFontSection, printerToSave, loadedPrinter_, printerStored_);
+  return saveFontDescription(store, kChartFontSection, kMapKeyPrefix, display, loadedDisplay_, displayStored_) &&
+         saveFontDescription(store, kChartPrintFontSection, kMapKeyPrefix, printer, loadedPrinter_, printerStored_);
 }
 
 void MapFonts::mirrorDisplayFont() {

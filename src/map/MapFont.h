@@ -53,6 +53,19 @@ MapFontDescription defaultPrinterFont();
 MapFontDescription loadMapFont(const SettingsStore& store, std::string_view section,
                                const MapFontDescription& defaults, bool* storedHeight = nullptr);
 
+// The same for any font of the profile: its values are named `keyPrefix`
+// followed by "Height", "Weight", "Italic", "Underline", "PitchAndFamily",
+// "CharSet" and "FaceName".
+MapFontDescription loadFontDescription(const SettingsStore& store, std::string_view section,
+                                       std::string_view keyPrefix, const MapFontDescription& defaults,
+                                       bool* storedHeight = nullptr);
+// Writes each value of `font` that differs from `loaded`; all of them when
+// the section held no height (`wasStored` false) and anything changed, so
+// that the next load reads the change back instead of the defaults. The
+// face name is cut to kMaxFaceNameLength. False when the store refused.
+bool saveFontDescription(SettingsStore& store, std::string_view section, std::string_view keyPrefix,
+                         const MapFontDescription& font, const MapFontDescription& loaded, bool wasStored);
+
 
 class MapFonts {
  public:

@@ -32,10 +32,15 @@ std::string outputFileName(std::string_view routePath, int format) {
   return withExtension(routePath, format == kGpxOutput ? kGpxExtension : kOutputExtension);
 }
 
+bool isGpxFileName(std::string_view path) {
+  constexpr std::string_view kSuffix = ".GPX";
+  return path.size() >= kSuffix.size() && toUpper(path.substr(path.size() - kSuffix.size())) == kSuffix;
+}
+
 bool isOutputFileName(std::string_view path) {
   constexpr std::string_view kSuffix = ".OUT";
   if (path.size() < kSuffix.size()) return false;
-  return toUpper(path.substr(path.size() - kSuffix.size())) == kSuffix;
+  return toUpper(path.substr(path.size() - kSuffix.size())) == kSuffix || isGpxFileName(path);
 }
 
 }  // namespace z5

@@ -21,8 +21,11 @@ std::string outputFileName(std::string_view routePath);
 // navigation programs look for; every other format the output file above.
 std::string outputFileName(std::string_view routePath, int format);
 
-// True for the name of an output document: it ends in ".OUT", compared
-// without regard to case.
+// True for the name of a GPX output: it ends in ".GPX", in any case.
+bool isGpxFileName(std::string_view path);
+
+// True for the name of an output document: it ends in ".OUT" or ".GPX",
+// compared without regard to case.
 bool isOutputFileName(std::string_view path);
 
 }  // namespace z5

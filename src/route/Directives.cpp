@@ -15,6 +15,7 @@
 #include "base/Utf8Text.h"
 #include "route/DecimalNumber.h"
 #include "route/PositionText.h"
+#include "route/RouteLineKind.h"
 #include "route/RouteReader.h"
 
 namespace z5 {
@@ -286,22 +287,31 @@ constexpr Handler kResumeScanning = onDirective;
 
 }  // namespace
 
-int runDirective(RouteReader& reader, std::string_view afterMark) {
+std::optional<DirectiveWord> directiveWord(std::string_view afterMark) {
   std::size_t start = 0;
   while (start < afterMark.size() && isSpace(afterMark[start])) ++start;
   const std::string word = toUpper(afterMark.substr(start));
   const auto match = std::find_if(kDirectives.begin(), kDirectives.end(),
                                   [&](const Directive& d) { return word.starts_with(d.keyword); });
-  if (!reader.state().scanning) {
-    return match != kDirectives.end() && match->handler == kResumeScanning ? kResumeScanning(reader, {}) : kReadOn;
-  }
-  if (match == kDirectives.end()) return reader.failAtLine(kUnknownDirective);
-
+  if (match == kDirectives.end()) return std::nullopt;
   // The argument follows the whole word: the letters after the keyword
   // ("!CHARTS 1234") belong to it.
   std::size_t end = start + match->keyword.size();
   while (end < afterMark.size() && isAlpha(afterMark[end])) ++end;
-  return match->handler(reader, afterMark.substr(end));
+  return DirectiveWord{match->keyword, end};
+}
+
+int runDirective(RouteReader& reader, std::string_view afterMark) {
+  const auto word = directiveWord(afterMark);
+  const Directive* match =
+      word ? &*std::find_if(kDirectives.begin(), kDirectives.end(),
+                            [&](const Directive& d) { return d.keyword == word->keyword; })
+           : nullptr;
+  if (!reader.state().scanning) {
+    return match && match->handler == kResumeScanning ? kResumeScanning(reader, {}) : kReadOn;
+  }
+  if (!match) return reader.failAtLine(kUnknownDirective);
+  return match->handler(reader, afterMark.substr(word->argumentStart));
 }
 
 }  // namespace z5

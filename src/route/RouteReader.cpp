@@ -7,6 +7,7 @@
 #include "base/TextUtil.h"
 #include "base/Utf8Text.h"
 #include "route/PositionText.h"
+#include "route/RouteLineKind.h"
 #include "route/WaypointSentence.h"
 
 namespace z5 {
@@ -16,17 +17,6 @@ namespace {
 constexpr double kSmallestGcInterval = 0.00001;
 // Characters kept of the texts of an error location.
 constexpr std::size_t kErrorTextLimit = 255;
-constexpr std::string_view kAmverHeader = "AMVER";
-constexpr std::string_view kComment = "//";
-
-std::string_view withoutLeadingSpace(std::string_view line) {
-  std::size_t first = 0;
-  while (first < line.size() && isSpace(line[first])) ++first;
-  return line.substr(first);
-}
-
-bool isComment(std::string_view body) { return body.substr(0, kComment.size()) == kComment; }
-
 std::string capped(std::string_view text) { return std::string(firstCharacters(text, kErrorTextLimit)); }
 
 }  // namespace
@@ -50,27 +40,31 @@ int RouteReader::read(std::string_view text) {
 
 int RouteReader::readLine(std::string_view line) {
   const std::string_view body = withoutLeadingSpace(line);
-  if (body.empty()) return kReadOn;
-  if (body.front() == '!') return runDirective(*this, body.substr(1));
-  if (!state_.scanning || isComment(body)) return kReadOn;
-
-  const std::string upper = toUpper(body);
-  AmverInput& amver = voyage_.amver;
-  if (!amver.active && upper.starts_with(kAmverHeader)) {
-    amver.active = true;
-    amver.header = std::string(body);
-    state_.amverFirstWaypoint = voyage_.count();
-    return kReadOn;
+  switch (routeLineKind(line, state_.scanning, voyage_.amver.active)) {
+    case RouteLineKind::Blank:
+    case RouteLineKind::Ignored:
+    case RouteLineKind::Comment:
+      return kReadOn;
+    case RouteLineKind::Directive:
+      return runDirective(*this, body.substr(1));
+    case RouteLineKind::AmverHeader:
+      voyage_.amver.active = true;
+      voyage_.amver.header = std::string(body);
+      state_.amverFirstWaypoint = voyage_.count();
+      return kReadOn;
+    case RouteLineKind::AmverLine:
+      return readAmverLine(*this, toUpper(body));
+    case RouteLineKind::WaypointSentence:
+      return readWaypointSentence(line);
+    case RouteLineKind::WaypointName:
+      break;
   }
-  if (amver.active) return body.size() > 1 && body[1] == '/' ? readAmverLine(*this, upper) : kReadOn;
-  if (line.starts_with(kWaypointSentenceTag)) return readWaypointSentence(line);
   return readWaypoint(line);
 }
 
 std::optional<std::string_view> RouteReader::nextPositionLine() {
   while (const auto line = lines_.next()) {
-    const std::string_view body = withoutLeadingSpace(*line);
-    if (!body.empty() && !isComment(body)) return line;
+    if (isPositionLine(*line)) return line;
   }
   return std::nullopt;
 }

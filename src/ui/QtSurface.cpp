@@ -1,7 +1,7 @@
 #include "ui/QtSurface.h"
 
-#include "base/Utf8Text.h"
 #include "ui/MapFontQt.h"
+#include "ui/QtText.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -13,12 +13,6 @@
 namespace z5 {
 namespace {
 QColor toQColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
-// Names are UTF-8 (route names, user points); the place-name files of
-// older versions may hold Latin-1, which is read as such.
-QString toQString(std::string_view text) {
-  const auto size = static_cast<qsizetype>(text.size());
-  return isValidUtf8(text) ? QString::fromUtf8(text.data(), size) : QString::fromLatin1(text.data(), size);
-}
 }  // namespace
 
 QtSurface::QtSurface(QPainter& painter, int width, int height, bool printing, QPoint origin)

@@ -45,6 +45,22 @@ TEST_F(RouteEditing, TypingAfterAnExtractionMakesTheNextOutputExtractAgain) {
   EXPECT_NE(test::readFile(home.file("passage.out")).find("Lisbon"), std::string::npos);
 }
 
+TEST_F(RouteEditing, AFreshExtractionEndsWithTheRouteCheckSummaryAndAnUnchangedRouteAddsNone) {
+  openRoute("passage.txt");
+  const auto summaries = [&] {
+    const std::string& said = app.messages().text();
+    int n = 0;
+    for (std::size_t at = said.find("Route check: "); at != std::string::npos; at = said.find("Route check: ", at + 1))
+      ++n;
+    return n;
+  };
+  ASSERT_TRUE(editor.extractRoute());
+  EXPECT_EQ(summaries(), 1);
+  ASSERT_TRUE(editor.writeOutput(kNormalOutput));
+  EXPECT_EQ(summaries(), 1) << "a route not extracted again checked again";
+  EXPECT_EQ(test::readFile(home.file("passage.out")).find("Route check"), std::string::npos) << "in the report";
+}
+
 TEST_F(RouteEditing, RouteErrorShowsErrorTwentyFourAndSelectsTheFirstErrorLine) {
   openRoute("bad.txt", std::string(kRoute) + "!SPEED fast\n");
   windows.take();
@@ -72,6 +88,20 @@ TEST_F(RouteEditing, OutputIsOpenedLinkedToItsRouteAndItsEarlierWindowReplaced) 
   ASSERT_TRUE(editor.writeOutput(kNormalOutput)) << "an output window not leading to its route";
   EXPECT_EQ(windows.take(), (std::vector<std::string>{"closing ROUTE.out", "opened ROUTE.out"}));
   EXPECT_EQ(test::readFile(route.path()), kRoute) << "the route touched by its output";
+}
+
+TEST_F(RouteEditing, GpxOutputIsAnOutputDocumentOfItsRoute) {
+  RouteDocument& route = openRoute("ROUTE.TXT");
+  ASSERT_TRUE(editor.writeOutput(kGpxOutput));
+  RouteDocument* output = route.outputLink();
+  ASSERT_NE(output, nullptr);
+  EXPECT_EQ(output->path(), home.file("ROUTE.gpx"));
+  EXPECT_EQ(output->kind(), DocumentKind::Output) << "a GPX output taken for a route";
+  EXPECT_EQ(output->outputFormat(), kGpxOutput);
+  app.documents().close(*output);
+  app.documents().activate(*app.documents().openText(home.file("ROUTE.gpx")));
+  ASSERT_TRUE(editor.extractRoute()) << "a GPX output opened from its file not leading to its route";
+  EXPECT_EQ(app.voyage().routeFileName, route.path());
 }
 
 TEST_F(RouteEditing, OutputOpenedFromItsFileExtractsItsRoute) {

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../app/DeskTesting.h"
@@ -34,6 +35,12 @@ class ScriptedWindows final : public CommandWindows {
     desktopOpened.push_back(path);
     return true;
   }
+  std::optional<std::string> askOpenName(const std::string&, std::string_view pattern) override {
+    openPatterns.emplace_back(pattern);
+    return openAnswer;
+  }
+  void runFrameCommand(FrameCommand command, int index) override { frameCommands.emplace_back(command, index); }
+  FrameConditions frameConditions() const override { return frame; }
 
   std::function<void(SettingsSheet&)> onSheet;
   int sheetRuns = 0;
@@ -42,6 +49,10 @@ class ScriptedWindows final : public CommandWindows {
   bool dialogShown = false;
   std::vector<std::string> inserted;
   std::vector<std::string> desktopOpened;
+  std::optional<std::string> openAnswer;  // the file the open dialog gives
+  std::vector<std::string> openPatterns;
+  std::vector<std::pair<FrameCommand, int>> frameCommands;
+  FrameConditions frame;
 };
 
 // Three waypoints across the Bay of Biscay.

@@ -18,8 +18,11 @@ struct World {
   MapViewState mapView;
   DocumentConditions documents;
   bool gpsRunning = false;
+  FrameConditions frame;
 
-  CommandStates states() const { return commandStates({settings, voyage, mapView, documents, gpsRunning}); }
+  CommandStates states() const {
+    return commandStates({settings, voyage, mapView, documents, gpsRunning, false, false, false, frame});
+  }
 };
 
 constexpr CommandState kEnabled{true, false, false};
@@ -73,6 +76,31 @@ const Row kRows[] = {
      cmd::kSourceFileButton, kHidden},
     {"a directive template offered over a map", Kind::Map, none, cmd::kFirstDirectiveTemplate, kGrey},
     {"an unknown identifier enabled", Kind::Route, none, 4711, kGrey},
+    // The window's own commands.
+    {"Save offered over a map, which has no text to save", Kind::Map, none, cmd::kFileSave, kGrey},
+    {"Close offered with no document", Kind::None, none, cmd::kFileClose, kGrey},
+    {"Undo offered when the editor has nothing to undo", Kind::Route, none, cmd::kUndo, kGrey},
+    {"Copy greyed over a selection", Kind::Output, [](World& w) { w.frame.hasSelection = true; }, cmd::kCopy, kEnabled},
+    {"Paste offered over a map", Kind::Map, [](World& w) { w.frame.canPaste = true; }, cmd::kPaste, kGrey},
+    {"Word Wrap's check mark lost", Kind::Route, [](World& w) { w.frame.wordWrap = true; }, cmd::kWordWrap, kChecked},
+    {"Mirror Display Font offered with no printer font to drop", Kind::Route, none, cmd::kMirrorDisplayFont,
+     {false, true, false}},
+    {"Mirror Display Font greyed with a printer font of its own", Kind::Route,
+     [](World& w) { w.frame.printerFontSet = true; }, cmd::kMirrorDisplayFont, kEnabled},
+    {"the fonts of a map greyed", Kind::Map, none, cmd::kFont, kEnabled},
+    {"the first recent file gone from an empty list", Kind::None, none, cmd::kFirstRecentFile, kGrey},
+    {"a second recent file shown when only one is listed", Kind::None, [](World& w) { w.frame.recentFiles = 1; },
+     cmd::kFirstRecentFile + 1, kHidden},
+    {"a listed window not checked while it is the active one", Kind::Route,
+     [](World& w) {
+       w.frame.windows = 2;
+       w.frame.activeWindow = 1;
+     },
+     cmd::kFirstWindow + 1, kChecked},
+    {"Next window offered with one window", Kind::Route, [](World& w) { w.frame.windows = 1; }, cmd::kNextWindow,
+     kGrey},
+    {"the tool bar's check mark kept while it is hidden", Kind::None, [](World& w) { w.frame.toolBarShown = false; },
+     cmd::kToolBar, kEnabled},
 };
 
 TEST(CommandState, EachRuleFollowsItsConditions) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <set>
 #include <string_view>
+#include <vector>
 
 #include "commands/CommandIds.h"
 #include "commands/CommandTable.h"
@@ -23,6 +24,33 @@ struct Expected {
 
 // The menus as the user's guide lists them.
 constexpr Expected kExpected[] = {
+    {"&File", 57600, "&New\tCtrl+N"},
+    {"&File", 57601, "&Open...\tCtrl+O"},
+    {"&File", 57602, "&Close"},
+    {"&File", 57603, "&Save\tCtrl+S"},
+    {"&File", 57604, "Save &As..."},
+    {"&File", 57605, "Page Se&tup..."},
+    {"&File", 57607, "&Print...\tCtrl+P"},
+    {"&File", 57609, "Print Pre&view"},
+    {"&File", 57616, "Recent File"},
+    {"&File", 57617, "Recent File"},
+    {"&File", 57618, "Recent File"},
+    {"&File", 57619, "Recent File"},
+    {"&File", 57665, "E&xit"},
+    {"&Edit", 57643, "&Undo\tCtrl+Z"},
+    {"&Edit", 57644, "&Redo\tCtrl+Y"},
+    {"&Edit", 57635, "Cu&t\tCtrl+X"},
+    {"&Edit", 57634, "&Copy\tCtrl+C"},
+    {"&Edit", 57637, "&Paste\tCtrl+V"},
+    {"&Edit", 57636, "&Find...\tCtrl+F"},
+    {"&Edit", 57640, "Find &Next\tF3"},
+    {"&Edit", 57641, "R&eplace...\tCtrl+H"},
+    {"&Edit", 32770, "&Goto (line)\tCtrl+G"},
+    {"&Edit", 32771, "&Word Wrap"},
+    {"&Edit", 32772, "Set Ta&b Stops..."},
+    {"&Edit", 32773, "Set &Font..."},
+    {"&Edit", 32774, "Set &Printer Font..."},
+    {"&Edit", 32775, "&Mirror Display Font"},
     {"&Calc", 32786, "&Extract Route "},
     {"&Calc", 32784, "&Show Default Output"},
     {"&Calc", 32817, "&Normal Output"},
@@ -40,6 +68,11 @@ constexpr Expected kExpected[] = {
     {"&Calc", 32831, "&To Waypoint (give lat/lon)"},
     {"&Calc", 32953, "Delimiting c&Haracter"},
     {"&Calc", 32955, "Extra &Precision lat/lon (3 place)"},
+    // This program's own rows: the GPX route output beside the six formats,
+    // the route check, the GPX import in the window's File menu.
+    {"&Calc", 32956, "&GPX Output"},
+    {"&Calc", 32957, "Check &Route against land"},
+    {"&File", 32958, "Import GPX..."},
     {"&Time/Speed", 32829, "&Speed (file speeds retained)"},
     {"&Time/Speed", 32827, "&Departure Time (GMT)"},
     {"&Time/Speed", 32828, "&Arrival Time (GMT)"},
@@ -96,10 +129,26 @@ constexpr Expected kExpected[] = {
     {"&Settings", 32873, "&Default settings"},
     {"&Settings", 32871, "&Restart settings"},
     {"&Settings", 32872, "No Save on exit"},
+    {"&View", 59392, "&Toolbar"},
+    {"&View", 59393, "&Status Bar"},
     {"&View", 32949, "&Hide Message Window"},
     {"&View", 32893, "Zoom &In (Pg Dn)"},
     {"&View", 32894, "Zoom &Out (Pg Up)"},
+    {"&Window", 57650, "&Cascade"},
+    {"&Window", 57651, "&Tile"},
+    {"&Window", 32776, "&Next\tCtrl+F6"},
+    {"&Window", 65280, "Window"},
+    {"&Window", 65281, "Window"},
+    {"&Window", 65282, "Window"},
+    {"&Window", 65283, "Window"},
+    {"&Window", 65284, "Window"},
+    {"&Window", 65285, "Window"},
+    {"&Window", 65286, "Window"},
+    {"&Window", 65287, "Window"},
+    {"&Window", 65288, "Window"},
+    {"&Help", 57667, "&Help Topics\tF1"},
     {"&Help", 32887, "&Readme"},
+    {"&Help", 57664, "&About Z5..."},
 };
 
 const Menu* findMenu(std::string_view title) {
@@ -121,8 +170,9 @@ TEST(CommandTable, EveryMenuHoldsEachOfItsCommandsOnceWithItsExactText) {
   for (const Menu& menu : menus()) {
     if (menu.title == "!&Lines") continue;
     const auto inMenu = [&](const Expected& e) { return e.menu == menu.title; };
-    EXPECT_EQ(static_cast<std::size_t>(std::count_if(std::begin(kExpected), std::end(kExpected), inMenu)),
-              menu.items.size())
+    const auto command = [](const MenuItem& item) { return item.id != kSeparator; };
+    EXPECT_EQ(std::count_if(std::begin(kExpected), std::end(kExpected), inMenu),
+              std::count_if(menu.items.begin(), menu.items.end(), command))
         << menu.title << " holds an item the guide does not list";
   }
 }
@@ -133,9 +183,26 @@ TEST(CommandTable, EveryItemLeadsToARowAndEveryRowIsReachable) {
     for (const MenuItem& item : menu.items) reachable.insert(item.id);
   }
   for (const MenuItem& button : mapToolBar()) reachable.insert(button.id);
+  for (const MenuItem& button : mainToolBar()) reachable.insert(button.id);
+  reachable.erase(kSeparator);
   for (int id : reachable) EXPECT_NE(findCommand(id), nullptr) << id;
   for (const Command& command : commandTable()) EXPECT_EQ(reachable.count(command.id), 1u) << command.id;
   EXPECT_EQ(findCommand(12345), nullptr);
+}
+
+TEST(CommandTable, MainToolBarHoldsItsButtonsInTheirOrder) {
+  constexpr int kLine = kSeparator;
+  const std::vector<int> expected = {
+      57600, 57601, 57603, kLine, 57635, 57634, 57637, kLine, 57607, kLine, 32913, 32914, 32916, kLine,
+      32926, 32927, 32934, 32936, 32937, 32938, 32939, kLine, 57667, 57669};
+  std::vector<int> ids;
+  for (const MenuItem& button : mainToolBar()) ids.push_back(button.id);
+  EXPECT_EQ(ids, expected);
+}
+
+TEST(CommandTable, NumberedEntriesCarryTheirNumberAsMnemonic) {
+  EXPECT_EQ(numberedEntryText(0, "/routes/BISCAY.TXT"), "&1 /routes/BISCAY.TXT");
+  EXPECT_EQ(numberedEntryText(8, "Map of: A"), "&9 Map of: A");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "CommandBench.h"
 #include "commands/CommandIds.h"
+#include "report/GpxImport.h"
 
 namespace z5 {
 namespace {
@@ -63,6 +64,15 @@ const Row kRows[] = {
      [](MenuCommands& b) { return b.outputFormat() == 5 && b.kept(); }, kEnabled},
     {"the NMEA output in another format", cmd::kNmeaOutput, {},
      [](MenuCommands& b) { return b.outputFormat() == 6 && b.kept(); }, kEnabled},
+    {"the GPX output not a .gpx output document of the route", cmd::kGpxOutput, {},
+     [](MenuCommands& b) {
+       return b.outputFormat() == 7 && b.output()->path().ends_with("BISCAY.gpx") && b.output()->routeLink() == b.route &&
+              b.kept();
+     },
+     kEnabled},
+    {"the route check not listed, or listed as passed without world data", cmd::kCheckRoute, {},
+     [](MenuCommands& b) { return !b.kept() && b.said().find("Route check: could not run") != std::string::npos; },
+     kEnabled},
     {"Lat? not asking for the meridian", cmd::kLatitudeIntercept, {"7W"},
      [](MenuCommands& b) { return !b.app.calculators().interceptText.empty(); }, kEnabled},
     {"Lon? not asking for the parallel", cmd::kLongitudeIntercept, {"45N"},
@@ -232,6 +242,34 @@ TEST_F(MenuCommands, SettingsReloadsReextractAndLeaveEveryWindowToFollow) {
   EXPECT_EQ(app.settings().ROUNDING, 1);
   EXPECT_EQ(app.voyage().count(), 3);
   EXPECT_NE(said().find("Lisbon"), std::string::npos) << "listed after the extraction";
+}
+
+TEST_F(MenuCommands, ImportGpxOpensTheRouteTextInANewEditorOrNamesTheFault) {
+  const std::string plotter = std::string(Z5_FIXTURES_DIR) + "/gpx/opencpn_route.gpx";
+  struct Case {
+    const char* legend;  // the fault the case would catch
+    std::optional<std::string> chosen;
+    bool opened;
+  };
+  const Case cases[] = {
+      {"a cancelled dialog opening an empty editor", std::nullopt, false},
+      {"a file that is no GPX opened as a route", home.write("not.gpx", "<html/>"), false},
+      {"a plotter's route not opened as route text", plotter, true},
+  };
+  for (const Case& c : cases) {
+    const std::size_t before = app.documents().documents().size();
+    host.popups.clear();
+    commandWindows.openAnswer = c.chosen;
+    run(cmd::kImportGpx);
+    EXPECT_EQ(commandWindows.openPatterns.back(), "*.gpx") << c.legend;
+    EXPECT_EQ(app.documents().documents().size(), before + (c.opened ? 1 : 0)) << c.legend;
+    EXPECT_EQ(host.popups.size(), c.chosen && !c.opened ? 1u : 0u) << c.legend;
+    if (!c.opened) continue;
+    const RouteDocument* imported = app.documents().activeText();
+    ASSERT_NE(imported, nullptr) << c.legend;
+    EXPECT_FALSE(imported->hasPath()) << "saved by the user under a route name";
+    EXPECT_EQ(imported->text(), importGpxFile(plotter).routeText) << c.legend;
+  }
 }
 
 }  // namespace

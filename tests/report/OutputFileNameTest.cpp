@@ -36,6 +36,9 @@ TEST(OutputFileName, OutputDocumentsAreKnownByTheirEndingInAnyCase) {
   EXPECT_FALSE(isOutputFileName("route.outx"));
   EXPECT_FALSE(isOutputFileName("routeout"));
   EXPECT_FALSE(isOutputFileName("out"));
+  EXPECT_TRUE(isOutputFileName("route.gpx")) << "a GPX output taken for a route";
+  EXPECT_TRUE(isOutputFileName("ROUTE.GPX"));
+  EXPECT_FALSE(isOutputFileName("route.gpxx"));
 }
 
 }  // namespace

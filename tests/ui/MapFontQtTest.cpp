@@ -8,10 +8,10 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
+#include "DialogTesting.h"
 #include "ui/QtSurface.h"
 
 namespace z5 {
@@ -20,10 +20,7 @@ namespace {
 class MapFontQt : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "test_ui";
-    static char* argv[] = {name, nullptr};
-    if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
+    test::testApplication();
   }
 };
 

@@ -5,8 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
-
+#include "DialogTesting.h"
 #include "FixedClock.h"
 #include "ScriptedHost.h"
 #include "app/Z5App.h"
@@ -20,10 +19,7 @@ namespace {
 class MapImageTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "test_ui";
-    static char* argv[] = {name, nullptr};
-    if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
+    test::testApplication();
   }
 
   MapImageTest() : app(host, store, clock) {

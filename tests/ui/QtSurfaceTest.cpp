@@ -6,9 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+
+#include "DialogTesting.h"
 
 namespace z5 {
 namespace {
@@ -16,10 +17,7 @@ namespace {
 class QtSurfaceTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "test_ui";
-    static char* argv[] = {name, nullptr};
-    if (!QGuiApplication::instance()) application_ = new QGuiApplication(argc, argv);
+    test::testApplication();
   }
 
   QtSurfaceTest() : image(100, 80, QImage::Format_RGB32), painter(&image), surface(painter, 100, 80, false) {
@@ -32,7 +30,6 @@ class QtSurfaceTest : public ::testing::Test {
     return image.pixel(x, y);
   }
 
-  static inline QGuiApplication* application_ = nullptr;
   QImage image;
   QPainter painter;
   QtSurface surface;
@@ -85,10 +82,7 @@ TEST_F(QtSurfaceTest, NamesAreMeasuredAsUtf8AndOldLatin1NamesAsLatin1) {
 }
 
 TEST(QtSurfaceLifetime, PaintingLeavesThePaintersPenFontAndBackgroundModeAsTheyWere) {
-  static int argc = 1;
-  static char name[] = "test_ui";
-  static char* argv[] = {name, nullptr};
-  if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
+  test::testApplication();
   QImage image(40, 40, QImage::Format_RGB32);
   QPainter painter(&image);
   const QPen pen(QColor(10, 20, 30), 3);
