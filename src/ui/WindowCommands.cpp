@@ -13,11 +13,11 @@
 #include "ui/AboutBox.h"
 #include "ui/DocumentArea.h"
 #include "ui/EditorFonts.h"
+#include "ui/MapFontCommands.h"
 #include "ui/EditorView.h"
 #include "ui/GpsDialogWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/MapColourDialog.h"
-#include "ui/Printing.h"
 #include "ui/QtText.h"
 #include "ui/SettingsSheetDialog.h"
 #include "ui/TabStopsDialog.h"
@@ -112,20 +112,8 @@ void MainWindow::runFileCommand(FrameCommand command, int index) {
     case FrameCommand::Exit:
       close();
       break;
-    case FrameCommand::PageSetup:
-      runPageSetupDialog(this, app_->pageSetup());
-      break;
-    case FrameCommand::Print:
-      if (text != nullptr) printDocument(this, *app_, *text);
-      break;
-    case FrameCommand::PrintPreview:
-      if (EditorView* editor = activeEditor(); editor != nullptr && text != nullptr) {
-        QTextCursor caret = editor->textCursor();
-        caret.setPosition(previewDocument(this, *app_, *text, caret.position()));
-        editor->setTextCursor(caret);
-      }
-      break;
     default:
+      statusBar()->showMessage(tr("Printing is not available in this build."));
       break;
   }
 }
@@ -178,6 +166,17 @@ void MainWindow::runEditCommand(FrameCommand command) {
 }
 
 void MainWindow::runFontCommand(FrameCommand command) {
+  // On a map window the commands choose the map's fonts.
+  if (const Document* active = area_->activeDocument(); active != nullptr && active->kind() == DocumentKind::Map) {
+    if (command == FrameCommand::Font) {
+      chooseMapDisplayFont(this, *app_);
+    } else if (command == FrameCommand::PrinterFont) {
+      chooseMapPrinterFont(this, *app_);
+    } else {
+      mirrorMapDisplayFont(*app_);
+    }
+    return;
+  }
   EditorProfile& profile = app_->editorProfile();
   bool changed = true;
   switch (command) {
