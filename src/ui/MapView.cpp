@@ -17,9 +17,11 @@
 #include "app/MapWindow.h"
 #include "app/PositionDialog.h"
 #include "app/Z5App.h"
+#include "commands/CommandIds.h"
 #include "editor/MapDocument.h"
 #include "ui/MapImage.h"
 #include "ui/PositionDialogWindow.h"
+#include "ui/UserGuide.h"
 
 namespace z5 {
 namespace {
@@ -194,6 +196,7 @@ void MapView::openPositionDialog(QPoint pixel) {
   std::optional<PositionDialog> model = PositionDialog::open(app_, pixel.x(), pixel.y());
   if (!model) return;
   PositionDialogWindow dialog(*model, this);
+  connect(&dialog, &PositionDialogWindow::helpRequested, this, [this] { showUserGuide(this, cmd::kMap); });
   placeAwayFrom(dialog, pixel);
   dialog.exec();
   redrawSoon();
