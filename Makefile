@@ -13,7 +13,7 @@ FUZZ_INPUT_TIMEOUT ?= 20
 DEB_PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev make pkg-config \
   qt6-base-dev libgl-dev libfmt-dev libgtest-dev libgmock-dev libbenchmark-dev \
   libgeographiclib-dev nlohmann-json3-dev libgeos-dev libboost-dev fonts-liberation xvfb xauth qt6-qpa-plugins gpsd-clients \
-  libpugixml-dev gpsbabel python3-gpxpy gpsd desktop-file-utils appstream dpkg-dev file groff-base locales-all poppler-utils
+  libpugixml-dev libpng-dev zlib1g-dev libfontconfig-dev gpsbabel python3-gpxpy gpsd desktop-file-utils appstream dpkg-dev file groff-base locales-all poppler-utils
 
 .PHONY: all deps build run test screenshots install package sanitize tsan fuzz bench clean worlddata
 

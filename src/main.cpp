@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <span>
 #include <string>
@@ -21,7 +22,6 @@
 #include <vector>
 
 #include <QApplication>
-#include <QBuffer>
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -39,14 +39,16 @@
 #include "base/AtomicFile.h"
 #include "base/Clock.h"
 #include "base/EpochClock.h"
-#include "gps/GpsTerminal.h"
-#include "report/GpxImport.h"
 #include "editor/MapDocument.h"
 #include "editor/RouteDocument.h"
+#include "gps/GpsTerminal.h"
+#include "report/GpxImport.h"
 #include "report/OutputFileName.h"
 #include "ui/Desktop.h"
+#include "ui/FontConfigurationLoader.h"
 #include "ui/MapImage.h"
 #include "ui/PdfPrinting.h"
+#include "ui/PngEncoding.h"
 #include "ui/QtSettingsStore.h"
 
 namespace {
@@ -125,15 +127,14 @@ void setMapView(z5::Z5App& app, const z5::CommandLine& line) {
 int drawMap(z5::Z5App& app, const z5::CommandLine& line, std::ostream& out) {
   const z5::MapImage map = z5::renderMapImage(app, line.mapWidth, line.mapHeight);
   if (map.result != z5::kMapPainted) return kFileError;
-  QByteArray png;
-  QBuffer buffer(&png);
-  if (!buffer.open(QIODevice::WriteOnly) || !map.image.save(&buffer, "PNG")) {
+  const std::optional<QByteArray> png = z5::encodePng(map.image);
+  if (!png) {
     std::fprintf(stderr, "z5: cannot write the map picture %s: the picture cannot be encoded\n", line.mapFile->c_str());
     return kFileError;
   }
   const std::string route = app.voyage().routeFileName;
   const z5::FileWriteResult written =
-      z5::writeFileAtomically(*line.mapFile, std::string_view(png.constData(), png.size()), std::span(&route, 1));
+      z5::writeFileAtomically(*line.mapFile, std::string_view(png->constData(), png->size()), std::span(&route, 1));
   if (!written.written) {
     std::fprintf(stderr, "z5: cannot write the map picture %s: %s\n", line.mapFile->c_str(), written.cause.c_str());
     return kFileError;
@@ -288,7 +289,9 @@ int run(int argc, char** argv, std::ostream& out) {
   if (line.importGpx) return importGpx(*line.importGpx, out);
   if (!line.headless() && displayAvailable()) return runWindow(argc, argv, line);
   std::unique_ptr<QCoreApplication> qt;
+  std::optional<z5::FontConfigurationLoader> fonts;
   if (line.mapFile || line.printFile) {
+    fonts.emplace();
     useOffscreenPlatform();
     qt = std::make_unique<QGuiApplication>(argc, argv);
   } else {

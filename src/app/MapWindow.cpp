@@ -130,6 +130,23 @@ void MapWindow::zoom(Zoom direction) {
   viewChanged();
 }
 
+void MapWindow::wheelZoom(Zoom direction, int x, int y) {
+  {
+    Lock hold(app_.mapLock());
+    zoomAbout(app_.mapView(), app_.mapExtent(), app_.voyage(), direction, x, y);
+  }
+  viewChanged();
+}
+
+void MapWindow::drag(int fromX, int fromY, int toX, int toY) {
+  bool moved = false;
+  {
+    Lock hold(app_.mapLock());
+    moved = pan(app_.mapView(), app_.mapExtent(), app_.voyage(), fromX, fromY, toX, toY);
+  }
+  if (moved) viewChanged();
+}
+
 bool MapWindow::activeMapShown() {
   return RouteEditor(app_).extractRoute() && app_.documents().activeMap() != nullptr;
 }

@@ -49,6 +49,14 @@ class MapWindow {
   // The zoom keys of the map view.
   void zoom(Zoom direction);
 
+  // The mouse wheel over pixel (x, y): a zoom that keeps the point under the
+  // pointer where it is.
+  void wheelZoom(Zoom direction, int x, int y);
+
+  // A drag of the picture from one pixel to another: the map moves with the
+  // pointer, its span unchanged.
+  void drag(int fromX, int fromY, int toX, int toY);
+
   // The menu zoom commands: the route made sure of, then the zoom of the
   // active map window, if the active window is one. False when nothing zoomed.
   bool zoomCommand(Zoom direction);

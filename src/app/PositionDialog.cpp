@@ -5,6 +5,8 @@
 #include "app/MapWindow.h"
 #include "app/RouteEditor.h"
 #include "app/Z5App.h"
+#include "base/NumberReading.h"
+#include "base/TextUtil.h"
 #include "map/MapViewControl.h"
 
 namespace z5 {
@@ -113,6 +115,14 @@ PositionDialog::Outcome PositionDialog::chooseMode(ReferenceMode mode) {
   chooseReferenceWaypoint(app_->messages(), app_->voyage(), app_->settings().firstRowNumber, reference);
   compose();
   return Outcome::ShowAgain;
+}
+
+PositionDialog::Outcome PositionDialog::chooseWaypoint(std::string_view numberText) {
+  const int first = app_->settings().firstRowNumber;
+  const std::optional<int> number = integerOnly<int>(trim(numberText));
+  PositionReference& reference = app_->positionReference();
+  reference.waypointIndex = number ? *number - first : kNoIndex;
+  return chooseMode(ReferenceMode::WaypointNumber);
 }
 
 PositionDialog::Outcome PositionDialog::close() { return finish(); }

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "map/PositionLine.h"
 
@@ -48,6 +49,10 @@ class PositionDialog {
   Outcome refresh();
   // A radio button: the reference switched and the fields made again.
   Outcome chooseMode(ReferenceMode mode);
+  // The "&Waypoint" button: the waypoint whose displayed number the field
+  // holds becomes the reference (waypoint number mode); a field that names
+  // none asks for a number as the radio button does.
+  Outcome chooseWaypoint(std::string_view numberText);
   // "OK" and "Cancel".
   Outcome close();
 

@@ -44,7 +44,8 @@ class DocumentWindows {
 };
 
 // No windows: a headless run. Nothing is shown and no file name is chosen.
-class NoDocumentWindows final : public DocumentWindows {
+// Stand-ins that show only some documents override what they show.
+class NoDocumentWindows : public DocumentWindows {
  public:
   void opened(Document&) override {}
   void closing(Document&) override {}

@@ -7,6 +7,9 @@
 
 #include "base/TextUtil.h"
 #include "geo/Longitude.h"
+#include "map/MapPixels.h"
+#include "map/PaintMap.h"
+#include "nav/ComputeMapExtent.h"
 #include "route/DecimalNumber.h"
 
 namespace z5 {
@@ -14,6 +17,25 @@ namespace {
 
 double clampedSpan(double span) {
   return std::clamp(span, MapViewState::kSmallestSpan, MapViewState::kLargestSpan);
+}
+
+// A view point keeps within the latitudes a map can be centred on, degrees.
+constexpr double kViewLatitudeLimit = 85;
+// Rounds of moving the centre towards where a point should lie: Mercator
+// is not linear in latitude, so each round takes the remaining error.
+constexpr int kPlacingRounds = 6;
+
+// Moves the view point until `point` lies under pixel (x, y) of a drawing
+// of the extent's size.
+void placePointAt(MapViewState& view, const MapExtent& extent, const Voyage& voyage, Position point, int x, int y) {
+  for (int round = 0; round < kPlacingRounds; ++round) {
+    const MapExtent moved = ComputeMapExtent(voyage, mapExtentRequest(view, extent.width, extent.height));
+    const std::optional<Position> there = positionAtPixel(moved, x, y);
+    if (!there) return;
+    view.viewLatitude =
+        std::clamp(view.viewLatitude + point.latitude - there->latitude, -kViewLatitudeLimit, kViewLatitudeLimit);
+    view.viewLongitude = wrapLongitude(view.viewLongitude + relativeLongitude(point.longitude, there->longitude));
+  }
 }
 
 }  // namespace
@@ -67,6 +89,21 @@ void centreOn(MapViewState& view, Position point) {
   view.viewLatitude = point.latitude;
   view.viewLongitude = point.longitude;
   view.redrawPending = true;
+}
+
+void zoomAbout(MapViewState& view, const MapExtent& extent, const Voyage& voyage, Zoom direction, int x, int y) {
+  const std::optional<Position> pointer = positionAtPixel(extent, x, y);
+  zoom(view, extent, direction);
+  if (pointer) placePointAt(view, extent, voyage, *pointer, x, y);
+}
+
+bool pan(MapViewState& view, const MapExtent& extent, const Voyage& voyage, int fromX, int fromY, int toX, int toY) {
+  const std::optional<Position> grabbed = positionAtPixel(extent, fromX, fromY);
+  if (!grabbed || !positionAtPixel(extent, toX, toY)) return false;
+  centreOnPicture(view, extent);
+  placePointAt(view, extent, voyage, *grabbed, toX, toY);
+  view.redrawPending = true;
+  return true;
 }
 
 }  // namespace z5

@@ -10,6 +10,7 @@
 #include "geo/MapExtent.h"
 #include "geo/Position.h"
 #include "map/MapViewState.h"
+#include "route/Voyage.h"
 
 namespace z5 {
 
@@ -56,5 +57,16 @@ std::string spanFieldText(double span);
 // Right click, and " &View" of the position dialog: the point becomes the
 // view point, the map centred on it with its span unchanged.
 void centreOn(MapViewState& view, Position point);
+
+// The mouse wheel: zoom as the keys do, keeping the point under pixel
+// (x, y) of the picture (painted with `extent`) under the pointer. A pixel
+// outside the picture zooms about the middle.
+void zoomAbout(MapViewState& view, const MapExtent& extent, const Voyage& voyage, Zoom direction, int x, int y);
+
+// A drag of the picture from pixel (fromX, fromY) to (toX, toY): the point
+// that was under the first pixel comes to lie under the second, the span
+// unchanged. A whole-voyage map becomes a view-point map first. False,
+// moving nothing, when either pixel lies outside the picture.
+bool pan(MapViewState& view, const MapExtent& extent, const Voyage& voyage, int fromX, int fromY, int toX, int toY);
 
 }  // namespace z5

@@ -8,8 +8,10 @@
 
 #include "app/Z5App.h"
 #include "base/Messages.h"
+#include "editor/MapDocument.h"
 #include "editor/WindowPlacement.h"
 #include "ui/EditorView.h"
+#include "ui/MapView.h"
 
 namespace z5 {
 namespace {
@@ -59,6 +61,11 @@ EditorView* DocumentArea::activeEditor() const {
   return window == nullptr ? nullptr : qobject_cast<EditorView*>(window->widget());
 }
 
+MapView* DocumentArea::activeMapView() const {
+  QMdiSubWindow* window = currentSubWindow();
+  return window == nullptr ? nullptr : qobject_cast<MapView*>(window->widget());
+}
+
 QList<EditorView*> DocumentArea::editors() const {
   QList<EditorView*> all;
   for (QMdiSubWindow* window : windows()) {
@@ -67,9 +74,9 @@ QList<EditorView*> DocumentArea::editors() const {
   return all;
 }
 
-// Texts open in an editor; maps get no window of their own yet.
+// Texts open in an editor, maps in a map view.
 QWidget* DocumentArea::makeView(Document& document) {
-  if (document.kind() == DocumentKind::Map) return nullptr;
+  if (document.kind() == DocumentKind::Map) return new MapView(*app_, static_cast<MapDocument&>(document));
   auto* editor = new EditorView(*app_, static_cast<RouteDocument&>(document));
   connect(editor, &EditorView::caretMoved, this, [this, editor] {
     if (activeEditor() == editor) reportCaret();
@@ -150,7 +157,11 @@ std::optional<std::string> DocumentArea::askOpenName(const std::string& director
   return chosen.toStdString();
 }
 
-void DocumentArea::renderMap(MapDocument&) {}
+void DocumentArea::renderMap(MapDocument& map) {
+  if (QMdiSubWindow* window = windowOf(map)) {
+    if (auto* view = qobject_cast<MapView*>(window->widget())) view->render();
+  }
+}
 
 void DocumentArea::showStatus(const std::string& text) { emit statusText(qtText(text)); }
 

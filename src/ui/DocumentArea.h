@@ -22,6 +22,7 @@ namespace z5 {
 
 class Document;
 class EditorView;
+class MapView;
 class RouteDocument;
 class Z5App;
 
@@ -40,6 +41,8 @@ class DocumentArea final : public QMdiArea, public DocumentWindows {
 
   Document* activeDocument() const;
   EditorView* activeEditor() const;
+  // The map window in front; null when it is not a map.
+  MapView* activeMapView() const;
   QList<EditorView*> editors() const;
   // The document windows in the order they were opened.
   QList<QMdiSubWindow*> windows() const { return subWindowList(QMdiArea::CreationOrder); }

@@ -266,7 +266,10 @@ FrameConditions MainWindow::frameConditions() const {
   }
   if (app_ != nullptr) {
     c.wordWrap = app_->editorProfile().wordWrap;
-    c.printerFontSet = !app_->editorProfile().printerFollowsDisplay();
+    const Document* active = area_->activeDocument();
+    const bool mapActive = active != nullptr && active->kind() == DocumentKind::Map;
+    c.printerFontSet = mapActive ? !app_->mapFonts().printerFollowsDisplay()
+                                 : !app_->editorProfile().printerFollowsDisplay();
   }
   c.toolBarShown = !toolBar_->isHidden();
   c.statusBarShown = !statusBar()->isHidden();

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPaintDevice>
@@ -29,6 +30,7 @@ constexpr std::array<FaceSubstitute, 6> kSubstitutes = {{
 }};
 
 constexpr int kLightestWeight = 100;
+constexpr double kPointsPerInch = 72;
 constexpr int kHeaviestWeight = 900;
 
 QFont::StyleHint styleHintOf(int pitchAndFamily) {
@@ -48,6 +50,17 @@ int pixelSizeForCell(QFont font, int cellHeight) {
   const int measured = QFontMetrics(font).height();
   if (measured <= 0) return cellHeight;
   return std::max(1, static_cast<int>(std::lround(static_cast<double>(cellHeight) * cellHeight / measured)));
+}
+
+int familyOf(const QFont& font) {
+  switch (font.styleHint()) {
+    case QFont::Serif: return kFamilyRoman;
+    case QFont::SansSerif: return kFamilySwiss;
+    case QFont::TypeWriter: return kFamilyModern;
+    case QFont::Cursive: return kFamilyScript;
+    case QFont::Decorative: return kFamilyDecorative;
+    default: return 0;
+  }
 }
 
 }  // namespace
@@ -95,6 +108,26 @@ double deviceOverScreen(const QPaintDevice& device) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr || screen->logicalDotsPerInchY() <= 0) return 1.0;
   return device.logicalDpiY() / screen->logicalDotsPerInchY();
+}
+
+MapFontDescription fromQFont(const QFont& font, double dotsPerInch, const MapFontDescription& previous) {
+  MapFontDescription d;
+  const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * dotsPerInch / kPointsPerInch;
+  d.height = -std::max(1, static_cast<int>(std::lround(pixels)));
+  d.weight = std::clamp(static_cast<int>(font.weight()), kLightestWeight, kHeaviestWeight);
+  d.italic = font.italic() ? 1 : 0;
+  d.underline = font.underline() ? 1 : 0;
+  d.pitchAndFamily = (QFontInfo(font).fixedPitch() ? kFixedPitch : kVariablePitch) | familyOf(font);
+  d.charSet = previous.charSet;
+  d.faceName = font.family().toStdString().substr(0, kMaxFaceNameLength);
+  return d;
+}
+
+QFont toChooserFont(const MapFontDescription& description, double dotsPerInch) {
+  QFont font = toQFont(description);
+  const int pixels = font.pixelSize();
+  if (pixels > 0 && dotsPerInch > 0) font.setPointSizeF(pixels * kPointsPerInch / dotsPerInch);
+  return font;
 }
 
 }  // namespace z5

@@ -28,4 +28,16 @@ QFont toQFont(const MapFontDescription& description, double scale = 1.0);
 // fonts chosen on the screen and drawn on a printer. 1 without a screen.
 double deviceOverScreen(const QPaintDevice& device);
 
+// The description of a font the user chose, for a device of `dotsPerInch`
+// (the screen's for the display font, the printer's for the printer font):
+// the height of its characters in that device's pixels (stored negative),
+// weight, italic, underline, pitch and family from its style, the family as
+// the face (cut to the longest face name). The character set stays that of
+// `previous`.
+MapFontDescription fromQFont(const QFont& font, double dotsPerInch, const MapFontDescription& previous);
+
+// The QFont of a description sized in points for a font chooser, its
+// height read as pixels of a device of `dotsPerInch`.
+QFont toChooserFont(const MapFontDescription& description, double dotsPerInch);
+
 }  // namespace z5

@@ -12,15 +12,21 @@ MapImage renderMapImage(Z5App& app, int width, int height) {
   MapImage map;
   map.image = QImage(width, height, QImage::Format_RGB32);
   map.image.fill(Qt::white);
-  QPainter painter(&map.image);
+  map.result = paintMapOn(app, map.image);
+  return map;
+}
+
+int paintMapOn(Z5App& app, QImage& image) {
+  QPainter painter(&image);
+  int result = kMapNotPainted;
   {
     // The surface gives the painter back as it found it before the end.
-    QtSurface surface(painter, width, height, /*printing=*/false);
+    QtSurface surface(painter, image.width(), image.height(), /*printing=*/false);
     MapPaintContext context = mapPaintContext(app);
-    map.result = PaintMap(surface, context);
+    result = PaintMap(surface, context);
   }
   painter.end();
-  return map;
+  return result;
 }
 
 }  // namespace z5

@@ -19,4 +19,8 @@ struct MapImage {
 // Needs a QGuiApplication (the offscreen platform will do).
 MapImage renderMapImage(Z5App& app, int width, int height);
 
+// Paints the map over the whole of `image` (the map window's back picture,
+// reused from one paint to the next). Returns PaintMap's result.
+int paintMapOn(Z5App& app, QImage& image);
+
 }  // namespace z5

@@ -13,9 +13,11 @@
 #include "ui/AboutBox.h"
 #include "ui/DocumentArea.h"
 #include "ui/EditorFonts.h"
+#include "ui/MapFontCommands.h"
 #include "ui/EditorView.h"
 #include "ui/GpsDialogWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/MapView.h"
 #include "ui/MapColourDialog.h"
 #include "ui/Printing.h"
 #include "ui/QtText.h"
@@ -116,10 +118,16 @@ void MainWindow::runFileCommand(FrameCommand command, int index) {
       runPageSetupDialog(this, app_->pageSetup());
       break;
     case FrameCommand::Print:
-      if (text != nullptr) printDocument(this, *app_, *text);
+      if (MapView* map = area_->activeMapView()) {
+        printMap(this, *app_, map->document(), map->picture());
+      } else if (text != nullptr) {
+        printDocument(this, *app_, *text);
+      }
       break;
     case FrameCommand::PrintPreview:
-      if (EditorView* editor = activeEditor(); editor != nullptr && text != nullptr) {
+      if (MapView* map = area_->activeMapView()) {
+        previewMap(this, *app_, map->document(), map->picture());
+      } else if (EditorView* editor = activeEditor(); editor != nullptr && text != nullptr) {
         QTextCursor caret = editor->textCursor();
         caret.setPosition(previewDocument(this, *app_, *text, caret.position()));
         editor->setTextCursor(caret);
@@ -178,6 +186,17 @@ void MainWindow::runEditCommand(FrameCommand command) {
 }
 
 void MainWindow::runFontCommand(FrameCommand command) {
+  // On a map window the commands choose the map's fonts.
+  if (const Document* active = area_->activeDocument(); active != nullptr && active->kind() == DocumentKind::Map) {
+    if (command == FrameCommand::Font) {
+      chooseMapDisplayFont(this, *app_);
+    } else if (command == FrameCommand::PrinterFont) {
+      chooseMapPrinterFont(this, *app_);
+    } else {
+      mirrorMapDisplayFont(*app_);
+    }
+    return;
+  }
   EditorProfile& profile = app_->editorProfile();
   bool changed = true;
   switch (command) {

@@ -120,6 +120,21 @@ TEST_F(MapWindowTest, MouseShowsThePositionLineAndARightClickRecentres) {
   EXPECT_TRUE(route->mapView().viewPointMode) << "the route not keeping the new centre";
 }
 
+TEST_F(MapWindowTest, WheelAndDragMoveTheMapAndTheRouteKeepsTheView) {
+  ASSERT_NE(openMap(), nullptr);
+  map.wheelZoom(Zoom::In, kWidth / 4, kHeight / 4);
+  EXPECT_TRUE(view().viewPointMode && view().redrawPending) << "the wheel not zooming";
+  EXPECT_EQ(route->mapView(), takeFromMapView(view(), app.mapLock())) << "the route not keeping the wheel's view";
+  map.redraw();
+  const MapViewState zoomed = view();
+  map.drag(10, 10, kWidth + 40, 10);
+  EXPECT_FALSE(view().redrawPending) << "a drag ending outside the picture moving the map";
+  map.drag(kWidth / 2, kHeight / 2, kWidth / 2 + 100, kHeight / 2);
+  EXPECT_LT(view().viewLongitude, zoomed.viewLongitude) << "dragging east not showing the sea to the west";
+  EXPECT_DOUBLE_EQ(view().degreeSpan, zoomed.degreeSpan) << "a drag changing the span";
+  EXPECT_EQ(route->mapView(), takeFromMapView(view(), app.mapLock())) << "the route not keeping the dragged view";
+}
+
 TEST_F(MapWindowTest, MapMenuPromptsChangeTheViewOnlyOnAValidAnswer) {
   ASSERT_NE(openMap(), nullptr);
   host.answer("10N");
@@ -165,6 +180,23 @@ TEST_F(MapWindowTest, PositionDialogCopiesAppendsAndRefusesABadSpan) {
   EXPECT_EQ(clipboard.text(), "");
   EXPECT_EQ(dialog->chooseMode(ReferenceMode::Terminal), PositionDialog::Outcome::ShowAgain);
   EXPECT_EQ(dialog->fields().waypointNumber, "3") << "terminal mode not referring to the last waypoint";
+  struct Row {
+    const char* typed;
+    std::optional<std::string> asked;  // the answer to the number prompt, when one is expected
+    const char* number;                // the reference waypoint afterwards
+    const char* catches;
+  };
+  const Row rows[] = {
+      {" 2 ", std::nullopt, "2", "the typed waypoint number not taken as the reference"},
+      {"9", "1", "1", "a number beyond the voyage taken instead of asked for"},
+      {"x", "3", "3", "a field that is no number not asked for"},
+  };
+  for (const Row& row : rows) {
+    if (row.asked) host.answer(*row.asked);
+    EXPECT_EQ(dialog->chooseWaypoint(row.typed), PositionDialog::Outcome::ShowAgain) << row.catches;
+    EXPECT_EQ(dialog->fields().waypointNumber, row.number) << row.catches;
+    EXPECT_EQ(dialog->fields().mode, ReferenceMode::WaypointNumber) << row.catches;
+  }
   dialog->fields().block += "// edited\n";
   EXPECT_EQ(dialog->copy(), PositionDialog::Outcome::Close);
   EXPECT_EQ(clipboard.text(), dialog->fields().block) << "the block as edited not copied";

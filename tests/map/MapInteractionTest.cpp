@@ -131,6 +131,53 @@ TEST(MapSpan, SpanFieldAcceptsOnlyARealChangeWithinTheLimits) {
   EXPECT_EQ(spanFieldText(2), "  2.00");
 }
 
+// The wheel and a drag: the point grabbed stays under the pointer (within a
+// pixel or two of the new picture).
+TEST(MapWheelAndDrag, PointUnderThePointerStaysThere) {
+  struct Row {
+    MapViewState view;
+    bool wheel;  // else a drag
+    Zoom direction;
+    int fromX, fromY, toX, toY;  // the wheel uses (from); a drag ends at (to)
+    const char* catches;
+  };
+  const Row rows[] = {
+      {centred(30, 10, 30), true, Zoom::Out, 700, 550, 0, 0, "Mercator's latitude stretch ignored at a large span"},
+      {MapViewState{}, true, Zoom::In, 600, 150, 0, 0, "the first wheel on a whole-voyage map losing the point"},
+      {centred(-10, 179.5, 4), false, Zoom::In, 100, 300, 700, 300, "a drag across the 180th meridian not wrapping"},
+      {MapViewState{}, false, Zoom::In, 200, 200, 300, 260, "a drag of a whole-voyage map not centring it first"},
+  };
+  const Voyage voyage = channelVoyage();
+  for (const Row& row : rows) {
+    MapViewState view = row.view;
+    const MapExtent before = extentOf(voyage, view);
+    const Position grabbed = *positionAtPixel(before, row.fromX, row.fromY);
+    const double spanBefore = view.degreeSpan;
+    int x = row.fromX, y = row.fromY;
+    if (row.wheel) {
+      zoomAbout(view, before, voyage, row.direction, x, y);
+    } else {
+      pan(view, before, voyage, row.fromX, row.fromY, row.toX, row.toY);
+      x = row.toX;
+      y = row.toY;
+      if (!showsWholeVoyage(row.view)) {
+        EXPECT_DOUBLE_EQ(view.degreeSpan, spanBefore) << row.catches;
+      }
+    }
+    EXPECT_TRUE(view.viewPointMode && view.redrawPending) << row.catches;
+    const MapExtent after = extentOf(voyage, view);
+    const double latitudePixel = (after.north - after.south) / after.height;
+    const double longitudePixel = static_cast<double>(after.longitudeSpan) / after.width / kSecondsPerDegree;
+    const int backY = LatToY(after, toArcSeconds(grabbed.latitude));
+    const int backX = LonToX(after, toArcSeconds(relativeLongitude(grabbed.longitude, after.referenceMeridian)));
+    EXPECT_NEAR(backX, x, 2) << row.catches << " (" << longitudePixel << " degrees a pixel)";
+    EXPECT_NEAR(backY, y, 2) << row.catches << " (" << latitudePixel << " degrees a pixel)";
+  }
+  MapViewState view = centred(45, -3, 2);
+  EXPECT_FALSE(pan(view, extentOf(voyage, view), voyage, 10, 10, kWidth + 5, 10));
+  EXPECT_FALSE(view.redrawPending) << "a drag ending outside the picture moving the map";
+}
+
 TEST(MapPlaceholder, NumberIsTheWeightedSumOfTheSignedCharactersKeepingItsSign) {
   struct Row {
     std::string path;
