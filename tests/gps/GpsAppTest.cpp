@@ -187,9 +187,10 @@ TEST_F(GpsApp, TheMapDrawsTheLoggedTrackWithLabels) {
 }
 
 TEST_F(GpsApp, MapsPaintedWhileFixesMoveTheViewPointAreSafe) {
-  startMonitor();
-  app.settings().GPS_DISPLAY_TRACK = 1;
+  // The map is set up before the reader starts: it reads the track switches
+  // under its own locks.
   trackOnlyMap();
+  startMonitor();
   std::atomic<bool> sending{true};
   std::thread sender = receiver(sending);
   ASSERT_TRUE(wakes.waitFor(20));
