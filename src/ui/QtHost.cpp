@@ -10,23 +10,9 @@
 #include "ui/PromptDialog.h"
 #include "ui/QtText.h"
 #include "ui/UserGuide.h"
+#include "ui/UserPress.h"
 
 namespace z5 {
-namespace {
-
-bool closesPopups(QEvent::Type type) {
-  switch (type) {
-    case QEvent::KeyPress:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::NonClientAreaMouseButtonPress:
-      return true;
-    default:
-      return false;
-  }
-}
-
-}  // namespace
 
 QtHost::QtHost(QMainWindow& mainWindow) : mainWindow_(mainWindow), dock_(new MessageDock(&mainWindow)) {
   popupTimer_.setSingleShot(true);
@@ -97,7 +83,7 @@ void QtHost::showNoticePopup(const std::string& text, int milliseconds) {
 
 bool QtHost::eventFilter(QObject* watched, QEvent* event) {
   // The press goes on to its window: closing the pop-up does not eat it.
-  if (closesPopups(event->type())) closePopups();
+  if (isUserPress(event->type())) closePopups();
   return QObject::eventFilter(watched, event);
 }
 

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "base/Messages.h"
+#include "ui/UserPress.h"
 
 namespace z5 {
 namespace {
@@ -14,17 +15,6 @@ constexpr int kBorder = 2;
 constexpr int kTitlePointSize = 22;
 const QColor kSea(16, 58, 94);
 const QColor kChartPaper(245, 240, 225);
-
-bool closesSplash(QEvent::Type type) {
-  switch (type) {
-    case QEvent::KeyPress:
-    case QEvent::MouseButtonPress:
-    case QEvent::NonClientAreaMouseButtonPress:
-      return true;
-    default:
-      return false;
-  }
-}
 
 }  // namespace
 
@@ -61,7 +51,7 @@ void SplashWindow::paintEvent(QPaintEvent*) {
 }
 
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (closesSplash(event->type())) dismiss();
+  if (isUserPress(event->type())) dismiss();
   return QWidget::eventFilter(watched, event);
 }
 
