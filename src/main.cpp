@@ -291,8 +291,10 @@ int run(int argc, char** argv, std::ostream& out) {
   std::unique_ptr<QCoreApplication> qt;
   std::optional<z5::FontConfigurationLoader> fonts;
   if (line.mapFile || line.printFile) {
-    fonts.emplace();
+    // The environment is set before the loader starts: setenv and its
+    // getenv may not run at once.
     useOffscreenPlatform();
+    fonts.emplace();
     qt = std::make_unique<QGuiApplication>(argc, argv);
   } else {
     qt = std::make_unique<QCoreApplication>(argc, argv);
