@@ -7,6 +7,8 @@ FUZZ_TIME  ?= 20
 PREFIX     ?= /usr/local
 # Seconds one fuzz input may take before it counts as a hang.
 FUZZ_INPUT_TIMEOUT ?= 20
+# Fuzz targets run side by side (each for FUZZ_TIME seconds).
+FUZZ_JOBS  ?= 1
 
 # Every Debian package the build, the tests, the benchmarks and the fuzzers need
 # (locales-all: the comma-decimal locales the number tests run under).
@@ -72,22 +74,13 @@ fuzz: deps
 	  -DZ5_FUZZ=ON -DZ5_WITH_UI=OFF -DZ5_WITH_TESTS=OFF -DZ5_WITH_BENCH=OFF \
 	  -DZ5_SANITIZE=address,undefined -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
 	cmake --build build-fuzz -j $(JOBS)
-	@mkdir -p build-fuzz/artifacts; failed=; ran=0; \
-	for f in build-fuzz/fuzz/fuzz_*; do \
-	  [ -f $$f ] && [ -x $$f ] || continue; name=$$(basename $$f); ran=$$((ran + 1)); \
-	  mkdir -p build-fuzz/corpus/$$name; \
-	  seeds=fuzz/corpus/$$name; [ -d $$seeds ] || seeds=; \
-	  echo "== $$name ($(FUZZ_TIME) s)"; \
-	  if $$f -max_total_time=$(FUZZ_TIME) -timeout=$(FUZZ_INPUT_TIMEOUT) -print_final_stats=1 \
-	       -artifact_prefix=build-fuzz/artifacts/$$name- build-fuzz/corpus/$$name $$seeds \
-	       > build-fuzz/$$name.log 2>&1; then \
-	    grep -E '^#[0-9]+[[:space:]]+DONE|^Done [0-9]+ runs' build-fuzz/$$name.log; \
-	  else \
-	    tail -n 40 build-fuzz/$$name.log; failed="$$failed $$name"; \
-	  fi; \
-	done; \
-	[ $$ran -gt 0 ] || { echo "no fuzz target was built"; exit 1; }; \
-	[ -z "$$failed" ] || { echo "fuzz targets failed:$$failed (their inputs are in build-fuzz/artifacts/)"; exit 1; }
+	@rm -rf build-fuzz/failed; \
+	targets=$$(find build-fuzz/fuzz -maxdepth 1 -name 'fuzz_*' -type f -perm -u+x | sort); \
+	[ -n "$$targets" ] || { echo "no fuzz target was built"; exit 1; }; \
+	echo "$$targets" | FUZZ_TIME=$(FUZZ_TIME) FUZZ_INPUT_TIMEOUT=$(FUZZ_INPUT_TIMEOUT) \
+	  xargs -P $(FUZZ_JOBS) -n 1 fuzz/run_target.sh build-fuzz fuzz/corpus; \
+	failed=$$(ls build-fuzz/failed 2>/dev/null | tr '\n' ' '); \
+	[ -z "$$failed" ] || { echo "fuzz targets failed: $$failed(their inputs are in build-fuzz/artifacts/)"; exit 1; }
 
 # The start-up benchmark opens the window: it runs under a private Xvfb.
 bench: build

@@ -46,9 +46,13 @@ void numberLabelStart(CommandContext& ctx);
 
 // The switches of the Suppress, Time/Speed and Map menus: the toggle with
 // its message, then the pending work.
+// The label's number checked once, at namespace scope: older compilers
+// refuse a consteval call on a template parameter inside a function body.
+template <int Label>
+inline constexpr PromptNumber<> kToggleLabel{Label};
 template <int SettingsRecord::*Field, int Label, unsigned Flags>
 void toggleSetting(CommandContext& ctx) {
-  toggleWithMessage(ctx, ctx.settings().*Field, Label);
+  toggleWithMessage(ctx, ctx.settings().*Field, kToggleLabel<Label>);
   setPending(ctx, Flags);
 }
 void noGcWaypoints(CommandContext& ctx);
