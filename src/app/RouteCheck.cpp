@@ -15,7 +15,7 @@ std::vector<std::string> listing(Z5App& app) {
 
 }  // namespace
 
-const LandCheckResult& checkRoute(Z5App& app) {
+const LandCheckResult& checkRoute(Z5App& app, FailureNotice notice) {
   LandCheckResult& result = app.landCheck();
   result = LandCheckResult{};
   const SettingsRecord& settings = app.settings();
@@ -26,7 +26,7 @@ const LandCheckResult& checkRoute(Z5App& app) {
   options.gcPointsHidden = settings.NO_CALC_GC_OUT == 1;
   const Voyage& voyage = app.voyage();
   if (voyage.count() < 2 && !voyage.toWaypoint.active()) return result;
-  const LandIndex* land = app.landIndex().get(settings.HOME_PATH, app.messages());
+  const LandIndex* land = app.landIndex().get(settings.HOME_PATH, app.messages(), notice);
   if (land == nullptr) {
     result.status = LandCheckStatus::NoWorldData;
     return result;
@@ -35,7 +35,9 @@ const LandCheckResult& checkRoute(Z5App& app) {
   return result;
 }
 
-void showRouteCheckSummary(Z5App& app) { app.messages().appendLine(landCheckSummary(checkRoute(app))); }
+void showRouteCheckSummary(Z5App& app) {
+  app.messages().appendLine(landCheckSummary(checkRoute(app, FailureNotice::OncePerChange)));
+}
 
 void listRouteCheck(Z5App& app) {
   Messages& messages = app.messages();

@@ -19,11 +19,12 @@ inline constexpr int kCheckFindings = 1;  // some leg does
 inline constexpr int kCheckNotRun = 3;    // the check could not be made
 
 // Checks the extracted voyage and keeps the result in app.landCheck(). A
-// land file that is missing or damaged shows its numbered message, and the
-// result says that the check could not run.
-const LandCheckResult& checkRoute(Z5App& app);
+// land file that is missing or damaged shows its numbered message as
+// `notice` says, and the result says that the check could not run.
+const LandCheckResult& checkRoute(Z5App& app, FailureNotice notice = FailureNotice::Always);
 
-// After an extraction: the check, and its summary line in the message window.
+// After an extraction: the check, and its summary line in the message window;
+// an unreadable land file is shown once, not again until it changes.
 void showRouteCheckSummary(Z5App& app);
 
 // The check command: the check, and its listing in the message window.

@@ -153,7 +153,8 @@ std::optional<std::string> refusal(const SettingsKey& key, std::string_view valu
           },
           [&](const DateKey&) -> std::optional<std::string> {
             if (value.empty()) return std::nullopt;
-            if (const auto t = storedDateTimeFields(value); t && validatedDateTime(*t) == *t) return std::nullopt;
+            const auto t = storedDateTimeFields(value);
+            if (t && t->valid() && validatedDateTime(*t) == *t) return std::nullopt;
             return fmt::sprintf(
                 "a GMT time DDMMYYYYhhmm (12 digits): a day that its month has, a year from %d to %d, hour 00 "
                 "to 23, minute 00 to 59; or nothing for no time",

@@ -24,16 +24,20 @@ std::vector<LandIndexCache::FileStamp> LandIndexCache::stampsOf(const std::strin
   return stamps;
 }
 
-const LandIndex* LandIndexCache::get(const std::string& home, Messages& messages) {
+const LandIndex* LandIndexCache::get(const std::string& home, Messages& messages, FailureNotice notice) {
   std::vector<FileStamp> stamps = stampsOf(home, messages.strings());
   if (index_ && stamps == stamps_) return index_.get();
   index_.reset();
   stamps_.clear();
   LandIndexLoad load = loadLandIndex(home, messages.strings());
   if (!load.index) {
-    showLineFileProblem(messages, load.path, load.problem, kMessageMilliseconds);
+    if (notice == FailureNotice::Always || failedStamps_ != stamps) {
+      showLineFileProblem(messages, load.path, load.problem, kMessageMilliseconds);
+    }
+    failedStamps_ = std::move(stamps);
     return nullptr;
   }
+  failedStamps_.reset();
   index_ = std::move(load.index);
   stamps_ = std::move(stamps);
   return index_.get();

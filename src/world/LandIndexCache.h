@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,12 +16,17 @@
 
 namespace z5 {
 
+// When a land file that cannot be read is reported: at every call, or only
+// when the land files differ from those of the last failure (the check that
+// follows every extraction would otherwise show the same pop-up each time).
+enum class FailureNotice { Always, OncePerChange };
+
 class LandIndexCache {
  public:
   // The index of `home` (ending with '/'); null when a land file is
-  // missing or damaged, whose numbered message has then been shown. A
-  // failure is not kept: the next call reads the files again.
-  const LandIndex* get(const std::string& home, Messages& messages);
+  // missing or damaged, whose numbered message is shown as `notice` says.
+  // A failure is not kept: the next call reads the files again.
+  const LandIndex* get(const std::string& home, Messages& messages, FailureNotice notice);
 
  private:
   struct FileStamp {
@@ -33,6 +39,7 @@ class LandIndexCache {
 
   std::vector<FileStamp> stamps_;
   std::unique_ptr<LandIndex> index_;
+  std::optional<std::vector<FileStamp>> failedStamps_;
 };
 
 }  // namespace z5

@@ -104,6 +104,7 @@ TEST(CommandLineSet, RefusesValuesThatWouldNotBeStoredAsTyped) {
       {"DEPARTURE=010120021260", "minute 00 to 59"},           // minute 60 became 0
       {"DEPARTURE=0101200212", "12 digits"},                   // wrong length left no departure
       {"ARRIVAL=010119891200", "1990 to 2090"},                // year 1989 left no arrival
+      {"DEPARTURE=290200001200", "1990 to 2090"},              // year 0000 (a leap year) left no departure
       {"ROUNDING=abc", "a whole number from 1 to 60"},        // not a number, ignored
       {"ROUNDING=0", "a whole number from 1 to 60"},          // below the range, ignored
       {"ROUNDING=61", "a whole number from 1 to 60"},         // above the range, ignored

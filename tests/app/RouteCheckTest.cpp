@@ -201,5 +201,22 @@ TEST_F(DamagedWorldData, GivesItsNumberedMessageAndCouldNotRunNeverAPass) {
   EXPECT_EQ(checkRoute(app).status, LandCheckStatus::Checked) << "a land file put right is read again";
 }
 
+TEST_F(DamagedWorldData, ExtractionsShowTheSameUnreadableLandFileOnceButTheCheckCommandAlways) {
+  const auto popupsAfter = [&](auto step) {
+    host.popups.clear();
+    step();
+    return host.popups.size();
+  };
+  const auto summary = [&] { showRouteCheckSummary(app); };
+  EXPECT_EQ(popupsAfter(summary), 1u) << "the missing file, first seen";
+  EXPECT_EQ(popupsAfter(summary), 0u) << "the same missing file at the next extraction";
+  EXPECT_TRUE(app.messages().text().ends_with("Route check: could not run - the land files of the world data are "
+                                              "missing, damaged or empty"));
+  EXPECT_EQ(popupsAfter([&] { listRouteCheck(app); }), 1u) << "the check command says why every time";
+  home.write(fs::path(europe).filename().string(), std::string(40, '\x01'));
+  EXPECT_EQ(popupsAfter(summary), 1u) << "the file changed: damaged now";
+  EXPECT_EQ(popupsAfter(summary), 0u) << "the same damaged file";
+}
+
 }  // namespace
 }  // namespace z5

@@ -23,8 +23,9 @@ struct SwitchRow {
 };
 
 // The lines the route check adds after each extraction in this home, which
-// holds no world data: the missing land file and "could not run".
-constexpr int kRouteCheckLines = 2;
+// holds no world data: "could not run" (the missing land file was reported
+// at the first extraction and is not repeated).
+constexpr int kRouteCheckLines = 1;
 
 const SwitchRow kSwitches[] = {
     {"geodetic lengths left without a new report", cmd::kGeodeticLength, &S::LEN_LAT_LON, kRouteReload, false, true},
