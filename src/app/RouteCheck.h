@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "world/LandCheck.h"
+#include "world/LandIndexCache.h"
 
 namespace z5 {
 
