@@ -67,7 +67,7 @@ sanitize: deps
 tsan: deps
 	cmake -S . -B build-tsan $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DZ5_SANITIZE=thread -DZ5_WITH_BENCH=OFF
 	cmake --build build-tsan -j $(JOBS)
-	cd build-tsan && ctest --output-on-failure -R 'Gps|Serial|Reader' --timeout 600
+	cd build-tsan && TSAN_OPTIONS=suppressions=$(CURDIR)/tests/tsan.supp ctest --output-on-failure -R 'Gps|Serial|Reader' --timeout 600
 
 fuzz: deps
 	cmake -S . -B build-fuzz $(CMAKE_GEN) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
