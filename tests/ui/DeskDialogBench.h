@@ -8,7 +8,7 @@
 namespace z5::test {
 
 struct DeskDialogBench : CommandBench {
-  DeskDialogBench() { testApplication(); }
+  DeskDialogBench() { widgetApplication(); }
 };
 
 // The same desk inside a plain TEST: the screenshot tests of every window

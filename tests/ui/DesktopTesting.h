@@ -29,7 +29,7 @@ namespace z5::test {
 class DesktopTest : public ::testing::Test {
  public:
   DesktopTest() {
-    testApplication();
+    widgetApplication();
     namespace fs = std::filesystem;
     // The world data are large and only read: linked, not copied.
     for (const auto& entry : fs::directory_iterator(Z5_DATA_DIR)) {

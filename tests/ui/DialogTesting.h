@@ -12,18 +12,9 @@
 #include <QTimer>
 #include <QWidget>
 
-namespace z5::test {
+#include "WidgetApplication.h"
 
-// The program's one application object, made on first use.
-inline QApplication& testApplication() {
-  static int argc = 1;
-  static char name[] = "test_ui";
-  static char* argv[] = {name, nullptr};
-  static QApplication* application =
-      qobject_cast<QApplication*>(QCoreApplication::instance()) ? qobject_cast<QApplication*>(QCoreApplication::instance())
-                                                                : new QApplication(argc, argv);
-  return *application;
-}
+namespace z5::test {
 
 // The button of `window` whose text is `text` (mnemonic included), or null.
 inline QPushButton* findButton(const QWidget& window, const QString& text) {

@@ -16,19 +16,12 @@
 
 #include "FixedClock.h"
 #include "ScriptedHost.h"
+#include "WidgetApplication.h"
 #include "app/Z5App.h"
 #include "editor/RouteDocument.h"
 #include "ui/EditorView.h"
 
 namespace z5::test {
-
-inline QApplication& editorApplication() {
-  static int argc = 1;
-  static char name[] = "test_ui";
-  static char* argv[] = {name, nullptr};
-  static auto* application = new QApplication(argc, argv);
-  return *application;
-}
 
 // Runs `answer` on the next modal dialog once it is up.
 inline void whenModal(std::function<void(QWidget*)> answer) {
@@ -46,7 +39,7 @@ inline void whenModal(std::function<void(QWidget*)> answer) {
 
 class EditorTest : public ::testing::Test {
  protected:
-  EditorTest() : app(host, store, clock) { editorApplication(); }
+  EditorTest() : app(host, store, clock) { widgetApplication(); }
 
   // An editor of a new document holding `text`.
   EditorView& edit(std::string text, std::string path = "/tmp/route.txt") {

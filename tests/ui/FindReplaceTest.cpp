@@ -155,7 +155,7 @@ void saveShot(QWidget& window, const char* name) {
 }
 
 TEST(Screenshots, FindAndReplace) {
-  test::editorApplication();
+  test::widgetApplication();
   test::ScriptedHost host;
   MemorySettingsStore store;
   test::FixedClock clock;

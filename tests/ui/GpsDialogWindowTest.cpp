@@ -106,7 +106,7 @@ TEST(GpsDialogWindow, ShowsAFixReplayedThroughAPseudoTerminalWithTheGotoWaypoint
 }
 
 TEST(GpsDialogWindow, ButtonsTheUnitBoxAndClosingAskForTheirCommands) {
-  test::testApplication();
+  test::widgetApplication();
   GpsDialogWindow window(nullptr);
   window.QDialog::show();
   QSignalSpy asked(&window, &GpsDialogWindow::commandRequested);

@@ -272,7 +272,7 @@ TEST_F(MainWindowTest, TheGpsReadersWakeUpReachesTheWindowThroughTheEventQueue) 
 }
 
 TEST(SplashWindow, ClosesAtAKeyPressOrItsFirstTick) {
-  testApplication();
+  widgetApplication();
   QWidget owner;
   owner.resize(400, 300);
   owner.show();

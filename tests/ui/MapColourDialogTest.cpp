@@ -20,7 +20,7 @@ namespace {
 
 class MapColourDialogTest : public ::testing::Test {
  protected:
-  MapColourDialogTest() { test::testApplication(); }
+  MapColourDialogTest() { test::widgetApplication(); }
 
   // Double-clicks slot `row` of `list` and answers the colour dialog with
   // `colour` (accepted) after setting custom colour 0 to `custom`.
@@ -93,7 +93,7 @@ TEST_F(MapColourDialogTest, TheColourDialogOpensOnTheSlotsColour) {
 }
 
 TEST(Screenshots, MapColourDialog) {
-  test::testApplication();
+  test::widgetApplication();
   const StringTable strings;
   const SettingsRecord settings;
   MapColourDialog dialog(nullptr, settings, strings);

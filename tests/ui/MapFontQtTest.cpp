@@ -20,7 +20,7 @@ namespace {
 class MapFontQt : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    test::testApplication();
+    test::widgetApplication();
   }
 };
 

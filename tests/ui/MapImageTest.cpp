@@ -19,7 +19,7 @@ namespace {
 class MapImageTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    test::testApplication();
+    test::widgetApplication();
   }
 
   MapImageTest() : app(host, store, clock) {

@@ -17,6 +17,7 @@
 #include "FixedClock.h"
 #include "ScriptedHost.h"
 #include "TempDir.h"
+#include "WidgetApplication.h"
 #include "app/Z5App.h"
 #include "base/SettingsStore.h"
 #include "editor/Clipboard.h"
@@ -27,16 +28,6 @@
 #include "ui/MapView.h"
 
 namespace z5::test {
-
-// The one application object of the test program, made on first use.
-inline QApplication& mapTestApplication() {
-  static int argc = 1;
-  static char name[] = "test_ui";
-  static char* argv[] = {name, nullptr};
-  if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
-  static QApplication* application = new QApplication(argc, argv);
-  return *application;
-}
 
 // Calls `answer` with the modal dialog once it is open; the call that opens
 // it follows this one. Gives up after about five seconds.
@@ -78,7 +69,7 @@ class MapViewWindows final : public NoDocumentWindows {
 class MapDesk {
  public:
   MapDesk() : app(host, store, clock) {
-    mapTestApplication();
+    widgetApplication();
     for (const auto& entry : std::filesystem::directory_iterator(Z5_DATA_DIR)) {
       std::filesystem::create_symlink(entry.path(), home.path() / entry.path().filename());
     }

@@ -37,7 +37,7 @@ using test::clickInNextModal;
 
 class QtHostTest : public ::testing::Test {
  protected:
-  QtHostTest() : application(test::testApplication()), host(window), messages(host, strings) {
+  QtHostTest() : application(test::widgetApplication()), host(window), messages(host, strings) {
     window.setCentralWidget(new QPlainTextEdit(&window));
     window.addDockWidget(Qt::BottomDockWidgetArea, host.messageDock());
     window.resize(800, 600);
@@ -254,7 +254,7 @@ TEST_F(QtHostTest, HelpOpensTheGuideAtTheRunningCommandsSection) {
 }
 
 TEST(Screenshots, PromptDialog) {
-  test::testApplication();
+  test::widgetApplication();
   const StringTable strings;
   PromptDialog dialog(nullptr, QString::fromStdString(strings.prompt(19, 1, 12, 4)), QStringLiteral("4"));
   dialog.show();
@@ -263,7 +263,7 @@ TEST(Screenshots, PromptDialog) {
 }
 
 TEST(Screenshots, ConfirmDialog) {
-  test::testApplication();
+  test::widgetApplication();
   const StringTable strings;
   ConfirmDialog dialog(nullptr, toViewText(strings.prompt(288)));
   dialog.show();
@@ -272,7 +272,7 @@ TEST(Screenshots, ConfirmDialog) {
 }
 
 TEST(Screenshots, AboutBox) {
-  test::testApplication();
+  test::widgetApplication();
   bool saved = false;
   answerNextModal([&saved](QWidget& box) {
     saved = test::saveScreenshot(box, QStringLiteral("AboutBox"));

@@ -17,7 +17,7 @@ namespace {
 class QtSurfaceTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    test::testApplication();
+    test::widgetApplication();
   }
 
   QtSurfaceTest() : image(100, 80, QImage::Format_RGB32), painter(&image), surface(painter, 100, 80, false) {
@@ -82,7 +82,7 @@ TEST_F(QtSurfaceTest, NamesAreMeasuredAsUtf8AndOldLatin1NamesAsLatin1) {
 }
 
 TEST(QtSurfaceLifetime, PaintingLeavesThePaintersPenFontAndBackgroundModeAsTheyWere) {
-  test::testApplication();
+  test::widgetApplication();
   QImage image(40, 40, QImage::Format_RGB32);
   QPainter painter(&image);
   const QPen pen(QColor(10, 20, 30), 3);

@@ -81,7 +81,7 @@ std::string sampleRoute() {
 }
 
 TEST(Screenshots, RouteEditor) {
-  test::editorApplication();
+  test::widgetApplication();
   test::ScriptedHost host;
   MemorySettingsStore store;
   test::FixedClock clock;

@@ -18,7 +18,7 @@ namespace z5 {
 namespace {
 
 TEST(UserGuide, EveryItemOfTheMenusAndTheMapToolBarHasASection) {
-  test::testApplication();
+  test::widgetApplication();
   QWidget owner;
   UserGuide guide(&owner);
   for (const Menu& menu : menus()) {
@@ -30,7 +30,7 @@ TEST(UserGuide, EveryItemOfTheMenusAndTheMapToolBarHasASection) {
 }
 
 TEST(UserGuide, OpensOnceAtTheCommandsSectionOrAtTheContents) {
-  test::testApplication();
+  test::widgetApplication();
   QWidget owner;
   UserGuide* guide = showUserGuide(&owner, cmd::kColourSettings);
   ASSERT_NE(guide, nullptr);
@@ -43,7 +43,7 @@ TEST(UserGuide, OpensOnceAtTheCommandsSectionOrAtTheContents) {
 }
 
 TEST(Screenshots, UserGuide) {
-  test::testApplication();
+  test::widgetApplication();
   QWidget owner;
   UserGuide* guide = showUserGuide(&owner, cmd::kGpsEnable);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(guide));
